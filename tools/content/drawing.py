@@ -254,3 +254,70 @@ def sword_leaf(draw, x, y, length, width, angle, fill=LEAF_GREEN, bend=0.0,
     """Draw a long narrow grass- or sword-shaped leaf rising from (x, y)."""
     leaf(draw, x, y, length, width, angle, fill, outline, vein=False,
          widest=0.2, tip=0.9, base=3.0, bend=bend)
+
+
+def shaded_petal(draw, x, y, length, width, angle, fill, shade=None,
+                 outline=None, **shape):
+    """Draw a petal with a second tone (darker by default) toward its base."""
+    points = petal(draw, x, y, length, width, angle, fill, outline, **shape)
+    inner = dict(shape, notch=0.0)
+    polygon(draw, blade(x, y, length * 0.5, width * 0.55, angle, **inner),
+            shade if shade else darker(fill, 0.85), outline=False)
+    return points
+
+
+def union(draw, shapes, fill, outline=None, width=OUTLINE_WIDTH):
+    """Fill several overlapping polygons as one shape with one outline."""
+    colour = _outline_colour(fill, outline)
+    for points in shapes:
+        pts = _scaled(points)
+        draw.line(pts + pts[:1], fill=colour,
+                  width=max(1, int(round(2 * width * S))), joint="curve")
+    for points in shapes:
+        draw.polygon(_scaled(points), fill=fill)
+
+
+def heart_points(x, y, length, width, angle, n=64):
+    """Return a heart-shaped leaf outline with its notch at (x, y).
+
+    The point of the heart is length away in direction angle; the two lobes
+    reach a little behind (x, y).
+    """
+    local = []
+    for i in range(n):
+        t = 2 * math.pi * i / n
+        hx = 16 * math.sin(t) ** 3
+        hy = (13 * math.cos(t) - 5 * math.cos(2 * t) - 2 * math.cos(3 * t)
+              - math.cos(4 * t))
+        local.append(((5 - hy) / 22 * length, hx / 32 * width))
+    return _place(local, x, y, angle)
+
+
+def jagged(points, depth, every=2):
+    """Return a closed outline with every n-th point pushed outward by depth.
+
+    Gives a toothed or frilled edge to a densely sampled outline such as
+    blade() or radial_points() return.
+    """
+    n = len(points)
+    area = sum(points[i][0] * points[(i + 1) % n][1]
+               - points[(i + 1) % n][0] * points[i][1] for i in range(n))
+    sign = 1.0 if area > 0 else -1.0
+    out = []
+    for i, (px, py) in enumerate(points):
+        if i % every == 0:
+            tx = points[(i + 1) % n][0] - points[i - 1][0]
+            ty = points[(i + 1) % n][1] - points[i - 1][1]
+            d = math.hypot(tx, ty) or 1.0
+            px, py = px + sign * ty / d * depth, py - sign * tx / d * depth
+        out.append((px, py))
+    return out
+
+
+def radial_points(cx, cy, radius_at, n=96, start=0.0):
+    """Return a closed outline around (cx, cy) whose radius at angle a is radius_at(a)."""
+    points = []
+    for i in range(n):
+        a = start + 360.0 * i / n
+        points.append(point_at(cx, cy, radius_at(a), a))
+    return points
