@@ -140,8 +140,6 @@ def line(draw, points, colour, width):
 
 def smooth(points, steps=12):
     """Return a smooth curve through points (Catmull-Rom), sampled densely."""
-    if len(points) < 3:
-        return list(points)
     pts = [points[0]] + list(points) + [points[-1]]
     out = []
     for i in range(1, len(pts) - 2):

@@ -201,10 +201,355 @@ def ayame():
     return image
 
 
+BARK = (92, 62, 50)
+
+
+def branch(draw, points, width, colour=BARK):
+    """A woody branch: a smooth dark line with a lighter streak along it."""
+    stem(draw, points, width, colour)
+    line(draw, smooth(points)[2:-6], lighter(colour, 0.18), width * 0.3)
+
+
+def ume_flower(draw, cx, cy, r, colour, turn=90):
+    """A plum blossom seen from the front: five round petals and fine stamens."""
+    for i in range(5):
+        petal(draw, cx, cy, r, r * 1.02, turn + 72 * i, colour, widest=0.62,
+              tip=2.0, base=1.1)
+    circle(draw, cx, cy, r * 0.3, darker(colour, 0.75), outline=False)
+    for i in range(12):
+        end = point_at(cx, cy, r * 0.68, turn + 30 * i + 8)
+        line(draw, [(cx, cy), end], (250, 236, 220), 0.45)
+        circle(draw, end[0], end[1], r * 0.07, (244, 206, 70), outline=False)
+
+
+def ume():
+    image, draw, _ = new_canvas(214, 164)
+    red = (226, 58, 100)
+    branch(draw, [(2, 150), (50, 126), (92, 104), (140, 70), (172, 50), (212, 12)], 7)
+    branch(draw, [(92, 104), (100, 64), (104, 14)], 4)
+    branch(draw, [(140, 70), (178, 96), (210, 112)], 4)
+    branch(draw, [(40, 130), (34, 80)], 3)
+    for x, y, r in ((34, 84, 3.5), (104, 18, 3.5), (206, 16, 3), (208, 110, 3.5),
+                    (168, 56, 3), (60, 124, 3)):
+        circle(draw, x, y, r, darker(red, 0.8))
+    for x, y, r, turn in ((72, 112, 21, 80), (114, 90, 20, 100), (96, 40, 18, 70),
+                          (184, 38, 19, 60), (182, 98, 18, 90), (34, 108, 16, 90),
+                          (150, 64, 15, 110)):
+        ume_flower(draw, x, y, r, red, turn)
+    return image
+
+
+def patrinia_cluster(draw, cx, cy, rx, ry, rng):
+    """A flat-topped cluster of tiny yellow flowers."""
+    spots = []
+    for _ in range(42):
+        a = rng.uniform(0, 2 * math.pi)
+        d = math.sqrt(rng.uniform(0, 1))
+        spots.append((cy + d * ry * math.sin(a), cx + d * rx * math.cos(a)))
+    for y, x in sorted(spots):
+        colour = (250, 216, 40) if rng.random() < 0.7 else (228, 186, 30)
+        circle(draw, x, y, 2.6, colour, outline=(190, 150, 20), width=0.5)
+
+
+def ominaeshi():
+    image, draw, _ = new_canvas(158, 216)
+    rng = random.Random(7)
+    stem(draw, [(80, 215), (80, 150), (78, 96), (80, 60)], 2.6)
+    tops = ((36, 50), (62, 34), (92, 28), (122, 40), (144, 58), (80, 60))
+    for x, y in tops:
+        stem(draw, [(80, 98), ((x + 80) / 2, (y + 98) / 2 + 4), (x, y + 6)], 1.2,
+             colour=(120, 150, 70))
+    for x, y, a in ((80, 176, 20), (80, 176, 160), (79, 132, 30), (79, 132, 150)):
+        points = jagged(blade(x, y, 40, 17, a, tip=1.0, widest=0.5), 4.0, 4)
+        polygon(draw, points, LEAF_GREEN)
+        line(draw, [(x, y), point_at(x, y, 34, a)], LEAF_DARK, 0.6)
+    for x, y in tops:
+        patrinia_cluster(draw, x, y, 19, 9, rng)
+    return image
+
+
+def frilled_fan(draw, cx, cy, radius, spread, colour, rng):
+    """One ruffled layer of carnation petals, fanning up from (cx, cy)."""
+    edge = []
+    for k in range(0, 61):
+        a = 90 - spread + 2 * spread * k / 60
+        edge.append(point_at(cx, cy, radius * (0.93 + 0.07 * rng.random()), a))
+    points = jagged(edge + [(cx, cy + radius * 0.15)], radius * 0.07, 2)
+    polygon(draw, points, colour)
+
+
+def carnation_head(draw, cx, cy, size, colour, rng):
+    """A carnation from the side: frilly layers of petals over a long calyx."""
+    frilled_fan(draw, cx, cy, size, 85, colour, rng)
+    frilled_fan(draw, cx - size * 0.2, cy - size * 0.08, size * 0.72, 60,
+                darker(colour, 0.88), rng)
+    frilled_fan(draw, cx + size * 0.22, cy - size * 0.1, size * 0.7, 58,
+                lighter(colour, 0.15), rng)
+    frilled_fan(draw, cx, cy - size * 0.05, size * 0.55, 45, colour, rng)
+    calyx = [(cx - size * 0.28, cy + size * 0.12), (cx + size * 0.28, cy + size * 0.12),
+             (cx + size * 0.16, cy + size * 0.8), (cx - size * 0.16, cy + size * 0.8)]
+    polygon(draw, calyx, (120, 170, 120))
+    for t in (-0.16, 0.0, 0.16):
+        polygon(draw, blade(cx + t * size, cy + size * 0.2, size * 0.22, size * 0.14, 90,
+                            tip=1.0), (120, 170, 120))
+    for t in (-0.08, 0.08):
+        line(draw, [(cx + t * size, cy + size * 0.3), (cx + t * size * 0.8, cy + size * 0.76)],
+             (96, 140, 100), 0.6)
+
+
+def carnation():
+    image, draw, _ = new_canvas(152, 214)
+    rng = random.Random(8)
+    grey_green = (112, 160, 128)
+    pink = (232, 72, 118)
+    stem(draw, [(74, 213), (72, 160), (70, 100)], 3, colour=grey_green)
+    stem(draw, [(72, 160), (100, 130), (116, 92)], 2.4, colour=grey_green)
+    for y in (196, 168, 132):
+        for a in (35, 145):
+            leaf(draw, 72, y, 36, 6, a + (10 if a < 90 else -10), fill=grey_green,
+                 vein=False, bend=0.06 if a < 90 else -0.06)
+    polygon(draw, blade(116, 96, 24, 11, 80, widest=0.4, tip=1.2), (120, 170, 120))
+    polygon(draw, blade(117, 78, 8, 7, 80, tip=1.6), pink)
+    carnation_head(draw, 70, 60, 58, pink, rng)
+    return image
+
+
+def daisy_head(draw, cx, cy, radius, colour, count, centre, shade=None):
+    """A daisy-type flower head: two rings of ray petals and a round centre."""
+    for ring, scale in ((0, 1.0), (1, 0.8)):
+        tone = colour if ring == 0 else (shade or darker(colour, 0.9))
+        for i in range(count):
+            a = 90 + (i + 0.5 * ring) * 360 / count
+            petal(draw, cx, cy, radius * scale, radius * 0.27 * scale, a, tone,
+                  widest=0.65, tip=2.2, base=1.0, notch=0.04)
+    circle(draw, cx, cy, radius * 0.32, centre)
+    circle(draw, cx, cy, radius * 0.22, darker(centre, 0.75), outline=False)
+
+
+def gerbera():
+    image, draw, _ = new_canvas(182, 204)
+    for x, a, bend in ((84, 150, -0.1), (90, 120, -0.05), (96, 40, 0.08), (92, 15, 0.1)):
+        points = jagged(blade(x, 202, 48, 20, a, tip=1.2, widest=0.6), 3.0, 4)
+        polygon(draw, points, LEAF_GREEN)
+    stem(draw, [(90, 202), (94, 150), (96, 80)], 3.4)
+    stem(draw, [(92, 200), (130, 150), (146, 110)], 2.6)
+    daisy_head(draw, 146, 102, 28, (250, 200, 40), 18, (120, 90, 40))
+    daisy_head(draw, 86, 72, 62, (250, 86, 70), 22, (110, 80, 40),
+               shade=(236, 60, 70))
+    for i in range(16):
+        x, y = point_at(86, 72, 62 * 0.27, 22.5 * i)
+        circle(draw, x, y, 1.4, (250, 220, 90), outline=False)
+    return image
+
+
+def canna_flower(draw, cx, cy, size, colour):
+    """A canna flower: a loose bunch of broad wavy petals."""
+    for a, length, bend in ((145, 1.0, -0.12), (35, 1.0, 0.12), (112, 1.1, 0.06),
+                            (70, 1.05, -0.08), (215, 0.75, -0.1), (-35, 0.75, 0.1),
+                            (270, 0.6, 0.0)):
+        points = jagged(blade(cx, cy, size * length, size * 0.5, a, widest=0.66,
+                              tip=2.2, base=1.2, bend=bend), size * 0.025, 3)
+        polygon(draw, points, colour)
+        polygon(draw, blade(cx, cy, size * length * 0.55, size * 0.22, a, bend=bend),
+                darker(colour, 0.85), outline=False)
+    circle(draw, cx, cy, size * 0.1, (250, 200, 60), outline=False)
+
+
+def canna():
+    image, draw, _ = new_canvas(182, 220)
+    stem(draw, [(90, 219), (90, 140), (90, 70)], 6)
+    for y, a, bend, length in ((210, 165, -0.08, 86), (200, 15, 0.08, 86),
+                               (160, 150, -0.1, 76), (150, 30, 0.1, 76),
+                               (112, 130, -0.08, 58)):
+        points = blade(90, y, length, length * 0.42, a, widest=0.45, tip=1.3,
+                       base=1.6, bend=bend)
+        polygon(draw, points, (70, 142, 70))
+        for t in (0.25, 0.45, 0.65):
+            root = point_at(90, y, length * t, a)
+            line(draw, [root, point_at(root[0], root[1], length * 0.16, a + (35 if a < 90 else -35))],
+                 (52, 116, 56), 0.5)
+        line(draw, [point_at(90, y, length * t, a) for t in (0, 0.9)], (52, 116, 56), 0.8)
+    polygon(draw, blade(98, 44, 30, 9, 62, tip=1.0), (200, 40, 40))
+    polygon(draw, blade(94, 46, 26, 8, 84, tip=1.0), (214, 60, 40))
+    canna_flower(draw, 112, 34, 30, (236, 88, 40))
+    canna_flower(draw, 84, 62, 52, (228, 46, 36))
+    return image
+
+
+def lobed_leaf(draw, x, y, length, width, angle, fill=LEAF_GREEN):
+    """A leaf with two pairs of rounded side lobes (chrysanthemum-like)."""
+    shapes = [blade(x, y, length, width * 0.55, angle, widest=0.6, tip=1.6)]
+    for t, spread, scale in ((0.45, 48, 0.55), (0.2, 70, 0.4)):
+        root = point_at(x, y, length * t, angle)
+        for side in (-1, 1):
+            shapes.append(blade(root[0], root[1], length * scale, width * 0.4,
+                                angle + side * spread, widest=0.6, tip=1.6))
+    union(draw, shapes, fill)
+    line(draw, [(x, y), point_at(x, y, length * 0.85, angle)], darker(fill, 0.8), 0.6)
+
+
+def kiku():
+    image, draw, _ = new_canvas(184, 204)
+    stem(draw, [(92, 203), (90, 160), (92, 110)], 4)
+    lobed_leaf(draw, 91, 176, 52, 40, 160)
+    lobed_leaf(draw, 91, 160, 50, 38, 25)
+    lobed_leaf(draw, 91, 192, 44, 34, 10)
+    cx, cy = 92, 82
+    rings = ((30, 66, 8.5, (246, 196, 24)), (26, 54, 8.5, (250, 206, 40)),
+             (22, 42, 8.0, (252, 214, 60)), (16, 30, 7.5, (250, 200, 44)),
+             (10, 18, 6.5, (240, 180, 30)))
+    for k, (count, length, width, colour) in enumerate(rings):
+        for i in range(count):
+            a = 90 + (i + 0.5 * (k % 2)) * 360 / count
+            petal(draw, cx, cy, length, width, a, colour, widest=0.7, tip=2.0,
+                  base=1.0)
+    circle(draw, cx, cy, 7, (236, 170, 30))
+    return image
+
+
+def oleander_flower(draw, cx, cy, r, colour):
+    """An oleander flower: five petals twisted like a pinwheel."""
+    for i in range(5):
+        shaded_petal(draw, cx, cy, r, r * 0.78, 100 + 72 * i, colour,
+                     shade=lighter(colour, 0.3), widest=0.72, tip=2.4, base=1.1,
+                     bend=0.34)
+    circle(draw, cx, cy, r * 0.2, lighter(colour, 0.5), outline=darker(colour, 0.8))
+    for i in range(5):
+        x, y = point_at(cx, cy, r * 0.14, 136 + 72 * i)
+        circle(draw, x, y, r * 0.05, darker(colour, 0.7), outline=False)
+
+
+def kyouchikutou():
+    image, draw, _ = new_canvas(196, 186)
+    pink = (240, 118, 160)
+    stem(draw, [(98, 185), (96, 130), (98, 96)], 3.6)
+    for y, angles in ((168, (150, 30, 265)), (126, (160, 20, 100))):
+        for a in angles:
+            leaf(draw, 97, y, 74 if a != 100 else 50, 13, a, fill=LEAF_DARK,
+                 bend=0.05 if 90 < a < 270 else -0.05)
+    for a in (120, 90, 60):
+        stem(draw, [(97, 104), point_at(97, 104, 26, a)], 1.6)
+    for x, y, r in ((60, 78, 24), (138, 76, 24), (98, 46, 25), (70, 34, 20),
+                    (128, 30, 21), (100, 88, 22)):
+        oleander_flower(draw, x, y, r, pink)
+    for x, y, a in ((52, 50, 125), (146, 50, 55)):
+        polygon(draw, blade(x, y, 16, 7, a, widest=0.6, tip=1.5, bend=0.1), pink)
+    return image
+
+
+def kinsenka():
+    image, draw, _ = new_canvas(172, 184)
+    pale = (120, 176, 90)
+    stem(draw, [(86, 183), (86, 140), (84, 100)], 3.6, colour=pale)
+    stem(draw, [(86, 160), (124, 130), (140, 102)], 2.6, colour=pale)
+    for y, a in ((176, 160), (170, 20), (146, 150), (130, 35)):
+        leaf(draw, 86, y, 50, 18, a, fill=pale, tip=2.0, widest=0.7,
+             bend=0.06 if a > 90 else -0.06)
+    polygon(draw, blade(140, 106, 22, 16, 90, widest=0.55, tip=1.6), pale)
+    for i in range(5):
+        polygon(draw, blade(140, 90, 10, 5, 60 + 15 * i, tip=1.6), (250, 150, 30),
+                outline=(200, 100, 20))
+    cx, cy = 80, 72
+    for k, (count, length, width, colour) in enumerate(
+            ((26, 62, 13, (248, 136, 20)), (24, 50, 12, (250, 152, 30)),
+             (20, 38, 11, (244, 126, 16)))):
+        for i in range(count):
+            a = 90 + (i + 0.5 * k) * 360 / count
+            petal(draw, cx, cy, length, width, a, colour, widest=0.7, tip=2.4,
+                  notch=0.03)
+    circle(draw, cx, cy, 16, (196, 100, 20))
+    circle(draw, cx, cy, 10, (150, 74, 20), outline=False)
+    return image
+
+
+def gardenia_flower(draw, cx, cy, r):
+    """A gardenia: six thick creamy white petals twisted round a small centre."""
+    cream = (252, 250, 236)
+    for ring, (scale, start) in enumerate(((1.0, 90), (0.66, 120))):
+        for i in range(6):
+            shaded_petal(draw, cx, cy, r * scale, r * scale * 0.62, start + 60 * i, cream,
+                         shade=(236, 234, 214), outline=(180, 178, 150), widest=0.62,
+                         tip=1.8, base=1.2, bend=0.14)
+    circle(draw, cx, cy, r * 0.1, (240, 220, 140), outline=(200, 180, 100))
+
+
+def glossy_leaf(draw, x, y, length, width, angle, fill=LEAF_DARK):
+    """A thick glossy leaf with a light midrib and curved side veins."""
+    leaf(draw, x, y, length, width, angle, fill=fill, vein=False, tip=1.2,
+         widest=0.48, base=1.4)
+    vein = lighter(fill, 0.3)
+    line(draw, [(x, y), point_at(x, y, length * 0.9, angle)], vein, 0.7)
+    for t in (0.25, 0.45, 0.65):
+        root = point_at(x, y, length * t, angle)
+        for side in (-1, 1):
+            line(draw, [root, point_at(root[0], root[1], width * 0.4, angle + side * 45)],
+                 vein, 0.45)
+
+
+def kuchinashi():
+    image, draw, _ = new_canvas(188, 172)
+    stem(draw, [(30, 170), (70, 140), (100, 110)], 3.4, colour=(110, 120, 70))
+    stem(draw, [(70, 140), (130, 142), (170, 120)], 2.6, colour=(110, 120, 70))
+    for x, y, a in ((70, 140, 250), (70, 140, 190), (130, 142, 290), (130, 142, 80),
+                    (100, 112, 160), (100, 112, 20), (168, 122, 20)):
+        glossy_leaf(draw, x, y, 48, 22, a)
+    bud = blade(168, 122, 34, 13, 60, widest=0.45, tip=1.0)
+    polygon(draw, bud, (240, 240, 220), outline=(170, 170, 140))
+    line(draw, blade(168, 122, 30, 6, 60, bend=0.1)[:14], (200, 200, 170), 0.6)
+    gardenia_flower(draw, 92, 70, 56)
+    return image
+
+
+def gladiolus_flower(draw, cx, cy, size, colour, tilt):
+    """One open gladiolus flower: three broad upper tepals, three narrow lower ones."""
+    for a, scale, width in ((tilt + 35, 0.92, 0.62), (tilt + 145, 0.92, 0.62),
+                            (tilt + 90, 1.0, 0.7), (tilt - 35, 0.72, 0.46),
+                            (tilt - 145, 0.72, 0.46), (tilt - 90, 0.78, 0.5)):
+        points = jagged(blade(cx, cy, size * scale, size * width, a, widest=0.62,
+                              tip=1.7, base=1.2), size * 0.025, 3)
+        polygon(draw, points, colour)
+        polygon(draw, blade(cx, cy, size * scale * 0.45, size * width * 0.5, a),
+                darker(colour, 0.88), outline=False)
+    for a in (tilt - 35, tilt - 145, tilt - 90):
+        polygon(draw, blade(cx, cy, size * 0.55, size * 0.16, a, tip=1.2),
+                lighter(colour, 0.6), outline=False)
+    circle(draw, cx, cy, size * 0.1, darker(colour, 0.8), outline=False)
+
+
+def gladiolus():
+    image, draw, _ = new_canvas(150, 222)
+    salmon = (246, 96, 96)
+    for x, a, length, bend in ((84, 96, 120, -0.03), (92, 80, 100, 0.04),
+                               (78, 108, 90, -0.05), (98, 66, 74, 0.03)):
+        sword_leaf(draw, x, 221, length, 11, a, bend=bend)
+    stem(draw, [(96, 221), (98, 150), (102, 80), (108, 6)], 3.4)
+    for y, size in ((22, 6), (36, 7), (50, 8)):
+        x = 108 - (y - 6) * 0.08
+        polygon(draw, blade(x, y + 8, size * 2.2, size, 110, tip=1.0, widest=0.5),
+                salmon)
+        polygon(draw, blade(x, y + 8, size * 1.2, size * 0.9, 115, widest=0.7, tip=1.0),
+                LEAF_LIGHT)
+    for y, size in ((72, 26), (104, 30), (138, 33), (174, 35)):
+        x = 102 - (y - 70) * 0.06
+        polygon(draw, blade(x, y + 6, 16, 10, 200, tip=1.0), LEAF_LIGHT)
+        gladiolus_flower(draw, x - size * 0.62, y, size, salmon, 12)
+    return image
+
+
 FLOWERS = {
     1: asagao,
     2: ajisai,
     3: anemone,
     4: amaryllis,
     5: ayame,
+    6: ume,
+    7: ominaeshi,
+    8: carnation,
+    9: gerbera,
+    10: canna,
+    11: kiku,
+    12: kyouchikutou,
+    13: kinsenka,
+    14: kuchinashi,
+    15: gladiolus,
 }
