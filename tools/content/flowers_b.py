@@ -18,8 +18,8 @@ BARK = (122, 86, 58)
 def toothed_leaf(draw, x, y, length, width, angle, fill=LEAF_GREEN, depth=0.9,
                  every=3, bend=0.0, widest=0.4):
     """A pointed leaf with a finely toothed edge and a midrib."""
-    shape = blade(x, y, length, width, angle, widest=widest, tip=1.0,
-                  bend=bend, n=48)
+    shape = blade(x, y, length, width, angle, widest=widest, tip=1.2,
+                  base=1.6, bend=bend, n=48)
     polygon(draw, jagged(shape, depth, every), fill)
     line(draw, blade(x, y, length * 0.85, 0.1, angle, bend=bend, n=12)[:13],
          darker(fill, 0.8), 0.6)
@@ -247,10 +247,284 @@ def azalea():
     return image
 
 
+def shiny_leaf(draw, x, y, length, width, angle, fill=(44, 112, 52)):
+    """A thick, glossy, finely toothed evergreen leaf with a light sheen."""
+    toothed_leaf(draw, x, y, length, width, angle, fill, depth=0.6, every=4,
+                 widest=0.45)
+    sheen = point_at(x, y, length * 0.2, angle)
+    polygon(draw, blade(sheen[0], sheen[1], length * 0.5, width * 0.18,
+                        angle + 4, widest=0.5, tip=1.5),
+            lighter(fill, 0.35), outline=False)
+
+
+def camellia_flower(draw, cx, cy, r, red):
+    """A camellia opening as a cup: broad round petals around a thick tuft
+    of stamens, cream below and yellow at the top."""
+    for a in (160, 20, 125, 55, 90):
+        shaded_petal(draw, cx, cy, r, r * 1.05, a, darker(red, 0.85),
+                     shade=darker(red, 0.72), widest=0.6, tip=2.2, base=1.4)
+    top = cy - r * 0.5
+    polygon(draw, [(cx - r * 0.18, cy), (cx - r * 0.3, top),
+                   (cx + r * 0.3, top), (cx + r * 0.18, cy)], (250, 240, 204))
+    polygon(draw, ellipse_points(cx, top, r * 0.32, r * 0.12),
+            (255, 214, 40))
+    rnd = random.Random(36)
+    for _ in range(16):
+        a = rnd.uniform(0, 360)
+        d = rnd.uniform(0, 1)
+        circle(draw, cx + r * 0.27 * d * math.cos(math.radians(a)),
+               top + r * 0.1 * d * math.sin(math.radians(a)), r * 0.045,
+               (238, 170, 10), outline=False)
+    for a, size in ((205, 0.9), (335, 0.9), (250, 0.82), (290, 0.82)):
+        shaded_petal(draw, cx, cy - r * 0.1, r * size, r * 0.95, a, red,
+                     shade=lighter(red, 0.12), widest=0.6, tip=2.2, base=1.4)
+
+
+def camellia():
+    """つばき: a red cup-shaped flower with a yellow stamen tuft, a bud and
+    dark glossy leaves on a twig."""
+    image, draw, _ = new_canvas(198, 186)
+    stem(draw, [(4, 170), (60, 150), (110, 120), (196, 100)], 3.4, BARK)
+    stem(draw, [(60, 150), (40, 110), (36, 80)], 2.4, BARK)
+    for x, y, angle in ((60, 150, 250), (150, 110, 290), (180, 103, 60),
+                        (130, 116, 40), (96, 128, 210), (40, 110, 160)):
+        shiny_leaf(draw, x, y, 52, 24, angle)
+    polygon(draw, blade(36, 84, 28, 18, 90, widest=0.45, tip=1.4, base=2.0),
+            (200, 30, 46))
+    for da in (-30, 30, 0):
+        polygon(draw, blade(36, 84, 13, 10, 90 + da, widest=0.5, tip=2.0),
+                (108, 150, 64))
+    camellia_flower(draw, 108, 80, 56, (214, 24, 42))
+    return image
+
+
+def rape_flower(draw, x, y, size, turn):
+    """One small four-petalled yellow rape blossom."""
+    for j in range(4):
+        petal(draw, x, y, size, size * 0.9, turn + 90 * j, (252, 214, 20),
+              widest=0.65, tip=2.0, base=1.2)
+    circle(draw, x, y, size * 0.22, (232, 176, 0), outline=False)
+
+
+def rape_spike(draw, tx, ty, size, seed):
+    """Yellow blossoms on short stalks heaped up the top of a rape stem,
+    lower ones opening first, green buds at the very tip."""
+    rnd = random.Random(seed)
+    rows = ((4.6, (-3.2, -1.1, 1.1, 3.2)), (3.0, (-2.8, 0.0, 2.8)),
+            (1.5, (-1.6, 1.6)))
+    for down, across in rows:
+        for k in across:
+            fx = tx + k * size + rnd.uniform(-1, 1)
+            fy = ty + down * size + rnd.uniform(-1, 1)
+            line(draw, [(tx, fy + size * 0.8), (fx, fy)], STEM_GREEN, 0.8)
+            rape_flower(draw, fx, fy, size, rnd.uniform(0, 90))
+    for i in range(5):
+        bx = tx + (i - 2) * size * 0.42
+        by = ty + size * abs(i - 2) * 0.3
+        polygon(draw, ellipse_points(bx, by, size * 0.3, size * 0.45,
+                                     (i - 2) * 15),
+                (150, 190, 60) if i % 2 else (226, 214, 70))
+
+
+def rape():
+    """なのはな: stems topped with domes of small four-petalled yellow
+    flowers, green buds above and clasping blue-green leaves."""
+    image, draw, _ = new_canvas(166, 220)
+    grey_green = (96, 156, 96)
+    tops = ((46, 40, 8, 1), (110, 8, 8.5, 2), (132, 92, 7.5, 3))
+    for tx, ty, size, _ in tops:
+        stem(draw, [(tx * 0.3 + 58, 220), (tx, ty + 70), (tx, ty + size)], 3)
+    for x, y, angle, length in ((80, 200, 150, 64), (86, 196, 30, 62),
+                                (72, 150, 140, 44), (104, 120, 40, 42),
+                                (118, 154, 20, 36)):
+        leaf(draw, x, y, length, length * 0.34, angle, grey_green,
+             widest=0.3, tip=1.2, base=2.5)
+    for tx, ty, size, seed in tops:
+        rape_spike(draw, tx, ty, size, seed)
+    return image
+
+
+def fringed_petal(draw, x, y, length, width, angle, colour, cuts=7):
+    """A pink petal whose broad end is slashed into a fringe."""
+    outer = []
+    for i in range(2 * cuts + 1):
+        t = i / (2 * cuts)
+        a = angle - width / 2 + width * t
+        r = length * (1 - 0.12 * (2 * t - 1) ** 2)
+        outer.append(point_at(x, y, r if i % 2 == 0 else r * 0.66, a))
+    pts = [point_at(x, y, length * 0.45, angle - width * 0.35)]
+    pts += outer
+    pts += [point_at(x, y, length * 0.45, angle + width * 0.35)]
+    pts += [point_at(x, y, length * 0.05, angle + 90),
+            point_at(x, y, length * 0.05, angle - 90)]
+    polygon(draw, [pts[-1]] + pts[:-1], colour)
+
+
+def pink_flower(draw, cx, cy, r, colour, turn=90):
+    """A wild pink seen from above: five fringed petals, fine dark hairs
+    round a pale eye."""
+    for j in range(5):
+        fringed_petal(draw, cx, cy, r, 66, turn + 72 * j, colour, cuts=9)
+    circle(draw, cx, cy, r * 0.3, lighter(colour, 0.45), outline=False)
+    for j in range(20):
+        a = turn + 18 * j
+        line(draw, [point_at(cx, cy, r * 0.14, a),
+                    point_at(cx, cy, r * 0.34, a + 6)],
+             darker(colour, 0.7), 0.6)
+    for j in range(2):
+        line(draw, smooth([(cx, cy), point_at(cx, cy, r * 0.2, 80 + 40 * j),
+                           point_at(cx, cy, r * 0.3, 60 + 60 * j)]),
+             (250, 250, 255), 0.8)
+
+
+def pink_side(draw, x, y, length, angle, colour):
+    """A wild pink seen from the side: a long green tube, fringed petals
+    spreading from its mouth."""
+    mouth = point_at(x, y, length, angle)
+    for da in (-55, 55, -25, 25):
+        fringed_petal(draw, mouth[0], mouth[1], length * 0.8, 44,
+                      angle + da, colour, cuts=5)
+    polygon(draw, blade(x, y, length * 1.05, length * 0.26, angle,
+                        widest=0.8, tip=3.0, base=1.5), (120, 160, 90))
+
+
+def pink():
+    """なでしこ: frilly pink flowers with deeply cut petals on thin stems,
+    narrow leaves in pairs."""
+    image, draw, _ = new_canvas(172, 196)
+    stem(draw, [(86, 196), (84, 150), (90, 96), (98, 72)], 2.2)
+    stem(draw, [(84, 150), (60, 120), (44, 96)], 1.8)
+    stem(draw, [(90, 110), (122, 100), (136, 82)], 1.8)
+    for x, y in ((85, 176), (84, 140), (88, 112), (62, 122)):
+        for angle in (150, 30):
+            leaf(draw, x, y, 40, 6, angle + (x - 84) * 0.4, LEAF_GREEN,
+                 vein=False, widest=0.3, tip=1.0, base=1.5,
+                 bend=0.08 if angle > 90 else -0.08)
+    colour = (240, 128, 172)
+    pink_side(draw, 136, 82, 24, 60, colour)
+    pink_flower(draw, 46, 92, 30, darker(colour, 0.95), turn=80)
+    pink_flower(draw, 98, 58, 46, colour)
+    return image
+
+
+def pea_flower(draw, x, y, size, angle, colour):
+    """A small butterfly-shaped pea flower: a round upright standard petal
+    over a darker keel, facing angle."""
+    petal(draw, x, y, size, size * 1.2, angle + 40, lighter(colour, 0.3),
+          widest=0.6, tip=2.0, base=1.2)
+    line(draw, [(x, y), point_at(x, y, size * 0.6, angle + 40)], colour, 0.6)
+    petal(draw, x, y, size * 1.05, size * 0.6, angle - 25, darker(colour, 0.85),
+          widest=0.5, tip=1.4, base=1.5)
+
+
+def trefoil(draw, x, y, size, angle, fill=LEAF_GREEN):
+    """Three small oval leaflets on a short stalk."""
+    end = point_at(x, y, size * 0.5, angle)
+    line(draw, [(x, y), end], STEM_GREEN, 0.8)
+    for da in (-60, 0, 60):
+        leaf(draw, end[0], end[1], size, size * 0.6, angle + da, fill,
+             vein=False, widest=0.5, tip=1.8, base=1.8)
+
+
+def hagi_twig(draw, curve, rnd, colour):
+    """Leaves and sprays of pea flowers along one arching twig."""
+    for i in range(4, len(curve) - 2, 3):
+        (x0, y0), (x, y) = curve[i - 1], curve[i]
+        along = math.degrees(math.atan2(y0 - y, x - x0))
+        side = 1 if i % 2 else -1
+        trefoil(draw, x, y, rnd.uniform(8, 10), along + side * 60,
+                LEAF_GREEN if side > 0 else LEAF_LIGHT)
+        if i > 6:
+            spray = point_at(x, y, 16, along - 70)
+            line(draw, [(x, y), spray], (130, 100, 70), 0.7)
+            for k in range(4):
+                fx, fy = point_at(x, y, 5 + 4 * k, along - 70)
+                side_k = 1 if k % 2 else -1
+                pea_flower(draw, fx + side_k * 3, fy, rnd.uniform(5.5, 6.5),
+                           along - 70 + 180 + side_k * 40, colour)
+
+
+def bush_clover():
+    """はぎ: long arching twigs with small three-part leaves and short
+    sprays of little red-purple pea flowers."""
+    image, draw, _ = new_canvas(214, 180)
+    rnd = random.Random(39)
+    colour = (200, 60, 150)
+    twigs = [[(40, 180), (44, 100), (100, 30), (170, 36), (206, 100)],
+             [(46, 180), (64, 116), (120, 74), (166, 100), (180, 140)],
+             [(36, 180), (30, 120), (16, 80), (8, 60)]]
+    curves = [smooth(t, 10) for t in twigs]
+    for curve in curves:
+        stem(draw, curve, 1.4, (140, 112, 72))
+    for curve in curves:
+        hagi_twig(draw, curve, rnd, colour)
+    return image
+
+
+def lotus_leaf(draw, cx, cy, rx, ry, fill=(70, 150, 70)):
+    """A big round lotus leaf seen from the side, its rim gently waved."""
+    rim = ellipse_points(cx, cy, rx, ry, n=72)
+    polygon(draw, [(x, y + 1.5 * math.sin(i * 0.9)) for i, (x, y) in enumerate(rim)],
+            fill)
+    polygon(draw, ellipse_points(cx, cy - ry * 0.15, rx * 0.82, ry * 0.62),
+            lighter(fill, 0.18), outline=False)
+    for j in range(12):
+        a = math.radians(30 * j)
+        line(draw, [(cx, cy), (cx + rx * 0.8 * math.cos(a),
+                               cy + ry * 0.7 * math.sin(a))],
+             darker(fill, 0.85), 0.6)
+    circle(draw, cx, cy, 2, darker(fill, 0.8), outline=False)
+
+
+def lotus_flower(draw, cx, cy, r):
+    """A lotus flower: pointed petals, white at the base and pink at the
+    tips, cupped round a flat yellow seed head."""
+    pink = (236, 120, 160)
+    pale = (252, 226, 234)
+    for a, size in ((170, 0.85), (10, 0.85), (140, 0.98), (40, 0.98)):
+        shaded_petal(draw, cx, cy, r * size, r * 0.5, a, pink, shade=pale,
+                     widest=0.55, tip=1.3, base=1.5)
+    polygon(draw, ellipse_points(cx, cy - r * 0.22, r * 0.3, r * 0.1),
+            (240, 200, 60))
+    for a, size in ((112, 1.0), (68, 1.0), (90, 1.05)):
+        shaded_petal(draw, cx, cy + r * 0.08, r * size, r * 0.5, a, pink,
+                     shade=pale, widest=0.55, tip=1.3, base=1.5)
+    for a, size in ((125, 0.7), (55, 0.7), (100, 0.62), (80, 0.62)):
+        shaded_petal(draw, cx, cy + r * 0.2, r * size, r * 0.46, a,
+                     lighter(pink, 0.1), shade=pale, widest=0.55, tip=1.3,
+                     base=1.5)
+
+
+def lotus():
+    """はす: a pink lotus raised high above a pond on its own stalk, with
+    big round leaves and a bud."""
+    image, draw, _ = new_canvas(206, 210)
+    water = (86, 160, 214)
+    polygon(draw, ellipse_points(103, 184, 101, 24), water)
+    for x, y, w in ((60, 180, 22), (140, 192, 30), (110, 172, 18)):
+        line(draw, [(x - w, y), (x + w, y)], lighter(water, 0.45), 1.0)
+    stem(draw, [(98, 186), (96, 140), (100, 96)], 3.2)
+    stem(draw, [(160, 186), (164, 140), (166, 104)], 2.6)
+    stem(draw, [(48, 186), (46, 150), (46, 134)], 2.6)
+    lotus_leaf(draw, 46, 132, 44, 15)
+    lotus_leaf(draw, 150, 188, 32, 8)
+    polygon(draw, blade(166, 104, 40, 22, 90, widest=0.45, tip=1.2, base=1.6),
+            (236, 120, 160))
+    polygon(draw, blade(166, 104, 26, 12, 96, widest=0.45, tip=1.3, base=1.6),
+            (252, 200, 216), outline=False)
+    lotus_flower(draw, 100, 100, 70)
+    return image
+
+
 FLOWERS = {
     31: dahlia,
     32: dandelion,
     33: tulip,
     34: evening_primrose,
     35: azalea,
+    36: camellia,
+    37: rape,
+    38: pink,
+    39: bush_clover,
+    40: lotus,
 }
