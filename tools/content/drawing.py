@@ -201,11 +201,11 @@ def blade(x, y, length, width, angle, widest=0.45, tip=2.0, base=1.0,
         left.append((along, side + half))
         right.append((along, side - half))
     outline = right[:-1] + [(length * (1 - notch), 0.0)] + left[-2::-1]
-    return _place(outline, x, y, angle)
+    return place(outline, x, y, angle)
 
 
-def _place(local_points, x, y, angle):
-    """Turn points given along +x (local) to angle and move them to (x, y)."""
+def place(local_points, x, y, angle):
+    """Turn local points (u along, v to its left) to angle, moved to (x, y)."""
     cos_a, sin_a = math.cos(math.radians(angle)), math.sin(math.radians(angle))
     return [(x + u * cos_a - v * sin_a, y - u * sin_a - v * cos_a)
             for u, v in local_points]
@@ -235,7 +235,7 @@ def leaf(draw, x, y, length, width, angle, fill=LEAF_GREEN, outline=None,
         bend = shape.get("bend", 0.0)
         mid = [(t * length, bend * length * 4 * t * (1 - t))
                for t in (0.0, 0.25, 0.5, 0.75, 0.9)]
-        line(draw, _place(mid, x, y, angle), darker(fill, 0.8), 0.6)
+        line(draw, place(mid, x, y, angle), darker(fill, 0.8), 0.6)
     return points
 
 
@@ -288,7 +288,7 @@ def heart_points(x, y, length, width, angle, n=64):
         hy = (13 * math.cos(t) - 5 * math.cos(2 * t) - 2 * math.cos(3 * t)
               - math.cos(4 * t))
         local.append(((5 - hy) / 22 * length, hx / 32 * width))
-    return _place(local, x, y, angle)
+    return place(local, x, y, angle)
 
 
 def jagged(points, depth, every=2):

@@ -10,7 +10,7 @@ import random
 from drawing import (LEAF_DARK, LEAF_GREEN, LEAF_LIGHT, STEM_GREEN, bezier,
                      blade, circle, darker, ellipse, ellipse_points,
                      heart_points, jagged, leaf, lighter, line, mix,
-                     new_canvas, petal, point_at, polygon, radial_points,
+                     new_canvas, petal, place, point_at, polygon, radial_points,
                      rosette, shaded_petal, smooth, stem, sword_leaf, union)
 
 
@@ -536,6 +536,192 @@ def gladiolus():
     return image
 
 
+def crocus_cup(draw, x, y, height, colour):
+    """A crocus goblet, orange stigma peeping out between the tepals."""
+    polygon(draw, blade(x, y, height, height * 0.5, 90, widest=0.62, tip=1.7,
+                        base=1.3), darker(colour, 0.82))
+    for da in (-8, 0, 8):
+        end = point_at(x, y, height * 1.02, 90 + da)
+        line(draw, [point_at(x, y, height * 0.5, 90), end], (250, 140, 20), 1.0)
+    for da in (-12, 12):
+        petal(draw, x, y, height * 0.96, height * 0.42, 90 + da, colour,
+              widest=0.6, tip=1.7, base=1.3, bend=da / 200)
+    petal(draw, x, y, height * 0.92, height * 0.44, 90, lighter(colour, 0.1),
+          widest=0.6, tip=1.7, base=1.3)
+    for dx in (-0.07, 0.0, 0.07):
+        line(draw, [(x + dx * height, y - height * 0.2), (x + dx * height * 1.5, y - height * 0.7)],
+             darker(colour, 0.7), 0.55)
+
+
+def crocus():
+    image, draw, _ = new_canvas(178, 150)
+    rng = random.Random(16)
+    cups = ((38, 112, 50, (250, 206, 30)), (142, 110, 52, (244, 240, 250)),
+            (110, 98, 60, (150, 90, 206)), (70, 96, 62, (130, 76, 196)))
+    for x, y, height, _ in cups:
+        line(draw, [(x, 148), (x, y)], (226, 236, 206), height * 0.11)
+    for k in range(13):
+        x = 26 + k * 10.5 + rng.uniform(-4, 4)
+        a = 90 + rng.uniform(-26, 26)
+        length = rng.uniform(40, 70)
+        leaf(draw, x, 148, length, 7, a, fill=LEAF_DARK, vein=False, tip=0.9,
+             widest=0.3, bend=rng.uniform(-0.06, 0.06))
+        line(draw, [point_at(x, 148, length * t, a) for t in (0.05, 0.7)],
+             (220, 240, 210), 0.7)
+    for x, y, height, colour in cups:
+        crocus_cup(draw, x, y, height, colour)
+    return image
+
+
+def comb_lobe(draw, cx, cy, r, colour, rng):
+    """Wavy velvet folds inside one lobe of a cockscomb crest."""
+    for k in (0.75, 0.5, 0.25):
+        points = []
+        for i in range(25):
+            a = 15 + 150 * i / 24
+            wave = 1 + 0.1 * math.sin(math.radians(6 * a) + rng.uniform(0, 0.6))
+            points.append(point_at(cx, cy + r * (1 - k) * 0.6, r * k * wave, a))
+        line(draw, points, colour, 0.7)
+
+
+def keitou():
+    image, draw, _ = new_canvas(186, 200)
+    red = (206, 20, 70)
+    rng = random.Random(17)
+    stem(draw, [(92, 199), (90, 150), (92, 110)], 8, colour=(120, 150, 60))
+    for y, a in ((188, 155), (176, 25), (150, 150), (138, 30)):
+        leaf(draw, 91, y, 54, 17, a, fill=(96, 150, 60), tip=1.1,
+             bend=0.08 if a > 90 else -0.08)
+    lobes = ((22, 76, 20), (44, 54, 24), (74, 40, 26), (108, 38, 27), (138, 50, 25),
+             (162, 72, 20), (60, 76, 22), (96, 68, 24), (128, 78, 22))
+    wedge = [(80, 118), (104, 118), (170, 86), (150, 40), (40, 40), (14, 90)]
+    shapes = [wedge] + [radial_points(x, y, lambda a, r=r: r) for x, y, r in lobes]
+    union(draw, shapes, red, outline=darker(red, 0.6))
+    for x, y, r in lobes:
+        comb_lobe(draw, x, y, r, darker(red, 0.74), rng)
+    for x, y, r in lobes[:6]:
+        line(draw, [point_at(x, y, r * 0.88, a) for a in range(40, 141, 10)],
+             lighter(red, 0.35), 1.2)
+    return image
+
+
+def cosmos_petal(draw, x, y, length, width, angle, colour):
+    """A broad cosmos ray petal with three little teeth at its end."""
+    w = width / 2
+    local = [(0, 0), (length * 0.25, -w * 0.5), (length * 0.7, -w * 0.95),
+             (length * 0.93, -w), (length, -w * 0.62), (length * 0.94, -w * 0.34),
+             (length, 0), (length * 0.94, w * 0.34), (length, w * 0.62),
+             (length * 0.93, w), (length * 0.7, w * 0.95), (length * 0.25, w * 0.5)]
+    polygon(draw, place(local, x, y, angle), colour)
+    for v in (-0.3, 0.0, 0.3):
+        line(draw, place([(length * 0.2, 0), (length * 0.8, v * w)], x, y, angle),
+             darker(colour, 0.9), 0.45)
+
+
+def cosmos_flower(draw, cx, cy, r, colour, turn=90):
+    for i in range(8):
+        cosmos_petal(draw, cx, cy, r, r * 0.5, turn + 45 * i, colour)
+    circle(draw, cx, cy, r * 0.22, (250, 200, 30), outline=(200, 140, 20))
+    for i in range(10):
+        x, y = point_at(cx, cy, r * 0.14, 36 * i)
+        circle(draw, x, y, r * 0.03, (200, 130, 20), outline=False)
+
+
+def feathery_leaf(draw, x, y, length, angle, colour=LEAF_GREEN):
+    """A leaf cut into thread-like segments, as on cosmos."""
+    line(draw, [(x, y), point_at(x, y, length, angle)], colour, 0.9)
+    for k in range(1, 6):
+        root = point_at(x, y, length * k / 6, angle)
+        for side in (-1, 1):
+            line(draw, [root, point_at(root[0], root[1], length * 0.35 * (1 - k / 9),
+                                       angle + side * 50)], colour, 0.8)
+
+
+def cosmos():
+    image, draw, _ = new_canvas(192, 204)
+    stem(draw, [(96, 203), (92, 150), (80, 110), (72, 80)], 2.2)
+    stem(draw, [(92, 150), (120, 110), (142, 74)], 1.8)
+    stem(draw, [(96, 190), (132, 172), (168, 150)], 1.6)
+    for x, y, a, length in ((92, 160, 30, 34), (92, 156, 160, 30), (84, 120, 10, 26),
+                            (82, 118, 170, 30), (118, 112, 40, 24), (130, 172, 100, 22),
+                            (95, 188, 140, 32)):
+        feathery_leaf(draw, x, y, length, a)
+    polygon(draw, blade(168, 152, 14, 11, 70, widest=0.6, tip=1.8), (200, 60, 130))
+    cosmos_flower(draw, 142, 70, 30, (206, 40, 130), 80)
+    cosmos_flower(draw, 70, 72, 46, (246, 150, 190), 100)
+    return image
+
+
+def kobushi_flower(draw, cx, cy, size, turn):
+    """A kobushi magnolia: six loose narrow white tepals, pink at the base."""
+    white = (252, 252, 246)
+    for a, scale, bend in ((turn + 70, 1.0, 0.1), (turn + 110, 1.0, -0.1),
+                           (turn + 30, 0.9, 0.12), (turn + 150, 0.9, -0.12),
+                           (turn - 5, 0.8, 0.14), (turn + 185, 0.8, -0.14)):
+        shaded_petal(draw, cx, cy, size * scale, size * 0.34, a, white,
+                     shade=(248, 220, 230), outline=(180, 180, 170), widest=0.6,
+                     tip=1.8, base=1.1, bend=bend)
+    circle(draw, cx, cy, size * 0.1, (200, 190, 140), outline=False)
+
+
+def kobushi():
+    image, draw, _ = new_canvas(214, 178)
+    bark = (120, 104, 96)
+    branch(draw, [(2, 160), (60, 140), (110, 118), (160, 104), (212, 96)], 6, bark)
+    branch(draw, [(60, 140), (56, 100), (48, 66)], 3.6, bark)
+    branch(draw, [(130, 112), (140, 80), (150, 50)], 3.6, bark)
+    branch(draw, [(180, 100), (196, 76)], 2.8, bark)
+    for x, y, a in ((52, 78, 200), (146, 60, 340), (196, 84, 320)):
+        leaf(draw, x, y, 16, 7, a, fill=LEAF_LIGHT, vein=False)
+    for x, y, a in ((100, 116, 60), (24, 154, 100)):
+        polygon(draw, blade(x, y, 16, 9, a, widest=0.45, tip=1.2), (170, 178, 150),
+                outline=(120, 124, 100))
+    kobushi_flower(draw, 48, 62, 40, 90)
+    kobushi_flower(draw, 150, 46, 40, 80)
+    kobushi_flower(draw, 196, 74, 26, 70)
+    return image
+
+
+def sakura_flower(draw, cx, cy, r, turn):
+    """A cherry blossom: five pale pink notched petals and a pink centre."""
+    pink = (252, 214, 226)
+    for i in range(5):
+        shaded_petal(draw, cx, cy, r, r * 0.8, turn + 72 * i, pink,
+                     shade=(248, 186, 206), outline=(222, 140, 170), widest=0.66,
+                     tip=2.0, base=1.2, notch=0.14)
+    circle(draw, cx, cy, r * 0.22, (232, 110, 150), outline=False)
+    for i in range(10):
+        end = point_at(cx, cy, r * 0.5, turn + 36 * i)
+        line(draw, [(cx, cy), end], (230, 120, 160), 0.45)
+        circle(draw, end[0], end[1], r * 0.06, (240, 200, 90), outline=False)
+
+
+def sakura_cluster(draw, x, y, flowers):
+    """Cherry blossoms hanging together on long stalks from one point of a branch."""
+    for fx, fy, r, turn in flowers:
+        line(draw, smooth([(x, y), ((x + fx) / 2 + 2, (y + fy) / 2), (fx, fy)]),
+             (120, 160, 80), 0.9)
+    circle(draw, x, y, 3, (150, 90, 70))
+    for fx, fy, r, turn in flowers:
+        sakura_flower(draw, fx, fy, r, turn)
+
+
+def sakura():
+    image, draw, _ = new_canvas(214, 172)
+    bark = (84, 56, 54)
+    branch(draw, [(2, 60), (60, 58), (120, 40), (176, 30), (212, 36)], 7, bark)
+    branch(draw, [(120, 40), (150, 58), (200, 90)], 4, bark)
+    branch(draw, [(60, 58), (40, 36)], 3, bark)
+    sakura_cluster(draw, 70, 60, ((48, 100, 20, 90), (84, 112, 20, 70),
+                                  (66, 132, 20, 100)))
+    sakura_cluster(draw, 150, 58, ((128, 94, 20, 80), (160, 104, 21, 100),
+                                   (146, 134, 20, 90)))
+    sakura_cluster(draw, 190, 84, ((196, 120, 17, 60),))
+    sakura_cluster(draw, 110, 44, ((102, 18, 18, 90), (132, 18, 16, 110)))
+    sakura_cluster(draw, 26, 60, ((20, 90, 16, 70),))
+    return image
+
+
 FLOWERS = {
     1: asagao,
     2: ajisai,
@@ -552,4 +738,9 @@ FLOWERS = {
     13: kinsenka,
     14: kuchinashi,
     15: gladiolus,
+    16: crocus,
+    17: keitou,
+    18: cosmos,
+    19: kobushi,
+    20: sakura,
 }
