@@ -722,6 +722,182 @@ def sakura():
     return image
 
 
+def primrose_flower(draw, cx, cy, r, colour, turn):
+    """A primrose: five heart-shaped petals round a white eye."""
+    for i in range(5):
+        petal(draw, cx, cy, r, r * 0.86, turn + 72 * i, colour, widest=0.7,
+              tip=2.0, base=1.3, notch=0.2)
+    circle(draw, cx, cy, r * 0.3, (252, 246, 250), outline=False)
+    circle(draw, cx, cy, r * 0.1, (240, 200, 80), outline=False)
+
+
+def crinkled_leaf(draw, x, y, length, width, angle, fill):
+    """An oval leaf with a scalloped edge and deep, wrinkled veins."""
+    points = jagged(blade(x, y, length, width, angle, widest=0.55, tip=2.0,
+                          base=1.4), 1.2, 2)
+    polygon(draw, points, fill)
+    vein = darker(fill, 0.8)
+    line(draw, [point_at(x, y, length * t, angle) for t in (0.05, 0.9)], vein, 0.6)
+    for t in (0.3, 0.5, 0.7):
+        root = point_at(x, y, length * t, angle)
+        for side in (-1, 1):
+            line(draw, [root, point_at(root[0], root[1], width * 0.38, angle + side * 55)],
+                 vein, 0.45)
+
+
+def sakurasou():
+    image, draw, _ = new_canvas(172, 176)
+    pink = (238, 110, 168)
+    for a, length in ((165, 62), (15, 62), (130, 58), (50, 58), (95, 40)):
+        crinkled_leaf(draw, 86, 172, length, length * 0.55, a, LEAF_LIGHT)
+    stem(draw, [(86, 172), (86, 120), (86, 78)], 2.4)
+    heads = ((52, 62, 150), (86, 44, 90), (120, 58, 30), (66, 92, 210), (108, 90, 330),
+             (86, 72, 90))
+    for x, y, _ in heads:
+        line(draw, smooth([(86, 80), ((86 + x) / 2, (80 + y) / 2 - 4), (x, y)]), STEM_GREEN, 1.0)
+    for x, y, turn in heads:
+        primrose_flower(draw, x, y, 21, pink, turn + 90)
+    return image
+
+
+def sazanka_flower(draw, cx, cy, r, colour):
+    """A sasanqua camellia: a flat ring of wavy petals round loose yellow stamens."""
+    for ring, (count, scale, tone) in enumerate(((7, 1.0, colour),
+                                                 (5, 0.72, lighter(colour, 0.15)))):
+        for i in range(count):
+            a = 90 + 360 * (i + 0.4 * ring) / count
+            points = jagged(blade(cx, cy, r * scale, r * scale * 0.8, a, widest=0.68,
+                                  tip=2.2, base=1.2), r * 0.025, 3)
+            polygon(draw, points, tone)
+            polygon(draw, blade(cx, cy, r * scale * 0.9, r * scale * 0.4, a, widest=0.7,
+                                tip=2.0), lighter(tone, 0.25), outline=False)
+    for i in range(30):
+        a = 12 * i
+        end = point_at(cx, cy, r * (0.3 + 0.08 * (i % 3)), a)
+        line(draw, [(cx, cy), end], (250, 240, 200), 0.5)
+        circle(draw, end[0], end[1], r * 0.045, (246, 200, 40), outline=False)
+
+
+def serrated_leaf(draw, x, y, length, width, angle, fill=LEAF_DARK):
+    """A small glossy elliptic leaf with a finely toothed edge."""
+    points = jagged(blade(x, y, length, width, angle, widest=0.5, tip=1.3, base=1.4),
+                    0.8, 2)
+    polygon(draw, points, fill)
+    line(draw, [point_at(x, y, length * t, angle) for t in (0.05, 0.9)],
+         lighter(fill, 0.3), 0.6)
+
+
+def sazanka():
+    image, draw, _ = new_canvas(198, 182)
+    bark = (100, 84, 66)
+    branch(draw, [(6, 176), (60, 150), (110, 130), (190, 110)], 5, bark)
+    branch(draw, [(110, 130), (150, 90), (160, 50)], 3.5, bark)
+    for x, y, a in ((40, 160, 250), (60, 150, 120), (84, 140, 290), (130, 124, 300),
+                    (176, 114, 30), (150, 90, 10), (156, 70, 150), (116, 126, 70),
+                    (30, 166, 140)):
+        serrated_leaf(draw, x, y, 34, 16, a)
+    polygon(draw, blade(160, 54, 18, 14, 80, widest=0.55, tip=1.8), (220, 70, 120))
+    sazanka_flower(draw, 72, 84, 50, (232, 78, 130))
+    sazanka_flower(draw, 160, 140, 32, (232, 78, 130))
+    return image
+
+
+def salvia_spike(draw, x0, y0, x1, y1, count, red):
+    """A dense spike of scarlet tubes sticking out of red cups."""
+    stem(draw, [(x0, y0), (x1, y1)], 3.0, colour=darker(red, 0.8))
+    for k in range(count):
+        t = k / count
+        x, y = x0 + (x1 - x0) * t, y0 + (y1 - y0) * t
+        size = 1.0 - 0.5 * t
+        for side in (-1, 1):
+            a = 90 + side * (55 + 10 * (k % 2))
+            polygon(draw, blade(x, y, 26 * size, 11 * size, a, widest=0.78, tip=2.0,
+                                base=0.8, bend=-side * 0.18), red)
+            polygon(draw, blade(x, y, 12 * size, 10 * size, a, widest=0.7, tip=1.6),
+                    darker(red, 0.8))
+    polygon(draw, blade(x1, y1 + 4, 14, 9, 90, widest=0.5, tip=1.3), darker(red, 0.85))
+
+
+def salvia():
+    image, draw, _ = new_canvas(164, 212)
+    red = (232, 30, 30)
+    stem(draw, [(82, 211), (80, 160), (82, 130)], 3.2)
+    for x, y, a in ((81, 198, 160), (81, 198, 20), (81, 172, 150), (81, 172, 30),
+                    (81, 146, 140), (81, 146, 40)):
+        points = jagged(blade(x, y, 44, 30, a, widest=0.4, tip=1.4, base=1.8), 1.0, 2)
+        polygon(draw, points, LEAF_GREEN)
+        line(draw, [point_at(x, y, 38 * t, a) for t in (0, 1)], LEAF_DARK, 0.6)
+    salvia_spike(draw, 46, 146, 38, 44, 9, (222, 36, 36))
+    salvia_spike(draw, 120, 146, 128, 46, 9, (222, 36, 36))
+    salvia_spike(draw, 82, 136, 82, 12, 11, red)
+    return image
+
+
+def marbled_heart(draw, x, y, length, angle):
+    """A heart-shaped cyclamen leaf with its silvery pattern."""
+    polygon(draw, heart_points(x, y, length, length * 1.05, angle), (44, 100, 56))
+    polygon(draw, heart_points(x, y, length * 0.68, length * 0.7, angle),
+            (130, 168, 130), outline=False)
+    polygon(draw, heart_points(x, y, length * 0.45, length * 0.45, angle),
+            (60, 116, 66), outline=False)
+
+
+def cyclamen_flower(draw, x, y, size, colour, lean):
+    """A nodding cyclamen flower, its petals swept back upward like flames."""
+    for da, scale in ((-24, 0.85), (24, 0.85), (-8, 1.0), (9, 0.96)):
+        shaded_petal(draw, x, y, size * scale, size * 0.36, 90 + lean + da, colour,
+                     shade=darker(colour, 0.85), widest=0.55, tip=1.4, base=1.0,
+                     bend=0.14 if da < 0 else -0.14)
+    ellipse(draw, x, y + 2, size * 0.14, size * 0.1, darker(colour, 0.6))
+
+
+def cyclamen():
+    image, draw, _ = new_canvas(176, 206)
+    pot = [(44, 160), (132, 160), (122, 205), (54, 205)]
+    polygon(draw, pot, (200, 110, 70))
+    polygon(draw, [(40, 154), (136, 154), (136, 166), (40, 166)], (214, 124, 80))
+    stalk = (130, 80, 80)
+    flowers = ((36, 84, 50, (226, 40, 120), 14), (90, 62, 56, (236, 60, 140), -2),
+               (142, 80, 50, (214, 30, 80), -14), (66, 110, 40, (240, 110, 170), 8),
+               (116, 112, 38, (226, 40, 120), -8))
+    for x, y, _, _, _ in flowers:
+        top = (x + (88 - x) * 0.25, y - 12)
+        line(draw, smooth([(88, 150), ((88 + x) / 2, (150 + y) / 2), top, (x, y)]),
+             stalk, 1.3)
+    for x, y, a, length in ((60, 150, 150, 38), (116, 150, 30, 38), (88, 146, 100, 34),
+                            (72, 154, 195, 32), (104, 154, -15, 32)):
+        marbled_heart(draw, x, y, length, a)
+    for x, y, size, colour, lean in flowers:
+        cyclamen_flower(draw, x, y, size, colour, lean)
+    return image
+
+
+def rhododendron_flower(draw, cx, cy, r, colour, turn):
+    """One rhododendron funnel seen from the front, freckles on the top lobe."""
+    for i in range(5):
+        petal(draw, cx, cy, r, r * 0.9, turn + 72 * i, colour, widest=0.66,
+              tip=2.0, base=1.2)
+    circle(draw, cx, cy, r * 0.3, lighter(colour, 0.4), outline=False)
+    for k in range(5):
+        x, y = point_at(cx, cy, r * (0.3 + 0.1 * (k % 3)), turn - 10 + 10 * k)
+        circle(draw, x, y, r * 0.05, darker(colour, 0.6), outline=False)
+
+
+def shakunage():
+    image, draw, _ = new_canvas(204, 192)
+    stem(draw, [(102, 191), (102, 150), (102, 120)], 5, colour=(110, 100, 70))
+    for a, length in ((200, 74), (-20, 74), (235, 60), (-55, 60), (170, 70), (10, 70),
+                      (150, 60), (30, 60)):
+        glossy_leaf(draw, 102, 120, length, 20, a, fill=(48, 104, 52))
+    pink = (238, 120, 170)
+    flowers = ((64, 82, 24), (140, 82, 24), (102, 96, 24), (80, 50, 24), (124, 50, 24),
+               (102, 28, 22), (50, 58, 20), (154, 58, 20), (102, 66, 25))
+    for k, (x, y, r) in enumerate(flowers):
+        tone = darker(pink, 0.9) if y < 60 else pink
+        rhododendron_flower(draw, x, y, r, tone, 90 + 17 * k)
+    return image
+
+
 FLOWERS = {
     1: asagao,
     2: ajisai,
@@ -743,4 +919,9 @@ FLOWERS = {
     18: cosmos,
     19: kobushi,
     20: sakura,
+    21: sakurasou,
+    22: sazanka,
+    23: salvia,
+    24: cyclamen,
+    25: shakunage,
 }
