@@ -8,9 +8,9 @@ import math
 import random
 
 from drawing import (LEAF_DARK, LEAF_GREEN, LEAF_LIGHT, STEM_GREEN, blade,
-                     circle, darker, ellipse_points, jagged, leaf, lighter,
-                     line, mix, new_canvas, petal, point_at, polygon,
-                     shaded_petal, smooth, stem)
+                     circle, darker, ellipse_points, jagged,
+                     leaf, lighter, line, mix, new_canvas, petal, point_at,
+                     polygon, shaded_petal, smooth, stem)
 
 BARK = (122, 86, 58)
 
@@ -516,6 +516,227 @@ def lotus():
     return image
 
 
+def rose_head(draw, cx, cy, r, red):
+    """A rose from the front: broad outer petals round a tight spiral of
+    inner petals."""
+    for j in range(5):
+        shaded_petal(draw, cx, cy, r, r * 1.1, 54 + 72 * j, darker(red, 0.85),
+                     shade=darker(red, 0.72), widest=0.62, tip=2.3, base=1.4)
+    for j in range(5):
+        shaded_petal(draw, cx, cy, r * 0.76, r * 0.95, 90 + 72 * j, red,
+                     shade=darker(red, 0.85), widest=0.62, tip=2.3, base=1.4)
+    circle(draw, cx, cy, r * 0.46, lighter(red, 0.08))
+    spiral = [point_at(cx + r * 0.04, cy, r * 0.42 * (t / 60) ** 0.9,
+                       100 + 2.6 * 360 * t / 60) for t in range(61)]
+    line(draw, spiral, darker(red, 0.62), 1.0)
+    for a in (215, 325):
+        line(draw, smooth([point_at(cx, cy, r * 0.6, a + 30),
+                           point_at(cx, cy, r * 0.7, a),
+                           point_at(cx, cy, r * 0.6, a - 30)]),
+             darker(red, 0.7), 0.8)
+
+
+def thorny_stem(draw, points, width, seed):
+    """A stem with small hooked thorns along it."""
+    curve = smooth(points)
+    stem(draw, points, width)
+    rnd = random.Random(seed)
+    for i in range(6, len(curve) - 3, 7):
+        x, y = curve[i]
+        side = 1 if rnd.random() < 0.5 else -1
+        polygon(draw, [(x, y - 2), (x + side * (width / 2 + 3), y - 1.5),
+                       (x, y + 2)], (150, 110, 60))
+
+
+def rose():
+    """ばら: a deep red rose with its spiral heart, a bud, thorny stems and
+    toothed leaves in fives."""
+    image, draw, _ = new_canvas(180, 206)
+    red = (208, 22, 48)
+    thorny_stem(draw, [(92, 206), (90, 150), (92, 100)], 3.4, 41)
+    thorny_stem(draw, [(90, 150), (130, 110), (146, 60)], 2.4, 42)
+    pinnate(draw, 90, 170, 52, 165, 2, (20, 12), toothed=True, first=0.45)
+    pinnate(draw, 91, 140, 46, 20, 2, (18, 11), toothed=True, first=0.45)
+    polygon(draw, blade(146, 62, 28, 20, 92, widest=0.45, tip=1.4, base=2.0),
+            red)
+    for da in (-40, 40, 0):
+        polygon(draw, blade(146, 64, 18, 6, 90 + da, widest=0.4, tip=1.0,
+                            base=1.5), (96, 150, 60))
+    for a in (220, 270, 320):
+        polygon(draw, blade(90, 104, 26, 8, a, widest=0.4, tip=1.0, base=1.5),
+                (96, 150, 60))
+    rose_head(draw, 88, 76, 52, red)
+    return image
+
+
+def pansy_face(draw, cx, cy, r, upper, lower, blotch):
+    """A pansy: two upper petals behind, two side petals and a big lower
+    petal, with a dark face-like blotch and a small yellow eye."""
+    for a in (118, 62):
+        shaded_petal(draw, cx, cy, r, r * 0.95, a, upper,
+                     shade=darker(upper, 0.88), widest=0.62, tip=2.2, base=1.4)
+    for a in (172, 8):
+        shaded_petal(draw, cx, cy, r * 0.85, r * 0.8, a, lower,
+                     shade=lower, widest=0.62, tip=2.2, base=1.4)
+    shaded_petal(draw, cx, cy, r * 0.95, r * 1.05, 270, lower, shade=lower,
+                 widest=0.62, tip=2.2, base=1.4)
+    for a, length, width in ((172, 0.55, 0.5), (8, 0.55, 0.5),
+                             (270, 0.66, 0.8)):
+        polygon(draw, blade(cx, cy, r * length, r * width, a, widest=0.6,
+                            tip=1.8, base=1.2), blotch, outline=False)
+    for a in (250, 262, 278, 290, 180, 164, 0, 16):
+        line(draw, [point_at(cx, cy, r * 0.2, a), point_at(cx, cy, r * 0.68, a)],
+             blotch, 0.6)
+    circle(draw, cx, cy, r * 0.14, (255, 220, 40), outline=False)
+    circle(draw, cx, cy + r * 0.02, r * 0.06, (255, 255, 255), outline=False)
+
+
+def scalloped_leaf(draw, x, y, length, width, angle, fill=LEAF_GREEN):
+    """An oval leaf with a gently scalloped edge."""
+    shape = blade(x, y, length, width, angle, widest=0.4, tip=1.6, base=1.8,
+                  n=40)
+    polygon(draw, jagged(shape, 1.0, 4), fill)
+    line(draw, [(x, y), point_at(x, y, length * 0.8, angle)],
+         darker(fill, 0.8), 0.6)
+
+
+def pansy():
+    """パンジー: three 'faces' of purple, yellow and white pansies over oval
+    scalloped leaves."""
+    image, draw, _ = new_canvas(196, 178)
+    for x, y, angle in ((98, 176, 150), (98, 176, 30), (98, 176, 100),
+                        (98, 176, 70), (60, 150, 170), (140, 150, 10)):
+        scalloped_leaf(draw, x, y, 50, 28, angle)
+    stem(draw, [(98, 176), (70, 130), (50, 110)], 2.2)
+    stem(draw, [(98, 176), (126, 130), (146, 112)], 2.2)
+    purple = (104, 46, 168)
+    pansy_face(draw, 50, 96, 40, (250, 250, 250), (250, 250, 250), purple)
+    pansy_face(draw, 148, 98, 40, (255, 214, 20), (255, 214, 20),
+               (120, 40, 30))
+    pansy_face(draw, 98, 64, 50, purple, (250, 204, 30), (70, 20, 90))
+    return image
+
+
+def spider_lily_flower(draw, x, y, angle, red):
+    """One spider lily: narrow wavy tepals curling back and a bundle of
+    very long stamens sweeping out and then up."""
+    for da, bend in ((-40, -0.35), (40, 0.35), (-15, -0.3), (15, 0.3)):
+        polygon(draw, jagged(blade(x, y, 30, 6, angle + da, widest=0.4,
+                                   tip=1.2, base=1.5, bend=bend, n=30), 0.6, 3),
+                red if abs(da) > 20 else darker(red, 0.85))
+    for k in range(6):
+        a = angle + (k - 2.5) * 4
+        reach = 34 + 3 * abs(k - 2.5)
+        mid = point_at(x, y, reach, a)
+        tip = point_at(mid[0], mid[1], reach * 0.9, a + (90 - a) * 0.75)
+        line(draw, smooth([(x, y), mid, tip], 10), (206, 20, 36), 1.1)
+        circle(draw, tip[0], tip[1], 1.5, (150, 96, 40), outline=False)
+
+
+def spider_lily():
+    """ひがんばな: a crown of red spidery flowers with long curving stamens
+    on a bare stem, no leaves."""
+    image, draw, _ = new_canvas(204, 214)
+    stem(draw, [(100, 214), (98, 160), (100, 104)], 3.6)
+    stem(draw, [(166, 214), (168, 180), (172, 150)], 2.8)
+    polygon(draw, blade(172, 152, 20, 10, 95, widest=0.5, tip=1.4, base=2.0),
+            (200, 40, 40))
+    red = (220, 22, 32)
+    x, y = 100, 96
+    for angle in (95, 50, 140, 10, 170, -30, 210):
+        base = point_at(x, y, 5, angle)
+        spider_lily_flower(draw, base[0], base[1], angle, red)
+    circle(draw, x, y, 5, (110, 150, 60))
+    return image
+
+def hairy_stem(draw, points, width, seed):
+    """A thin wiry stem with short pale hairs standing off it."""
+    stem(draw, points, width)
+    rnd = random.Random(seed)
+    curve = smooth(points)
+    for i in range(2, len(curve) - 1, 3):
+        x, y = curve[i]
+        side = 1 if i % 2 else -1
+        line(draw, [(x + side * width * 0.5, y),
+                    (x + side * (width * 0.5 + 2.5), y - rnd.uniform(1, 2))],
+             (150, 190, 110), 0.5)
+
+
+def poppy_flower(draw, cx, cy, r, red):
+    """A field poppy from the front: four broad papery petals with black
+    blotches, a seed capsule with a dark star on top and black stamens."""
+    for a in (135, 45, 225, 315):
+        petal_pts = blade(cx, cy, r, r * 1.35, a, widest=0.62, tip=2.4,
+                          base=1.3, n=40)
+        polygon(draw, jagged(petal_pts, 0.5, 5), red)
+        polygon(draw, blade(cx, cy, r * 0.6, r * 0.9, a, widest=0.7, tip=2.0,
+                            base=1.3), darker(red, 0.88), outline=False)
+        polygon(draw, blade(cx, cy, r * 0.36, r * 0.36, a, widest=0.6,
+                            tip=2.0, base=1.3), (40, 24, 30), outline=False)
+    for j in range(24):
+        x, y = point_at(cx, cy, r * 0.3, 15 * j)
+        circle(draw, x, y, r * 0.035, (30, 20, 30), outline=False)
+    circle(draw, cx, cy, r * 0.2, (150, 176, 110))
+    for j in range(8):
+        line(draw, [(cx, cy), point_at(cx, cy, r * 0.18, 22.5 + 45 * j)],
+             (80, 50, 90), 0.8)
+
+
+def poppy():
+    """ひなげし: red poppies with black centres on thin hairy stems, a
+    nodding bud and finely cut leaves."""
+    image, draw, _ = new_canvas(176, 204)
+    hairy_stem(draw, [(84, 204), (80, 150), (92, 100), (96, 80)], 2.2, 44)
+    hairy_stem(draw, [(82, 170), (50, 140), (40, 110)], 1.8, 45)
+    hairy_stem(draw, [(86, 180), (134, 150), (148, 108), (144, 96),
+                      (138, 104)], 1.8, 46)
+    for x, y, angle in ((84, 200, 150), (84, 200, 30), (82, 186, 120),
+                        (84, 186, 60)):
+        toothed_leaf(draw, x, y, 40, 12, angle, LEAF_GREEN, depth=2.4,
+                     every=4)
+    polygon(draw, ellipse_points(137, 114, 6.5, 10, 10), (120, 160, 80))
+    poppy_flower(draw, 42, 98, 28, (236, 80, 40))
+    poppy_flower(draw, 100, 66, 48, (224, 30, 30))
+    return image
+
+
+def sunflower_head(draw, cx, cy, disc, ray, yellow):
+    """A sunflower head: two rings of pointed golden rays round a big
+    brown disc of seeds set in spirals."""
+    for ring, colour in ((0, darker(yellow, 0.9)), (1, yellow)):
+        for j in range(22):
+            a = (j + ring * 0.5) * 360 / 22
+            shaded_petal(draw, cx, cy, disc + ray * (1 - 0.08 * ring),
+                         ray * 0.5, a, colour, shade=darker(colour, 0.9),
+                         widest=0.62, tip=1.3, base=1.6)
+    circle(draw, cx, cy, disc, (110, 66, 30))
+    golden = math.radians(137.508)
+    for i in range(150):
+        d = disc * 0.92 * math.sqrt((i + 0.5) / 150)
+        x, y = cx + d * math.cos(i * golden), cy + d * math.sin(i * golden)
+        circle(draw, x, y, 1.3, (70, 40, 20) if i % 2 else (140, 90, 40),
+               outline=False)
+    circle(draw, cx, cy, disc * 0.3, (96, 90, 36), outline=False)
+
+
+def sunflower():
+    """ひまわり: a big yellow head with a brown seed disc on a thick stem
+    with large rough heart-shaped leaves."""
+    image, draw, _ = new_canvas(214, 222)
+    stem(draw, [(108, 222), (104, 170), (106, 120)], 6.5)
+    for x, y, side, size in ((105, 194, -1, 56), (105, 168, 1, 54)):
+        line(draw, [(x, y), (x + side * 16, y - 4)], STEM_GREEN, 2.4)
+        x += side * 14
+        angle = 90 - side * 100
+        shape = blade(x, y - 4, size, size * 0.75, angle, widest=0.38,
+                      tip=1.3, base=2.0, n=60)
+        polygon(draw, jagged(shape, 0.9, 3), LEAF_GREEN)
+        line(draw, [(x, y - 4), point_at(x, y - 4, size * 0.8, angle)],
+             LEAF_DARK, 0.8)
+    sunflower_head(draw, 107, 86, 40, 42, (255, 196, 10))
+    return image
+
+
 FLOWERS = {
     31: dahlia,
     32: dandelion,
@@ -527,4 +748,9 @@ FLOWERS = {
     38: pink,
     39: bush_clover,
     40: lotus,
+    41: rose,
+    42: pansy,
+    43: spider_lily,
+    44: poppy,
+    45: sunflower,
 }
