@@ -898,6 +898,187 @@ def shakunage():
     return image
 
 
+def daphne_flower(draw, cx, cy, r, turn):
+    """A daphne floret: four pointed lobes, white inside, purple-pink at the edges."""
+    rim = (204, 80, 140)
+    for i in range(4):
+        a = turn + 90 * i
+        petal(draw, cx, cy, r, r * 0.7, a, rim, widest=0.5, tip=1.3, base=1.2)
+        polygon(draw, blade(cx, cy, r * 0.78, r * 0.42, a, widest=0.5, tip=1.3),
+                (252, 240, 246), outline=False)
+    circle(draw, cx, cy, r * 0.16, (236, 200, 120), outline=False)
+
+
+def jinchouge():
+    image, draw, _ = new_canvas(184, 170)
+    rng = random.Random(26)
+    stem(draw, [(92, 169), (92, 140), (92, 110)], 5, colour=(110, 90, 70))
+    for a in (195, 215, 240, 300, 325, 345, 170, 10):
+        leaf(draw, 92, 112, 66, 16, a, fill=(46, 106, 52), widest=0.5, tip=1.2,
+             bend=0.06 if 90 < a < 270 else -0.06)
+        line(draw, blade(92, 112, 60, 0.1, a)[:20], (220, 210, 120), 0.5)
+    ellipse(draw, 92, 78, 42, 34, (170, 56, 112))
+    florets = []
+    for k in range(40):
+        a = rng.uniform(0, 2 * math.pi)
+        d = 40 * math.sqrt(rng.uniform(0, 1))
+        florets.append((d, 92 + d * math.cos(a) * 1.1, 76 + d * math.sin(a) * 0.85))
+    for d, x, y in sorted(florets, reverse=True):
+        if d > 35:
+            circle(draw, x, y, 6, (190, 64, 128))
+        else:
+            daphne_flower(draw, x, y, 14, rng.uniform(0, 90))
+    return image
+
+
+def narcissus_front(draw, cx, cy, r):
+    """A daffodil-type flower facing us: six white tepals and a yellow cup."""
+    white = (252, 252, 246)
+    for i in range(6):
+        shaded_petal(draw, cx, cy, r, r * 0.62, 90 + 60 * i, white, shade=(238, 238, 222),
+                     outline=(176, 176, 150), widest=0.55, tip=1.5, base=1.2)
+    cup = jagged(radial_points(cx, cy, lambda a: r * 0.4, n=48), r * 0.04, 2)
+    polygon(draw, cup, (250, 204, 30), outline=(214, 150, 20))
+    circle(draw, cx, cy, r * 0.25, (246, 170, 20), outline=False)
+    circle(draw, cx, cy, r * 0.08, (250, 230, 120), outline=False)
+
+
+def narcissus_side(draw, x, y, r, facing):
+    """A narcissus seen from the side: tepals flaring back from a yellow cup."""
+    white = (252, 252, 246)
+    for da in (-70, 70, -35, 35):
+        shaded_petal(draw, x, y, r, r * 0.5, facing + 180 + da * 0.9, white,
+                     shade=(238, 238, 222), outline=(176, 176, 150), widest=0.55,
+                     tip=1.5)
+    cup = blade(x, y, r * 0.6, r * 0.62, facing, widest=1.0, base=1.6)
+    polygon(draw, cup[:-1], (250, 204, 30), outline=(214, 150, 20))
+    mouth = point_at(x, y, r * 0.58, facing)
+    polygon(draw, ellipse_points(mouth[0], mouth[1], r * 0.12, r * 0.32, facing),
+            (246, 170, 20), outline=(214, 150, 20))
+
+
+def suisen():
+    image, draw, _ = new_canvas(172, 212)
+    blue_green = (92, 150, 120)
+    for x, a, length, bend in ((80, 100, 150, -0.04), (90, 84, 140, 0.05),
+                               (74, 116, 110, -0.06), (98, 70, 110, 0.06)):
+        leaf(draw, x, 211, length, 10, a, fill=blue_green, vein=False, tip=2.0,
+             widest=0.5, base=4.0, bend=bend)
+    stem(draw, [(86, 211), (86, 140), (86, 74)], 3, colour=(100, 160, 110))
+    polygon(draw, blade(86, 80, 26, 10, 70, tip=1.2), (210, 196, 150))
+    for x, y in ((32, 98), (140, 90), (86, 50)):
+        line(draw, smooth([(86, 78), ((86 + x) / 2, (78 + y) / 2 - 6), (x, y)]),
+             (100, 160, 110), 1.2)
+    narcissus_side(draw, 32, 98, 28, 215)
+    narcissus_side(draw, 140, 90, 28, -35)
+    narcissus_front(draw, 86, 50, 42)
+    return image
+
+
+def lily_bell(draw, x, y, size):
+    """One hanging lily-of-the-valley bell with a scalloped rim."""
+    white = (252, 252, 244)
+    body = radial_points(x, y + size * 0.45, lambda a: size * 0.5, n=40)
+    rim = [(x - size * 0.62, y + size * 0.78), (x - size * 0.4, y + size * 0.98),
+           (x - size * 0.2, y + size * 0.82), (x, y + size), (x + size * 0.2, y + size * 0.82),
+           (x + size * 0.4, y + size * 0.98), (x + size * 0.62, y + size * 0.78),
+           (x + size * 0.45, y + size * 0.5), (x - size * 0.45, y + size * 0.5)]
+    union(draw, [body, rim], white, outline=(160, 172, 150))
+    ellipse(draw, x - size * 0.15, y + size * 0.35, size * 0.12, size * 0.2,
+            (236, 240, 230), outline=False)
+
+
+def suzuran():
+    image, draw, _ = new_canvas(174, 184)
+    for a, length, bend in ((96, 160, 0.1), (70, 146, -0.06)):
+        leaf(draw, 118, 183, length, 52, a, fill=LEAF_GREEN, widest=0.5, tip=1.6,
+             bend=bend)
+    arch = smooth([(100, 183), (96, 130), (84, 80), (60, 50), (32, 44), (14, 54)])
+    stem(draw, [(100, 183), (96, 130), (84, 80), (60, 50), (32, 44), (14, 54)], 1.8)
+    bells = []
+    for k in range(7):
+        px, py = arch[int(22 + 6.2 * k)]
+        size = 17 - 1.3 * k
+        bells.append((px, py + 8 + size * 0.15, size))
+        line(draw, smooth([(px, py), (px + 2, py + 4), (px, py + 8 + size * 0.15)]),
+             STEM_GREEN, 0.9)
+    for bx, by, size in bells:
+        lily_bell(draw, bx, by, size)
+    return image
+
+
+def violet_flower(draw, x, y, r, colour, lean):
+    """A violet from the front: two upper, two side and one larger lower petal."""
+    for a, scale, width in ((lean + 60, 0.9, 0.62), (lean + 120, 0.9, 0.62),
+                            (lean + 10, 0.85, 0.55), (lean + 170, 0.85, 0.55),
+                            (lean - 90, 1.0, 0.8)):
+        petal(draw, x, y, r * scale, r * width, a, colour, widest=0.66, tip=2.0,
+              base=1.2)
+    polygon(draw, blade(x, y, r * 0.55, r * 0.4, lean - 90, widest=0.4, tip=1.4),
+            (250, 250, 250), outline=False)
+    for da in (-14, 0, 14):
+        line(draw, [(x, y), point_at(x, y, r * 0.6, lean - 90 + da)], darker(colour, 0.6),
+             0.5)
+    circle(draw, x, y, r * 0.1, (250, 220, 80), outline=False)
+
+
+def sumire():
+    image, draw, _ = new_canvas(152, 150)
+    violet = (108, 52, 170)
+    for a, length in ((110, 66), (70, 66), (140, 54), (40, 54), (90, 48)):
+        leaf(draw, 76, 148, length, 20, a, fill=LEAF_GREEN, widest=0.25, tip=1.3,
+             base=2.0)
+    for x, y in ((40, 64), (82, 40), (118, 70)):
+        top = (x + 6, y - 12)
+        line(draw, smooth([(76, 148), ((76 + x) / 2, (148 + y) / 2), top, (x + 3, y - 4)]),
+             STEM_GREEN, 1.2)
+    violet_flower(draw, 38, 66, 26, violet, 100)
+    violet_flower(draw, 118, 72, 24, (126, 66, 186), 80)
+    violet_flower(draw, 80, 38, 28, violet, 90)
+    return image
+
+
+def hollyhock_flower(draw, cx, cy, r, colour):
+    """A big open hollyhock flower: five broad overlapping petals, dark centre."""
+    for i in range(5):
+        shaded_petal(draw, cx, cy, r, r * 1.05, 90 + 72 * i, colour,
+                     shade=darker(colour, 0.82), widest=0.68, tip=2.0, base=1.0)
+    for i in range(5):
+        line(draw, [(cx, cy), point_at(cx, cy, r * 0.75, 126 + 72 * i)],
+             darker(colour, 0.75), 0.5)
+    circle(draw, cx, cy, r * 0.2, (250, 240, 200), outline=darker(colour, 0.8))
+
+
+def round_leaf(draw, x, y, size, angle):
+    """A round leaf with shallow lobes on a short stalk."""
+    centre = point_at(x, y, size * 0.9, angle)
+    outline = radial_points(centre[0], centre[1],
+                            lambda a: size * (0.9 + 0.1 * math.cos(math.radians(5 * a))))
+    polygon(draw, outline, LEAF_GREEN)
+    for k in range(5):
+        line(draw, [point_at(centre[0], centre[1], size * 0.15, angle + 180),
+                    point_at(centre[0], centre[1], size * 0.75, angle - 60 + 30 * k)],
+             LEAF_DARK, 0.5)
+
+
+def tachiaoi():
+    image, draw, _ = new_canvas(164, 222)
+    pink = (236, 90, 150)
+    stem(draw, [(82, 221), (82, 120), (82, 10)], 3.6)
+    for x, y, a in ((80, 206, 200), (84, 200, -20), (80, 168, 190), (84, 160, -10)):
+        round_leaf(draw, x, y, 22, a)
+    for y, size in ((14, 5), (26, 6), (38, 7)):
+        circle(draw, 82, y, size, LEAF_LIGHT)
+    for x, y in ((74, 44), (91, 50)):
+        circle(draw, x, y, 7, (240, 150, 190))
+    for x, y, r, colour in ((58, 64, 22, (226, 70, 140)), (106, 78, 24, pink),
+                            (56, 106, 26, pink), (108, 124, 26, (226, 70, 140)),
+                            (60, 148, 26, pink)):
+        line(draw, [(82, y + 6), (x, y)], STEM_GREEN, 1.4)
+        hollyhock_flower(draw, x, y, r, colour)
+    return image
+
+
 FLOWERS = {
     1: asagao,
     2: ajisai,
@@ -924,4 +1105,9 @@ FLOWERS = {
     23: salvia,
     24: cyclamen,
     25: shakunage,
+    26: jinchouge,
+    27: suisen,
+    28: suzuran,
+    29: sumire,
+    30: tachiaoi,
 }
