@@ -125,12 +125,12 @@ def amaryllis_star(draw, cx, cy, r, red):
     """An amaryllis flower facing us: six broad pointed tepals with a pale star."""
     for ring, start in ((0, 90), (1, 120)):
         for i in range(3):
-            a = start + 120 * i
-            shaded_petal(draw, cx, cy, r * (1 - 0.05 * ring), r * 0.78, a, red,
-                         shade=darker(red, 0.8), widest=0.55, tip=1.3, base=1.5)
-            polygon(draw, blade(cx, cy, r * 0.62, r * 0.12, a, tip=1.0),
-                    lighter(red, 0.6), outline=False)
-    circle(draw, cx, cy, r * 0.22, (150, 196, 90), outline=False)
+            shaded_petal(draw, cx, cy, r * (1 - 0.05 * ring), r * 0.78, start + 120 * i,
+                         red, shade=darker(red, 0.8), widest=0.55, tip=1.3, base=1.5)
+    for i in range(6):
+        polygon(draw, blade(cx, cy, r * 0.62, r * 0.12, 90 + 30 * i, tip=1.0),
+                lighter(red, 0.6), outline=False)
+    circle(draw, cx, cy, r * 0.14, (150, 196, 90), outline=False)
     for a in (240, 255, 270, 285, 300, 315):
         end = point_at(cx, cy, r * 0.7, a)
         line(draw, [(cx, cy), end], (250, 236, 200), 0.7)
@@ -154,8 +154,8 @@ def amaryllis():
         sword_leaf(draw, x, 220, 96, 11, a, bend=bend)
     stem(draw, [(84, 221), (84, 160), (86, 110)], 7, colour=(96, 160, 70))
     polygon(draw, blade(86, 112, 22, 7, 80, tip=1.0), (170, 150, 100))
-    amaryllis_side(draw, 92, 108, 66, 28, red)
-    amaryllis_star(draw, 74, 70, 52, red)
+    amaryllis_side(draw, 80, 108, 64, 175, red)
+    amaryllis_star(draw, 100, 64, 50, red)
     return image
 
 
@@ -177,15 +177,16 @@ def iris_net(draw, x, y, angle, length, violet):
 
 def iris_flower(draw, cx, cy, size, violet):
     """An iris: three upright standards and three drooping falls."""
-    for a in (70, 110, 90):
-        shaded_petal(draw, cx, cy, size * 0.95, size * 0.42, a, lighter(violet, 0.08),
-                     widest=0.6, tip=1.6, base=1.2)
-    falls = ((222, 0.1), (-42, -0.1), (268, 0.03))
+    for a, bend in ((56, -0.12), (124, 0.12), (90, 0.0)):
+        shaded_petal(draw, cx, cy, size * 0.9, size * 0.32, a, lighter(violet, 0.08),
+                     widest=0.62, tip=1.6, base=1.0, bend=bend)
+    falls = ((210, 0.22), (-30, -0.22), (270, 0.03))
     for a, bend in falls:
         shaded_petal(draw, cx, cy + size * 0.05, size * 1.05, size * 0.62, a, violet,
-                     shade=darker(violet, 0.82), widest=0.65, tip=1.9, base=1.3,
+                     shade=darker(violet, 0.82), widest=0.68, tip=1.9, base=0.9,
                      bend=bend)
-        iris_net(draw, cx, cy + size * 0.05, a, size * 0.5, darker(violet, 0.8))
+        start = point_at(cx, cy + size * 0.05, size * 0.16, a)
+        iris_net(draw, start[0], start[1], a + bend * 40, size * 0.46, darker(violet, 0.8))
     circle(draw, cx, cy, size * 0.08, darker(violet, 0.85), outline=False)
 
 
@@ -344,9 +345,9 @@ def gerbera():
 
 def canna_flower(draw, cx, cy, size, colour):
     """A canna flower: a loose bunch of broad wavy petals."""
-    for a, length, bend in ((145, 1.0, -0.12), (35, 1.0, 0.12), (112, 1.1, 0.06),
-                            (70, 1.05, -0.08), (215, 0.75, -0.1), (-35, 0.75, 0.1),
-                            (270, 0.6, 0.0)):
+    for a, length, bend in ((160, 0.8, -0.12), (20, 0.8, 0.12), (130, 1.0, -0.1),
+                            (50, 1.0, 0.1), (102, 1.15, 0.06), (78, 1.1, -0.06),
+                            (265, 0.7, 0.15)):
         points = jagged(blade(cx, cy, size * length, size * 0.5, a, widest=0.66,
                               tip=2.2, base=1.2, bend=bend), size * 0.025, 3)
         polygon(draw, points, colour)
@@ -358,10 +359,10 @@ def canna_flower(draw, cx, cy, size, colour):
 def canna():
     image, draw, _ = new_canvas(182, 220)
     stem(draw, [(90, 219), (90, 140), (90, 70)], 6)
-    for y, a, bend, length in ((210, 165, -0.08, 86), (200, 15, 0.08, 86),
-                               (160, 150, -0.1, 76), (150, 30, 0.1, 76),
-                               (112, 130, -0.08, 58)):
-        points = blade(90, y, length, length * 0.42, a, widest=0.45, tip=1.3,
+    for y, a, bend, length in ((214, 150, -0.1, 96), (206, 30, 0.1, 96),
+                               (170, 130, -0.1, 84), (158, 50, 0.1, 84),
+                               (122, 115, -0.08, 56)):
+        points = blade(90, y, length, length * 0.4, a, widest=0.45, tip=1.3,
                        base=1.6, bend=bend)
         polygon(draw, points, (70, 142, 70))
         for t in (0.25, 0.45, 0.65):
@@ -371,8 +372,8 @@ def canna():
         line(draw, [point_at(90, y, length * t, a) for t in (0, 0.9)], (52, 116, 56), 0.8)
     polygon(draw, blade(98, 44, 30, 9, 62, tip=1.0), (200, 40, 40))
     polygon(draw, blade(94, 46, 26, 8, 84, tip=1.0), (214, 60, 40))
-    canna_flower(draw, 112, 34, 30, (236, 88, 40))
-    canna_flower(draw, 84, 62, 52, (228, 46, 36))
+    canna_flower(draw, 114, 36, 30, (236, 88, 40))
+    canna_flower(draw, 86, 64, 50, (228, 46, 36))
     return image
 
 
