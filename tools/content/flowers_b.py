@@ -10,7 +10,7 @@ import random
 from drawing import (LEAF_DARK, LEAF_GREEN, LEAF_LIGHT, STEM_GREEN, blade,
                      circle, darker, ellipse_points, jagged,
                      leaf, lighter, line, mix, new_canvas, petal, point_at,
-                     polygon, shaded_petal, smooth, stem)
+                     polygon, shaded_petal, smooth, stem, union)
 
 BARK = (122, 86, 58)
 
@@ -737,6 +737,227 @@ def sunflower():
     return image
 
 
+def zinnia_head(draw, cx, cy, r, colour):
+    """A zinnia head: flat rings of rounded petals laid like roof tiles
+    round a dark button ringed with tiny yellow stars."""
+    for ring, (count, turn) in enumerate(((16, 0), (14, 12), (12, 4))):
+        length = r * (1 - 0.2 * ring)
+        tone = mix(colour, lighter(colour, 0.25), ring / 3)
+        for j in range(count):
+            shaded_petal(draw, cx, cy, length, r * 0.42, turn + 360 * j / count,
+                         tone, shade=darker(tone, 0.88), widest=0.7, tip=2.4,
+                         base=1.3, notch=0.04)
+    circle(draw, cx, cy, r * 0.3, (120, 40, 30))
+    for j in range(10):
+        x, y = point_at(cx, cy, r * 0.24, 36 * j)
+        for k in range(5):
+            petal(draw, x, y, r * 0.07, r * 0.05, 90 + 72 * k, (255, 220, 40),
+                  outline=False, tip=1.0)
+    circle(draw, cx, cy, r * 0.14, (80, 30, 20), outline=False)
+
+
+def zinnia():
+    """ひゃくにちそう: flat orange and pink heads of tiled round petals
+    with a ring of little yellow stars, and paired leaves."""
+    image, draw, _ = new_canvas(180, 198)
+    stem(draw, [(96, 198), (92, 150), (96, 100)], 3.4)
+    stem(draw, [(92, 160), (56, 130), (44, 110)], 2.6)
+    for x, y, spread in ((94, 170, 0), (93, 136, 10), (62, 134, -20)):
+        for side in (-1, 1):
+            leaf(draw, x, y, 40, 15, 90 + side * (62 + spread), LEAF_GREEN,
+                 widest=0.38, tip=1.2, base=2.0, bend=side * 0.05)
+    zinnia_head(draw, 44, 100, 30, (232, 62, 126))
+    zinnia_head(draw, 104, 70, 56, (246, 118, 30))
+    return image
+
+
+def hyacinth_floret(draw, x, y, size, colour):
+    """One hyacinth floret: a little six-pointed star with a pale heart."""
+    for k in range(6):
+        petal(draw, x, y, size, size * 0.62, 90 + 60 * k, colour,
+              widest=0.55, tip=1.4, base=1.5)
+    circle(draw, x, y, size * 0.22, lighter(colour, 0.5), outline=False)
+
+
+def hyacinth_spike(draw, cx, top, height, half, colour, seed):
+    """A dense spike of florets, widest low down, narrow at the top."""
+    rnd = random.Random(seed)
+    rows = int(height / 9)
+    for i in range(rows):
+        t = i / (rows - 1)
+        y = top + t * height
+        w = half * (0.5 + 0.5 * math.sin(math.pi * min(1.0, 0.3 + t)))
+        count = 3 if i % 2 else 4
+        for k in range(count):
+            x = cx - w + 2 * w * (k + (0.5 if i % 2 else 0.0)) / (3 if i % 2 else 3)
+            tone = mix(colour, darker(colour, 0.8), rnd.random() * 0.6)
+            hyacinth_floret(draw, x + rnd.uniform(-1.5, 1.5), y, 9 - 2 * (1 - t),
+                            tone)
+
+
+def hyacinth():
+    """ヒヤシンス: fat upright spikes packed with star-shaped blue and pink
+    florets among thick strap leaves."""
+    image, draw, _ = new_canvas(162, 214)
+    stem(draw, [(62, 210), (62, 120)], 5)
+    stem(draw, [(112, 210), (112, 110)], 4.5)
+    for x, length, angle, bend in ((84, 104, 112, 0.06), (90, 98, 70, -0.06),
+                                   (80, 80, 135, 0.08), (92, 76, 48, -0.08),
+                                   (86, 66, 95, 0.0)):
+        leaf(draw, x, 212, length, 18, angle, LEAF_GREEN, vein=False,
+             widest=0.35, tip=1.3, base=2.5, bend=bend)
+    hyacinth_spike(draw, 114, 44, 80, 18, (236, 110, 160), 47)
+    hyacinth_spike(draw, 62, 20, 112, 26, (92, 84, 214), 48)
+    return image
+
+
+def wisteria_floret(draw, x, y, size, colour):
+    """A hanging wisteria floret: a round upright petal with a pale spot
+    over a darker keel."""
+    petal(draw, x, y, size * 0.8, size * 0.7, 270, darker(colour, 0.8),
+          widest=0.55, tip=1.8, base=1.4)
+    petal(draw, x, y, size, size * 1.25, 90, colour, widest=0.62, tip=2.2,
+          base=1.3)
+    circle(draw, x, y - size * 0.25, size * 0.14, (250, 240, 180),
+           outline=False)
+
+
+def wisteria_raceme(draw, x, y, length, seed):
+    """One hanging wisteria spray: violet florets crowded at the top,
+    getting paler and smaller down to the buds at its tip."""
+    rnd = random.Random(seed)
+    violet = (122, 82, 200)
+    drift = rnd.uniform(-8, 8)
+    line(draw, smooth([(x, y), (x + drift * 0.3, y + length / 2),
+                       (x + drift, y + length)]), (120, 100, 80), 0.8)
+    rows = int(length / 6)
+    for i in range(rows):
+        t = i / (rows - 1)
+        cy = y + 6 + t * (length - 6)
+        cx = x + drift * t * t
+        size = 8 - 4.5 * t
+        across = 3 if t < 0.25 else 2 if t < 0.6 else 1
+        colour = mix(violet, (216, 198, 242), t)
+        for k in range(across):
+            offset = (k - (across - 1) / 2) * size * 1.2 + (i % 2 - 0.5) * 2
+            floret_colour = mix(colour, darker(colour, 0.85), rnd.random())
+            wisteria_floret(draw, cx + offset, cy, size, floret_colour)
+
+
+def wisteria():
+    """ふじ: long violet flower sprays hanging from a twisted vine among
+    feathery compound leaves."""
+    image, draw, _ = new_canvas(212, 222)
+    stem(draw, [(0, 22), (60, 14), (120, 24), (212, 12)], 4, BARK)
+    for x, length, seed in ((40, 150, 1), (106, 196, 2), (170, 170, 3),
+                            (74, 116, 4), (140, 128, 5)):
+        wisteria_raceme(draw, x, 20, length, seed)
+    for x, y, angle in ((14, 20, 250), (90, 18, -25), (122, 22, 210),
+                        (198, 14, -70)):
+        pinnate(draw, x, y, 46, angle, 4, (15, 6.5), spread=60, first=0.2)
+    return image
+
+
+def palmate_leaf(draw, x, y, size, angle, fill=LEAF_GREEN):
+    """A broad leaf with five shallow pointed lobes, like a maple's."""
+    shapes = [blade(x, y, size * k, size * 0.55 * k, angle + da, widest=0.5,
+                    tip=1.2, base=1.6)
+              for da, k in ((-70, 0.7), (70, 0.7), (-35, 0.9), (35, 0.9),
+                            (0, 1.0))]
+    union(draw, [jagged(p, 0.6, 3) for p in shapes], fill)
+    for da in (-70, -35, 0, 35, 70):
+        line(draw, [(x, y), point_at(x, y, size * 0.6, angle + da)],
+             darker(fill, 0.8), 0.6)
+
+
+def rose_mallow_flower(draw, cx, cy, r, colour):
+    """A cotton rose: five broad veined petals round a long pale column of
+    stamens."""
+    for j in range(5):
+        a = 100 + 72 * j
+        shaded_petal(draw, cx, cy, r, r * 1.2, a, colour,
+                     shade=lighter(colour, 0.3), widest=0.68, tip=2.2,
+                     base=1.3)
+        for dv in (-18, 0, 18):
+            line(draw, [point_at(cx, cy, r * 0.3, a + dv * 0.5),
+                        point_at(cx, cy, r * 0.8, a + dv)],
+                 darker(colour, 0.88), 0.5)
+    circle(draw, cx, cy, r * 0.18, darker(colour, 0.8), outline=False)
+    tip = point_at(cx, cy, r * 0.5, 60)
+    line(draw, [(cx, cy), tip], (250, 246, 220), 2.6)
+    for k in range(9):
+        x, y = point_at(cx, cy, r * (0.2 + 0.034 * k), 60)
+        side = 1 if k % 2 else -1
+        circle(draw, x + side * 2, y - side * 1, 1.1, (250, 214, 60),
+               outline=False)
+    for k in range(5):
+        sx, sy = point_at(tip[0], tip[1], 3, 20 + 20 * k)
+        circle(draw, sx, sy, 1.0, (220, 120, 150), outline=False)
+
+
+def rose_mallow():
+    """ふよう: a large pale pink five-petalled flower with a pale stamen
+    column, a bud and broad lobed leaves."""
+    image, draw, _ = new_canvas(198, 186)
+    stem(draw, [(98, 186), (96, 150), (100, 110)], 3.6, (120, 150, 70))
+    stem(draw, [(97, 150), (140, 130), (160, 106)], 2.4, (120, 150, 70))
+    for x, y, size, angle in ((96, 166, 52, 200), (98, 150, 50, -15),
+                              (130, 136, 36, 60)):
+        palmate_leaf(draw, x, y, size, angle)
+    polygon(draw, ellipse_points(160, 100, 9, 12, 10), (240, 190, 206))
+    for da in (-40, 0, 40):
+        polygon(draw, blade(160, 108, 10, 5, 90 + da, widest=0.5, tip=1.0),
+                (110, 150, 70))
+    rose_mallow_flower(draw, 90, 76, 60, (248, 190, 208))
+    return image
+
+
+def freesia_flower(draw, x, y, size, angle, colour):
+    """A freesia seen from the side: a slim tube opening into a funnel of
+    round lobes, facing angle."""
+    throat = point_at(x, y, size, angle)
+    polygon(draw, blade(x, y, size * 1.1, size * 0.42, angle, widest=0.95,
+                        tip=3.0, base=0.7, bend=0.08), darker(colour, 0.9))
+    for da in (-55, 55, -20, 20):
+        shaded_petal(draw, throat[0], throat[1], size * 0.66, size * 0.62,
+                     angle + da, colour, shade=lighter(colour, 0.3),
+                     widest=0.6, tip=2.2, base=1.3)
+    circle(draw, throat[0], throat[1], size * 0.1, darker(colour, 0.8),
+           outline=False)
+
+
+def freesia_spray(draw, points, sizes, colour, bud):
+    """An arching stem with flowers all standing up along one side, large
+    open ones near the bend and small buds toward the tip."""
+    stem(draw, points, 2.2)
+    curve = smooth(points, 16)
+    start = len(curve) * 2 // 5
+    for k, size in enumerate(sizes):
+        i = start + k * (len(curve) - 1 - start) // (len(sizes) - 1)
+        x, y = curve[i]
+        if size > 12:
+            freesia_flower(draw, x, y, size, 80 - 6 * k, colour)
+        else:
+            polygon(draw, blade(x, y, size * 1.8, size * 0.6, 55, widest=0.5,
+                                tip=1.2, base=1.5, bend=0.1), bud)
+
+
+def freesia():
+    """フリージア: arching stems with a one-sided row of yellow funnel
+    flowers turning up, buds at the tips, and narrow sword leaves."""
+    image, draw, _ = new_canvas(200, 192)
+    for x, length, angle, bend in ((44, 140, 92, -0.03), (50, 120, 78, 0.06),
+                                   (40, 100, 104, -0.06)):
+        leaf(draw, x, 192, length, 8, angle, LEAF_GREEN, vein=False,
+             widest=0.3, tip=1.0, base=2.0, bend=bend)
+    freesia_spray(draw, [(52, 192), (60, 140), (84, 124), (140, 132),
+                         (190, 124)], (26, 23, 19, 16, 10, 8, 6),
+                  (232, 150, 214), (190, 200, 110))
+    freesia_spray(draw, [(46, 192), (50, 100), (70, 74), (134, 80),
+                         (196, 66)], (34, 31, 27, 23, 19, 10, 8, 6),
+                  (252, 206, 30), (170, 200, 80))
+    return image
+
 FLOWERS = {
     31: dahlia,
     32: dandelion,
@@ -753,4 +974,9 @@ FLOWERS = {
     43: spider_lily,
     44: poppy,
     45: sunflower,
+    46: zinnia,
+    47: hyacinth,
+    48: wisteria,
+    49: rose_mallow,
+    50: freesia,
 }
