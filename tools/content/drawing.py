@@ -154,17 +154,6 @@ def smooth(points, steps=12):
     return out
 
 
-def bezier(p0, p1, p2, p3, steps=24):
-    """Return points along the cubic Bezier curve p0..p3."""
-    out = []
-    for s in range(steps + 1):
-        t = s / steps
-        u = 1 - t
-        out.append(tuple(u ** 3 * a + 3 * u * u * t * b + 3 * u * t * t * c + t ** 3 * d
-                         for a, b, c, d in zip(p0, p1, p2, p3)))
-    return out
-
-
 def stem(draw, points, width, colour=STEM_GREEN, outline=None,
          outline_width=OUTLINE_WIDTH * 0.75):
     """Draw a smooth stem through points with a darker edge on both sides."""

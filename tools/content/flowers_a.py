@@ -7,9 +7,9 @@ drawing.py for the coordinate and angle conventions.
 import math
 import random
 
-from drawing import (LEAF_DARK, LEAF_GREEN, LEAF_LIGHT, STEM_GREEN, bezier,
+from drawing import (LEAF_DARK, LEAF_GREEN, LEAF_LIGHT, STEM_GREEN,
                      blade, circle, darker, ellipse, ellipse_points,
-                     heart_points, jagged, leaf, lighter, line, mix,
+                     heart_points, jagged, leaf, lighter, line,
                      new_canvas, petal, place, point_at, polygon, radial_points,
                      rosette, shaded_petal, smooth, stem, sword_leaf, union)
 
@@ -112,7 +112,7 @@ def anemone():
     image, draw, _ = new_canvas(170, 195)
     stem(draw, [(62, 194), (58, 150), (66, 120), (60, 88)], 3)
     stem(draw, [(112, 194), (118, 160), (124, 118)], 2.6)
-    for x, y, a in ((56, 190, 160), (64, 190, 30), (110, 192, 10), (118, 190, 150)):
+    for x, y, a in ((56, 186, 160), (64, 186, 30), (110, 188, 10), (118, 186, 150)):
         polygon(draw, jagged(blade(x, y, 36, 16, a, tip=1.0), 2.0, 3), LEAF_DARK)
     anemone_ruff(draw, 63, 128, 26)
     anemone_flower(draw, 124, 104, 30, (132, 82, 196))
@@ -253,7 +253,7 @@ def patrinia_cluster(draw, cx, cy, rx, ry, rng):
 
 
 def ominaeshi():
-    image, draw, _ = new_canvas(158, 216)
+    image, draw, _ = new_canvas(168, 216)
     rng = random.Random(7)
     stem(draw, [(80, 215), (80, 150), (78, 96), (80, 60)], 2.6)
     tops = ((36, 50), (62, 34), (92, 28), (122, 40), (144, 58), (80, 60))
@@ -311,7 +311,7 @@ def carnation():
                  vein=False, bend=0.06 if a < 90 else -0.06)
     polygon(draw, blade(116, 96, 24, 11, 80, widest=0.4, tip=1.2), (120, 170, 120))
     polygon(draw, blade(117, 78, 8, 7, 80, tip=1.6), pink)
-    carnation_head(draw, 70, 60, 58, pink, rng)
+    carnation_head(draw, 70, 64, 58, pink, rng)
     return image
 
 
@@ -330,7 +330,7 @@ def daisy_head(draw, cx, cy, radius, colour, count, centre, shade=None):
 def gerbera():
     image, draw, _ = new_canvas(182, 204)
     for x, a, bend in ((84, 150, -0.1), (90, 120, -0.05), (96, 40, 0.08), (92, 15, 0.1)):
-        points = jagged(blade(x, 202, 48, 20, a, tip=1.2, widest=0.6), 3.0, 4)
+        points = jagged(blade(x, 196, 48, 20, a, tip=1.2, widest=0.6), 3.0, 4)
         polygon(draw, points, LEAF_GREEN)
     stem(draw, [(90, 202), (94, 150), (96, 80)], 3.4)
     stem(draw, [(92, 200), (130, 150), (146, 110)], 2.6)
@@ -356,20 +356,25 @@ def canna_flower(draw, cx, cy, size, colour):
     circle(draw, cx, cy, size * 0.1, (250, 200, 60), outline=False)
 
 
+def paddle_leaf(draw, x, y, length, angle, bend):
+    """A big broad canna leaf with a midrib and slanting side veins."""
+    vein = (52, 116, 56)
+    polygon(draw, blade(x, y, length, length * 0.4, angle, widest=0.45, tip=1.3,
+                        base=1.6, bend=bend), (70, 142, 70))
+    slant = 35 if angle < 90 else -35
+    for t in (0.25, 0.45, 0.65):
+        root = point_at(x, y, length * t, angle)
+        line(draw, [root, point_at(root[0], root[1], length * 0.16, angle + slant)], vein, 0.5)
+    line(draw, [(x, y), point_at(x, y, length * 0.9, angle)], vein, 0.8)
+
+
 def canna():
     image, draw, _ = new_canvas(182, 220)
     stem(draw, [(90, 219), (90, 140), (90, 70)], 6)
     for y, a, bend, length in ((214, 150, -0.1, 96), (206, 30, 0.1, 96),
                                (170, 130, -0.1, 84), (158, 50, 0.1, 84),
                                (122, 115, -0.08, 56)):
-        points = blade(90, y, length, length * 0.4, a, widest=0.45, tip=1.3,
-                       base=1.6, bend=bend)
-        polygon(draw, points, (70, 142, 70))
-        for t in (0.25, 0.45, 0.65):
-            root = point_at(90, y, length * t, a)
-            line(draw, [root, point_at(root[0], root[1], length * 0.16, a + (35 if a < 90 else -35))],
-                 (52, 116, 56), 0.5)
-        line(draw, [point_at(90, y, length * t, a) for t in (0, 0.9)], (52, 116, 56), 0.8)
+        paddle_leaf(draw, 90, y, length, a, bend)
     polygon(draw, blade(98, 44, 30, 9, 62, tip=1.0), (200, 40, 40))
     polygon(draw, blade(94, 46, 26, 8, 84, tip=1.0), (214, 60, 40))
     canna_flower(draw, 114, 36, 30, (236, 88, 40))
@@ -394,7 +399,7 @@ def kiku():
     stem(draw, [(92, 203), (90, 160), (92, 110)], 4)
     lobed_leaf(draw, 91, 176, 52, 40, 160)
     lobed_leaf(draw, 91, 160, 50, 38, 25)
-    lobed_leaf(draw, 91, 192, 44, 34, 10)
+    lobed_leaf(draw, 91, 186, 44, 34, 20)
     cx, cy = 92, 82
     rings = ((30, 66, 8.5, (246, 196, 24)), (26, 54, 8.5, (250, 206, 40)),
              (22, 42, 8.0, (252, 214, 60)), (16, 30, 7.5, (250, 200, 44)),
@@ -488,15 +493,20 @@ def glossy_leaf(draw, x, y, length, width, angle, fill=LEAF_DARK):
 
 
 def kuchinashi():
-    image, draw, _ = new_canvas(188, 172)
+    image, draw, _ = new_canvas(188, 180)
     stem(draw, [(30, 170), (70, 140), (100, 110)], 3.4, colour=(110, 120, 70))
     stem(draw, [(70, 140), (130, 142), (170, 120)], 2.6, colour=(110, 120, 70))
-    for x, y, a in ((70, 140, 250), (70, 140, 190), (130, 142, 290), (130, 142, 80),
-                    (100, 112, 160), (100, 112, 20), (168, 122, 20)):
-        glossy_leaf(draw, x, y, 48, 22, a)
-    bud = blade(168, 122, 34, 13, 60, widest=0.45, tip=1.0)
-    polygon(draw, bud, (240, 240, 220), outline=(170, 170, 140))
-    line(draw, blade(168, 122, 30, 6, 60, bend=0.1)[:14], (200, 200, 170), 0.6)
+    for x, y, a, length in ((70, 140, 225, 40), (70, 140, 185, 48), (130, 142, 300, 38),
+                            (130, 142, 80, 48), (100, 112, 160, 48), (100, 112, 20, 48),
+                            (166, 122, 30, 26)):
+        glossy_leaf(draw, x, y, length, 22, a)
+    polygon(draw, blade(160, 124, 32, 14, 80, widest=0.5, tip=1.4),
+            (244, 244, 226), outline=(170, 170, 140))
+    for t in (0.3, 0.55):
+        low = point_at(160, 124, 32 * t, 80)
+        high = point_at(160, 124, 32 * (t + 0.2), 80)
+        line(draw, [(low[0] - 5, low[1]), (high[0] + 5, high[1])], (200, 200, 170), 0.6)
+    polygon(draw, blade(160, 124, 12, 12, 80, widest=0.6, tip=1.2), LEAF_GREEN)
     gardenia_flower(draw, 92, 70, 56)
     return image
 
@@ -550,8 +560,8 @@ def crocus_cup(draw, x, y, height, colour):
     petal(draw, x, y, height * 0.92, height * 0.44, 90, lighter(colour, 0.1),
           widest=0.6, tip=1.7, base=1.3)
     for dx in (-0.07, 0.0, 0.07):
-        line(draw, [(x + dx * height, y - height * 0.2), (x + dx * height * 1.5, y - height * 0.7)],
-             darker(colour, 0.7), 0.55)
+        line(draw, [(x + dx * height, y - height * 0.2),
+                    (x + dx * height * 1.5, y - height * 0.7)], darker(colour, 0.7), 0.55)
 
 
 def crocus():
@@ -718,7 +728,7 @@ def sakura():
     sakura_cluster(draw, 150, 58, ((128, 94, 20, 80), (160, 104, 21, 100),
                                    (146, 134, 20, 90)))
     sakura_cluster(draw, 190, 84, ((196, 120, 17, 60),))
-    sakura_cluster(draw, 110, 44, ((102, 18, 18, 90), (132, 18, 16, 110)))
+    sakura_cluster(draw, 110, 44, ((102, 20, 18, 90), (132, 20, 16, 110)))
     sakura_cluster(draw, 26, 60, ((20, 90, 16, 70),))
     return image
 
@@ -750,8 +760,8 @@ def sakurasou():
     image, draw, _ = new_canvas(172, 176)
     pink = (238, 110, 168)
     for a, length in ((165, 62), (15, 62), (130, 58), (50, 58), (95, 40)):
-        crinkled_leaf(draw, 86, 172, length, length * 0.55, a, LEAF_LIGHT)
-    stem(draw, [(86, 172), (86, 120), (86, 78)], 2.4)
+        crinkled_leaf(draw, 86, 162, length, length * 0.55, a, LEAF_LIGHT)
+    stem(draw, [(86, 164), (86, 120), (86, 78)], 2.4)
     heads = ((52, 62, 150), (86, 44, 90), (120, 58, 30), (66, 92, 210), (108, 90, 330),
              (86, 72, 90))
     for x, y, _ in heads:
@@ -763,15 +773,13 @@ def sakurasou():
 
 def sazanka_flower(draw, cx, cy, r, colour):
     """A sasanqua camellia: a flat ring of wavy petals round loose yellow stamens."""
-    for ring, (count, scale, tone) in enumerate(((7, 1.0, colour),
-                                                 (5, 0.72, lighter(colour, 0.15)))):
-        for i in range(count):
-            a = 90 + 360 * (i + 0.4 * ring) / count
-            points = jagged(blade(cx, cy, r * scale, r * scale * 0.8, a, widest=0.68,
-                                  tip=2.2, base=1.2), r * 0.025, 3)
-            polygon(draw, points, tone)
-            polygon(draw, blade(cx, cy, r * scale * 0.9, r * scale * 0.4, a, widest=0.7,
-                                tip=2.0), lighter(tone, 0.25), outline=False)
+    for i in range(7):
+        a = 90 + 360 * i / 7 + (8 if i % 2 else 0)
+        points = jagged(blade(cx, cy, r * (1 - 0.06 * (i % 2)), r * 0.78, a, widest=0.7,
+                              tip=2.2, base=1.2, notch=0.06), r * 0.02, 3)
+        polygon(draw, points, colour)
+        polygon(draw, blade(cx, cy, r * 0.55, r * 0.4, a, widest=0.7, tip=2.0),
+                lighter(colour, 0.55), outline=False)
     for i in range(30):
         a = 12 * i
         end = point_at(cx, cy, r * (0.3 + 0.08 * (i % 3)), a)
@@ -789,11 +797,11 @@ def serrated_leaf(draw, x, y, length, width, angle, fill=LEAF_DARK):
 
 
 def sazanka():
-    image, draw, _ = new_canvas(198, 182)
+    image, draw, _ = new_canvas(210, 184)
     bark = (100, 84, 66)
     branch(draw, [(6, 176), (60, 150), (110, 130), (190, 110)], 5, bark)
     branch(draw, [(110, 130), (150, 90), (160, 50)], 3.5, bark)
-    for x, y, a in ((40, 160, 250), (60, 150, 120), (84, 140, 290), (130, 124, 300),
+    for x, y, a in ((40, 160, 225), (60, 150, 120), (84, 140, 290), (130, 124, 300),
                     (176, 114, 30), (150, 90, 10), (156, 70, 150), (116, 126, 70),
                     (30, 166, 140)):
         serrated_leaf(draw, x, y, 34, 16, a)
@@ -992,7 +1000,7 @@ def lily_bell(draw, x, y, size):
 def suzuran():
     image, draw, _ = new_canvas(174, 184)
     for a, length, bend in ((96, 160, 0.1), (70, 146, -0.06)):
-        leaf(draw, 118, 183, length, 52, a, fill=LEAF_GREEN, widest=0.5, tip=1.6,
+        leaf(draw, 108, 183, length, 50, a, fill=LEAF_GREEN, widest=0.5, tip=1.6,
              bend=bend)
     arch = smooth([(100, 183), (96, 130), (84, 80), (60, 50), (32, 44), (14, 54)])
     stem(draw, [(100, 183), (96, 130), (84, 80), (60, 50), (32, 44), (14, 54)], 1.8)
@@ -1066,7 +1074,7 @@ def tachiaoi():
     image, draw, _ = new_canvas(164, 222)
     pink = (236, 90, 150)
     stem(draw, [(82, 221), (82, 120), (82, 10)], 3.6)
-    for x, y, a in ((80, 206, 200), (84, 200, -20), (80, 168, 190), (84, 160, -10)):
+    for x, y, a in ((80, 188, 200), (84, 184, -20), (80, 160, 170), (84, 152, 10)):
         round_leaf(draw, x, y, 22, a)
     for y, size in ((14, 5), (26, 6), (38, 7)):
         circle(draw, 82, y, size, LEAF_LIGHT)
