@@ -958,6 +958,251 @@ def freesia():
                   (252, 206, 30), (170, 200, 80))
     return image
 
+def ruffle(points, depth, waves):
+    """Outline points pushed in and out along the outline normal in waves,
+    for a soft frilly edge."""
+    n = len(points)
+    out = []
+    for i, (x, y) in enumerate(points):
+        (x0, y0), (x1, y1) = points[i - 1], points[(i + 1) % n]
+        d = math.hypot(x1 - x0, y1 - y0) or 1.0
+        k = depth * math.sin(2 * math.pi * waves * i / n)
+        out.append((x + (y1 - y0) / d * k, y - (x1 - x0) / d * k))
+    return out
+
+
+def ruffled_petal(draw, x, y, length, width, angle, colour, shade):
+    """A broad petal with a crinkled, wavy edge and a darker base."""
+    shape = blade(x, y, length, width, angle, widest=0.65, tip=2.4, base=1.3,
+                  n=60)
+    polygon(draw, ruffle(shape, length * 0.04, 7), colour)
+    polygon(draw, blade(x, y, length * 0.55, width * 0.6, angle, widest=0.65,
+                        tip=2.0, base=1.3), shade, outline=False)
+
+
+def three_lobed_leaf(draw, x, y, size, angle, fill=LEAF_GREEN):
+    """A leaf split into three broad pointed lobes."""
+    union(draw, [blade(x, y, size * k, size * 0.5 * k, angle + da, widest=0.5,
+                       tip=1.3, base=1.6)
+                 for da, k in ((-40, 0.8), (40, 0.8), (0, 1.0))], fill)
+    for da in (-40, 0, 40):
+        line(draw, [(x, y), point_at(x, y, size * 0.6, angle + da)],
+             darker(fill, 0.8), 0.6)
+
+
+def tree_peony():
+    """ぼたん: a huge pink flower of many ruffled petals round a golden
+    crown of stamens, with three-lobed leaves."""
+    image, draw, _ = new_canvas(212, 198)
+    stem(draw, [(106, 198), (104, 160), (106, 130)], 3.6, (112, 120, 70))
+    for x, y, size, angle in ((104, 170, 50, 195), (105, 160, 48, -15),
+                              (104, 150, 40, 150), (106, 148, 40, 30)):
+        line(draw, [(105, y + 10), (x, y)], STEM_GREEN, 1.4)
+        three_lobed_leaf(draw, x, y, size, angle)
+    pink = (232, 80, 134)
+    cx, cy = 106, 84
+    for ring, (count, length, turn) in enumerate(((7, 72, 0), (6, 56, 30),
+                                                  (5, 40, 10))):
+        tone = mix(pink, lighter(pink, 0.35), ring / 2)
+        for j in range(count):
+            ruffled_petal(draw, cx, cy, length, length * 0.85,
+                          turn + 360 * j / count, tone, darker(tone, 0.85))
+    rnd = random.Random(51)
+    for _ in range(70):
+        a = rnd.uniform(0, 360)
+        d = 16 * math.sqrt(rnd.random())
+        x, y = point_at(cx, cy, d, a)
+        circle(draw, x, y, 2.0, (255, 206, 40), (220, 160, 20), 0.5)
+    for a in (0, 120, 240):
+        x, y = point_at(cx, cy, 4, a)
+        circle(draw, x, y, 3, (200, 70, 110))
+    return image
+
+
+def fine_leaf(draw, x, y, length, angle, fill=(104, 160, 90)):
+    """A finely cut leaf: a midrib with many narrow lobes."""
+    line(draw, [(x, y), point_at(x, y, length, angle)], fill, 1.2)
+    for k in range(6):
+        px, py = point_at(x, y, length * (0.25 + 0.13 * k), angle)
+        size = length * (0.32 - 0.03 * k)
+        for side in (-1, 1):
+            polygon(draw, blade(px, py, size, 3, angle + side * 50, widest=0.5,
+                                tip=1.0, base=1.5), fill)
+
+
+def daisy_head(draw, cx, cy, r, ray=(252, 252, 250)):
+    """A white daisy-like head: narrow round-tipped rays round a domed
+    yellow disc."""
+    for j in range(22):
+        shaded_petal(draw, cx, cy, r, r * 0.28, 360 * j / 22, ray,
+                     shade=(236, 238, 232), outline=(176, 186, 186),
+                     widest=0.7, tip=2.2, base=1.2, notch=0.04)
+    circle(draw, cx, cy, r * 0.3, (252, 200, 20))
+    rnd = random.Random(52)
+    for _ in range(18):
+        x, y = point_at(cx, cy, r * 0.24 * math.sqrt(rnd.random()),
+                        rnd.uniform(0, 360))
+        circle(draw, x, y, r * 0.035, (220, 150, 10), outline=False)
+
+
+def marguerite():
+    """マーガレット: white flowers with yellow centres on long stems, over
+    finely cut blue-green leaves."""
+    image, draw, _ = new_canvas(194, 182)
+    stem(draw, [(94, 182), (92, 130), (100, 80)], 2.6)
+    stem(draw, [(94, 170), (60, 130), (44, 100)], 2.2)
+    stem(draw, [(95, 160), (136, 130), (152, 106)], 2.2)
+    for x, y, angle in ((92, 176, 160), (96, 176, 20), (92, 156, 140),
+                        (96, 150, 45), (70, 142, 120), (126, 138, 70)):
+        fine_leaf(draw, x, y, 38, angle)
+    daisy_head(draw, 44, 98, 28)
+    daisy_head(draw, 152, 104, 26)
+    daisy_head(draw, 100, 64, 40)
+    return image
+
+
+def portulaca_flower(draw, cx, cy, r, colour, turn=0):
+    """A moss rose: five silky round petals with a small notch and a tuft
+    of yellow stamens."""
+    for j in range(5):
+        shaded_petal(draw, cx, cy, r, r * 1.05, turn + 90 + 72 * j, colour,
+                     shade=lighter(colour, 0.2), widest=0.65, tip=2.3,
+                     base=1.3, notch=0.06)
+    circle(draw, cx, cy, r * 0.2, (255, 222, 60), outline=False)
+    for j in range(10):
+        x, y = point_at(cx, cy, r * 0.16, 36 * j)
+        circle(draw, x, y, r * 0.06, (240, 180, 20), outline=False)
+
+
+def needle_tuft(draw, x, y, angle, count, length):
+    """A tuft of fleshy needle-like leaves fanning out from one point."""
+    for k in range(count):
+        a = angle + (k - (count - 1) / 2) * 24
+        polygon(draw, blade(x, y, length, 3.2, a, widest=0.6, tip=2.0,
+                            base=1.5), (128, 190, 80))
+
+
+def moss_rose():
+    """まつばぼたん: bright magenta, yellow, orange and white flowers on
+    sprawling red stems with fleshy needle leaves."""
+    image, draw, _ = new_canvas(200, 156)
+    red_stem = (176, 80, 70)
+    stems = [[(100, 156), (70, 130), (40, 96)],
+             [(100, 156), (110, 110), (104, 66)],
+             [(100, 156), (140, 130), (160, 98)],
+             [(100, 156), (60, 146), (24, 136)],
+             [(100, 156), (150, 150), (178, 134)]]
+    for points in stems:
+        stem(draw, points, 2.4, red_stem)
+    for points in stems:
+        (x0, y0), (x1, y1) = points[-2], points[-1]
+        angle = math.degrees(math.atan2(y0 - y1, x1 - x0))
+        needle_tuft(draw, x1, y1, angle + 180, 9, 20)
+        mx, my = points[1]
+        needle_tuft(draw, mx, my, angle + 90, 4, 15)
+        needle_tuft(draw, mx, my, angle - 90, 4, 15)
+    for (x, y), colour, r in (((40, 94), (255, 200, 20), 20),
+                              ((160, 96), (250, 120, 40), 21),
+                              ((24, 134), (252, 250, 246), 17),
+                              ((178, 132), (232, 40, 60), 17),
+                              ((104, 62), (224, 40, 150), 26)):
+        portulaca_flower(draw, x, y, r, colour, turn=x)
+    return image
+
+
+def marsh_ground(draw, cx, cy, rx, ry):
+    """A patch of wet meadow with a little stream through it."""
+    polygon(draw, ellipse_points(cx, cy, rx, ry), (150, 204, 110))
+    polygon(draw, ellipse_points(cx + rx * 0.2, cy + ry * 0.3, rx * 0.55,
+                                 ry * 0.32), (110, 176, 220))
+    rnd = random.Random(54)
+    for _ in range(14):
+        x = cx + rnd.uniform(-0.85, 0.85) * rx
+        y = cy + rnd.uniform(-0.5, 0.1) * ry
+        line(draw, [(x, y), (x + rnd.uniform(-2, 2), y - rnd.uniform(4, 7))],
+             (90, 150, 70), 0.8)
+
+
+def skunk_cabbage(draw, x, y, size):
+    """A water arum flower: a white pointed hood cupped round a
+    yellow-green club, on a short thick stalk at (x, y)."""
+    stem(draw, [(x, y), (x, y - size * 0.4)], size * 0.12, (130, 180, 90))
+    base = (x, y - size * 0.35)
+    shape = blade(base[0], base[1], size * 1.2, size * 0.75, 92, widest=0.45,
+                  tip=1.2, base=1.6, n=40)
+    polygon(draw, shape, (252, 252, 246), outline=(180, 190, 180))
+    polygon(draw, blade(base[0] + size * 0.02, base[1] - size * 0.02,
+                        size * 0.85, size * 0.46, 92, widest=0.45, tip=1.4,
+                        base=1.6), (226, 236, 220), outline=False)
+    cx, cy = base[0] + size * 0.02, base[1] - size * 0.4
+    polygon(draw, ellipse_points(cx, cy, size * 0.12, size * 0.26),
+            (226, 206, 70))
+    rnd = random.Random(int(size))
+    for _ in range(14):
+        dx, dy = rnd.uniform(-0.8, 0.8), rnd.uniform(-0.85, 0.85)
+        if dx * dx + dy * dy < 0.8:
+            circle(draw, cx + dx * size * 0.12, cy + dy * size * 0.26,
+                   size * 0.02, (190, 170, 40), outline=False)
+
+
+def water_arum():
+    """みずばしょう: white hoods round yellow clubs rising from a wet
+    meadow, with broad bright green leaves."""
+    image, draw, _ = new_canvas(184, 204)
+    marsh_ground(draw, 92, 186, 90, 18)
+    for x, length, angle in ((70, 120, 104), (118, 110, 76), (96, 130, 92)):
+        leaf(draw, x, 186, length, length * 0.4, angle, LEAF_LIGHT,
+             widest=0.62, tip=1.4, base=1.1)
+    skunk_cabbage(draw, 136, 190, 44)
+    skunk_cabbage(draw, 66, 192, 62)
+    return image
+
+
+def kerria_flower(draw, cx, cy, r, turn=0):
+    """A kerria flower: five oval golden petals with small gaps between
+    them round a tuft of stamens."""
+    gold = (252, 190, 10)
+    for j in range(5):
+        shaded_petal(draw, cx, cy, r, r * 0.78, turn + 90 + 72 * j, gold,
+                     shade=darker(gold, 0.92), widest=0.62, tip=2.2, base=1.5)
+    circle(draw, cx, cy, r * 0.22, (236, 160, 0), outline=False)
+    for j in range(12):
+        x, y = point_at(cx, cy, r * 0.2, 30 * j)
+        circle(draw, x, y, r * 0.06, (255, 224, 80), outline=False)
+
+
+def veined_leaf(draw, x, y, length, width, angle, fill=LEAF_LIGHT):
+    """A pointed toothed leaf with pairs of straight side veins."""
+    toothed_leaf(draw, x, y, length, width, angle, fill, depth=0.8, every=3)
+    for k in range(4):
+        px, py = point_at(x, y, length * (0.2 + 0.16 * k), angle)
+        for side in (-1, 1):
+            line(draw, [(px, py), point_at(px, py, width * 0.35,
+                                           angle + side * 50)],
+                 darker(fill, 0.8), 0.5)
+
+
+def kerria():
+    """やまぶき: golden yellow five-petalled flowers along arching green
+    twigs with bright toothed leaves."""
+    image, draw, _ = new_canvas(204, 170)
+    twigs = [[(10, 170), (40, 80), (110, 40), (196, 60)],
+             [(20, 170), (60, 120), (130, 110), (180, 140)]]
+    for points in twigs:
+        stem(draw, points, 2.0, (96, 160, 70))
+    for points in twigs:
+        curve = smooth(points, 12)
+        for i in range(5, len(curve) - 1, 6):
+            (x0, y0), (x, y) = curve[i - 1], curve[i]
+            along = math.degrees(math.atan2(y0 - y, x - x0))
+            side = 1 if (i // 6) % 2 else -1
+            veined_leaf(draw, x, y, 34, 16, along + side * 50)
+    for x, y, r, turn in ((186, 62, 20, 10), (112, 40, 26, 0),
+                          (48, 84, 22, 30), (170, 136, 19, 20)):
+        kerria_flower(draw, x, y, r, turn)
+    return image
+
+
 FLOWERS = {
     31: dahlia,
     32: dandelion,
@@ -979,4 +1224,9 @@ FLOWERS = {
     48: wisteria,
     49: rose_mallow,
     50: freesia,
+    51: tree_peony,
+    52: marguerite,
+    53: moss_rose,
+    54: water_arum,
+    55: kerria,
 }
