@@ -1203,6 +1203,260 @@ def kerria():
     return image
 
 
+def lily_trumpet(draw, x, y, length, angle, white):
+    """A lily seen from the side: a long trumpet flaring into tepals that
+    curl back, with stamens carrying brown pollen sticking out."""
+    tube = blade(x, y, length, length * 0.5, angle, widest=1.0, tip=4.0,
+                 base=0.7, n=30)
+    polygon(draw, tube[:-1], mix(white, (200, 226, 150), 0.35))
+    mouth = point_at(x, y, length * 0.96, angle)
+    for k in range(4):
+        a = angle + (k - 1.5) * 5
+        tip = point_at(mouth[0], mouth[1], length * 0.45, a)
+        line(draw, [point_at(x, y, length * 0.6, angle), tip],
+             (200, 220, 150), 0.7)
+        polygon(draw, ellipse_points(tip[0], tip[1], 3.2, 1.4, a + 90),
+                (190, 100, 30), outline=False)
+    for da, bend in ((-68, -0.25), (68, 0.25), (-28, -0.2), (28, 0.2)):
+        shaded_petal(draw, mouth[0], mouth[1], length * 0.55, length * 0.28,
+                     angle + da, white, shade=(236, 242, 220), widest=0.45,
+                     tip=1.2, base=1.5, bend=bend)
+
+
+def lily_face(draw, cx, cy, r, white):
+    """A lily opening toward us: six pointed tepals with a pale green
+    midline and long brown-tipped stamens."""
+    for j in range(6):
+        a = 90 + 60 * j
+        shaded_petal(draw, cx, cy, r, r * 0.5, a, white,
+                     shade=(222, 238, 196), widest=0.45, tip=1.3, base=1.5)
+        line(draw, [(cx, cy), point_at(cx, cy, r * 0.6, a)],
+             (214, 226, 180), 0.8)
+    circle(draw, cx, cy, r * 0.14, (196, 220, 140), outline=False)
+    for j in range(6):
+        a = 120 + 60 * j
+        tip = point_at(cx, cy, r * 0.62, a)
+        line(draw, [(cx, cy), tip], (200, 220, 150), 0.7)
+        polygon(draw, ellipse_points(tip[0], tip[1], 3, 1.4, a + 90),
+                (190, 100, 30), outline=False)
+
+
+def lily():
+    """ゆり: big white lilies on a tall leafy stem, one as a trumpet from
+    the side, one opening toward us, and a long bud."""
+    image, draw, _ = new_canvas(196, 222)
+    white = (254, 254, 248)
+    stem(draw, [(118, 222), (116, 150), (120, 100), (124, 80)], 3.2)
+    stem(draw, [(118, 130), (104, 110), (100, 98)], 2.4)
+    stem(draw, [(119, 110), (150, 84), (164, 56)], 2.2)
+    for k in range(7):
+        y = 210 - 14 * k
+        side = 1 if k % 2 else -1
+        leaf(draw, 117, y, 40 - 2 * k, 8, 90 - side * 62, LEAF_GREEN,
+             widest=0.35, tip=1.0, base=1.6, bend=side * 0.08)
+    polygon(draw, blade(164, 58, 46, 13, 80, widest=0.62, tip=1.5, base=1.2,
+                        bend=0.05), mix(white, (180, 210, 130), 0.3))
+    lily_trumpet(draw, 100, 100, 54, 162, white)
+    lily_face(draw, 128, 62, 50, white)
+    return image
+
+
+def orchid_flower(draw, cx, cy, r, colour, lip):
+    """A moth orchid: three sepals, two broad round petals and a small
+    dark three-lobed lip in the middle."""
+    for a, k in ((90, 1.0), (225, 0.92), (315, 0.92)):
+        shaded_petal(draw, cx, cy, r * k, r * 0.55, a, colour,
+                     shade=lighter(colour, 0.3), widest=0.55, tip=1.7,
+                     base=1.4)
+    for a in (160, 20):
+        shaded_petal(draw, cx, cy, r * 1.02, r * 1.05, a, colour,
+                     shade=lighter(colour, 0.3), widest=0.62, tip=2.4,
+                     base=1.3)
+        for dv in (-12, 0, 12):
+            line(draw, [point_at(cx, cy, r * 0.25, a + dv * 0.5),
+                        point_at(cx, cy, r * 0.8, a + dv)],
+                 darker(colour, 0.85), 0.5)
+    for a in (215, 325):
+        petal(draw, cx, cy - r * 0.04, r * 0.4, r * 0.28, a, lip, widest=0.6,
+              tip=2.0, base=1.3)
+    petal(draw, cx, cy, r * 0.62, r * 0.42, 270, lip, widest=0.7, tip=2.0,
+          base=1.2, notch=0.12)
+    polygon(draw, ellipse_points(cx, cy - r * 0.12, r * 0.12, r * 0.1),
+            (255, 214, 40))
+    polygon(draw, ellipse_points(cx, cy + r * 0.05, r * 0.09, r * 0.16),
+            (252, 250, 250))
+
+
+def orchid():
+    """らん: an arching spray of moth orchids, each with its little lip,
+    over broad thick leaves."""
+    image, draw, _ = new_canvas(206, 198)
+    spray = [(70, 168), (64, 110), (90, 50), (150, 30), (196, 56)]
+    stem(draw, spray, 2.2, (110, 130, 70))
+    for angle, length in ((200, 74), (-20, 76), (160, 62), (20, 62)):
+        leaf(draw, 72, 176, length, 30, angle, (60, 130, 60), widest=0.55,
+             tip=1.8, base=1.4, bend=-0.05 if 90 < angle < 270 else 0.05)
+    curve = smooth(spray, 16)
+    for i, r in ((58, 12), (50, 10)):
+        x, y = curve[i]
+        polygon(draw, ellipse_points(x, y + 3, r * 0.45, r * 0.6),
+                (236, 180, 220))
+    colour, lip = (244, 150, 206), (190, 30, 110)
+    for i, r in ((44, 24), (36, 28), (26, 32)):
+        x, y = curve[i]
+        orchid_flower(draw, x, y + r * 0.4, r, colour, lip)
+    return image
+
+
+def gentian_flower(draw, x, y, size, angle, blue, open_=True):
+    """An upright gentian bell: a long tube whose mouth opens into five
+    pointed lobes, or a closed twisted bud."""
+    if not open_:
+        polygon(draw, blade(x, y, size, size * 0.36, angle, widest=0.6,
+                            tip=1.2, base=1.4), blue)
+        line(draw, [point_at(x, y, size * 0.3, angle + 4),
+                    point_at(x, y, size * 0.9, angle - 2)],
+             darker(blue, 0.8), 0.6)
+        return
+    polygon(draw, blade(x, y, size, size * 0.5, angle, widest=0.85, tip=3.0,
+                        base=1.2), blue)
+    mouth = point_at(x, y, size * 0.92, angle)
+    for da in (-62, 62, -22, 22):
+        petal(draw, mouth[0], mouth[1], size * 0.42, size * 0.3, angle + da,
+              lighter(blue, 0.1), widest=0.5, tip=1.1, base=1.4)
+    polygon(draw, ellipse_points(mouth[0], mouth[1], size * 0.22,
+                                 size * 0.08, angle - 90),
+            darker(blue, 0.7), outline=False)
+    for k in range(3):
+        sx, sy = point_at(x, y, size * (0.5 + 0.12 * k), angle)
+        circle(draw, sx + (k - 1) * 1.5, sy, 0.8, lighter(blue, 0.5),
+               outline=False)
+
+
+def gentian():
+    """りんどう: upright blue-violet bell flowers crowded at the top of a
+    stem and in the upper leaf pairs, narrow leaves in pairs."""
+    image, draw, _ = new_canvas(170, 214)
+    blue = (62, 76, 200)
+    for sx, top, lean in ((70, 52, -4), (122, 88, 6)):
+        stem(draw, [(sx, 214), (sx + lean * 0.5, 140), (sx + lean, top)], 2.6)
+        for k in range(5):
+            y = 200 - (200 - top - 40) * k / 4
+            for side in (-1, 1):
+                leaf(draw, sx + lean * (200 - y) / (214 - top), y, 34, 9,
+                     90 - side * 55, LEAF_GREEN, widest=0.35, tip=1.0,
+                     base=1.6, bend=side * 0.06)
+    for x, y, size, angle, open_ in (
+            (64, 86, 34, 112, True), (70, 84, 34, 70, True),
+            (66, 58, 40, 90, True), (67, 124, 26, 128, True),
+            (68, 122, 24, 58, False), (126, 118, 30, 112, True),
+            (127, 118, 28, 70, True), (128, 92, 32, 90, True),
+            (125, 150, 22, 124, False)):
+        gentian_flower(draw, x, y, size, angle, blue, open_)
+    return image
+
+
+def vetch_floret(draw, x, y, size, outward, colour):
+    """One floret of a milk vetch head: a pale keel pointing outward and a
+    round flag petal standing up behind it, white at its base."""
+    tilt = math.cos(math.radians(outward))
+    petal(draw, x, y, size * 0.75, size * 0.4, outward, lighter(colour, 0.55),
+          widest=0.55, tip=1.8, base=1.3)
+    shaded_petal(draw, x, y, size, size * 0.95, 90 - 35 * tilt, colour,
+                 shade=(250, 232, 246), widest=0.65, tip=2.3, base=1.3)
+
+
+def milk_vetch_head(draw, cx, cy, r, colour):
+    """A Chinese milk vetch head: a ring of little pea flowers round the
+    top of its stalk, their flags standing up like a crown."""
+    ring = []
+    for k in range(10):
+        a = 36 * k + 12
+        x = cx + r * 0.62 * math.cos(math.radians(a))
+        y = cy - r * 0.28 * math.sin(math.radians(a))
+        outward = math.degrees(math.atan2(0.45 * math.sin(math.radians(a)),
+                                          math.cos(math.radians(a))))
+        ring.append((y, x, outward))
+    for y, x, outward in sorted(ring):
+        vetch_floret(draw, x, y, r * 0.55, outward, colour)
+
+
+def round_leaflets(draw, x, y, length, angle, pairs):
+    """A compound leaf of small round leaflets in pairs along a stalk."""
+    line(draw, [(x, y), point_at(x, y, length, angle)], STEM_GREEN, 1.0)
+    for k in range(pairs):
+        px, py = point_at(x, y, length * (0.35 + 0.65 * k / pairs), angle)
+        for side in (-1, 1):
+            end = point_at(px, py, 5.5, angle + side * 70)
+            polygon(draw, ellipse_points(end[0], end[1], 4.2, 3.2,
+                                         angle + side * 70), LEAF_LIGHT)
+    end = point_at(x, y, length + 4, angle)
+    polygon(draw, ellipse_points(end[0], end[1], 4.2, 3.2, angle), LEAF_LIGHT)
+
+
+def milk_vetch():
+    """れんげ: crowns of small purple-pink pea flowers on slender stalks
+    over a spring field with round-leafleted leaves."""
+    image, draw, _ = new_canvas(200, 176)
+    polygon(draw, ellipse_points(100, 158, 98, 17), (160, 210, 110))
+    colour = (206, 74, 170)
+    heads = ((46, 74, 28), (110, 44, 32), (164, 86, 26), (136, 118, 18))
+    for hx, hy, _ in heads:
+        stem(draw, [(hx * 0.5 + 50, 160), (hx, (hy + 160) / 2), (hx, hy)],
+             2.0)
+    for x, y, length, angle in ((30, 156, 34, 120), (80, 154, 36, 60),
+                                (126, 156, 36, 110), (170, 156, 30, 60),
+                                (104, 150, 30, 150), (60, 150, 26, 40)):
+        round_leaflets(draw, x, y, length, angle, 4)
+    for hx, hy, r in heads:
+        milk_vetch_head(draw, hx, hy, r, colour)
+    return image
+
+
+def forget_me_not_flower(draw, cx, cy, r, turn=0):
+    """A forget-me-not: five round sky-blue petals, a white ring and a
+    yellow eye."""
+    blue = (96, 160, 240)
+    for j in range(5):
+        petal(draw, cx, cy, r, r * 0.95, turn + 90 + 72 * j, blue,
+              widest=0.62, tip=2.4, base=1.3)
+    circle(draw, cx, cy, r * 0.36, (255, 255, 255), outline=False)
+    circle(draw, cx, cy, r * 0.2, (250, 210, 40), outline=False)
+
+
+def forget_me_not_spray(draw, points, seed):
+    """A stem ending in a curled spray: open flowers below, pink and blue
+    buds rolled up at the tip."""
+    rnd = random.Random(seed)
+    stem(draw, points, 1.6)
+    tx, ty = points[-1]
+    for k in range(6):
+        a = 90 + 60 * k
+        r = 2.4 + 0.4 * k
+        bx, by = point_at(tx, ty, 3 + k * 1.2, a)
+        circle(draw, bx, by, r, (236, 150, 190) if k % 2 else (140, 180, 240))
+    curve = smooth(points, 10)
+    for k, i in enumerate(range(len(curve) - 3, len(curve) // 3, -3)):
+        x, y = curve[i]
+        side = 1 if k % 2 else -1
+        forget_me_not_flower(draw, x + side * 7, y, 7.5,
+                             rnd.uniform(0, 72))
+
+
+def forget_me_not():
+    """わすれなぐさ: sprays of tiny sky-blue flowers with yellow eyes,
+    pink buds curled at the tips, and soft oblong leaves."""
+    image, draw, _ = new_canvas(186, 164)
+    for x, y, angle in ((92, 162, 150), (92, 162, 30), (90, 150, 120),
+                        (96, 146, 60), (70, 130, 150), (120, 120, 20)):
+        leaf(draw, x, y, 40, 14, angle, LEAF_LIGHT, widest=0.55, tip=1.6,
+             base=1.6)
+    forget_me_not_spray(draw, [(92, 164), (70, 110), (50, 60), (40, 30)], 1)
+    forget_me_not_spray(draw, [(94, 164), (100, 110), (98, 50), (104, 20)], 2)
+    forget_me_not_spray(draw, [(96, 164), (130, 110), (150, 70), (164, 46)], 3)
+    return image
+
+
 FLOWERS = {
     31: dahlia,
     32: dandelion,
@@ -1229,4 +1483,9 @@ FLOWERS = {
     53: moss_rose,
     54: water_arum,
     55: kerria,
+    56: lily,
+    57: orchid,
+    58: gentian,
+    59: milk_vetch,
+    60: forget_me_not,
 }
