@@ -286,7 +286,7 @@ def camellia():
     image, draw, _ = new_canvas(198, 186)
     stem(draw, [(4, 170), (60, 150), (110, 120), (196, 100)], 3.4, BARK)
     stem(draw, [(60, 150), (40, 110), (36, 80)], 2.4, BARK)
-    for x, y, angle in ((60, 150, 250), (150, 110, 290), (180, 103, 60),
+    for x, y, angle in ((60, 150, 200), (150, 110, 290), (176, 104, 115),
                         (130, 116, 40), (96, 128, 210), (40, 110, 160)):
         shiny_leaf(draw, x, y, 52, 24, angle)
     polygon(draw, blade(36, 84, 28, 18, 90, widest=0.45, tip=1.4, base=2.0),
@@ -413,8 +413,8 @@ def pea_flower(draw, x, y, size, angle, colour):
     petal(draw, x, y, size, size * 1.2, angle + 40, lighter(colour, 0.3),
           widest=0.6, tip=2.0, base=1.2)
     line(draw, [(x, y), point_at(x, y, size * 0.6, angle + 40)], colour, 0.6)
-    petal(draw, x, y, size * 1.05, size * 0.6, angle - 25, darker(colour, 0.85),
-          widest=0.5, tip=1.4, base=1.5)
+    petal(draw, x, y, size * 1.05, size * 0.6, angle - 25,
+          darker(colour, 0.85), widest=0.5, tip=1.4, base=1.5)
 
 
 def trefoil(draw, x, y, size, angle, fill=LEAF_GREEN):
@@ -464,8 +464,8 @@ def bush_clover():
 def lotus_leaf(draw, cx, cy, rx, ry, fill=(70, 150, 70)):
     """A big round lotus leaf seen from the side, its rim gently waved."""
     rim = ellipse_points(cx, cy, rx, ry, n=72)
-    polygon(draw, [(x, y + 1.5 * math.sin(i * 0.9)) for i, (x, y) in enumerate(rim)],
-            fill)
+    polygon(draw, [(x, y + 1.5 * math.sin(i * 0.9))
+                   for i, (x, y) in enumerate(rim)], fill)
     polygon(draw, ellipse_points(cx, cy - ry * 0.15, rx * 0.82, ry * 0.62),
             lighter(fill, 0.18), outline=False)
     for j in range(12):
@@ -585,8 +585,8 @@ def pansy_face(draw, cx, cy, r, upper, lower, blotch):
         polygon(draw, blade(cx, cy, r * length, r * width, a, widest=0.6,
                             tip=1.8, base=1.2), blotch, outline=False)
     for a in (250, 262, 278, 290, 180, 164, 0, 16):
-        line(draw, [point_at(cx, cy, r * 0.2, a), point_at(cx, cy, r * 0.68, a)],
-             blotch, 0.6)
+        line(draw, [point_at(cx, cy, r * 0.2, a),
+                    point_at(cx, cy, r * 0.68, a)], blotch, 0.6)
     circle(draw, cx, cy, r * 0.14, (255, 220, 40), outline=False)
     circle(draw, cx, cy + r * 0.02, r * 0.06, (255, 255, 255), outline=False)
 
@@ -604,8 +604,8 @@ def pansy():
     """パンジー: three 'faces' of purple, yellow and white pansies over oval
     scalloped leaves."""
     image, draw, _ = new_canvas(196, 178)
-    for x, y, angle in ((98, 176, 150), (98, 176, 30), (98, 176, 100),
-                        (98, 176, 70), (60, 150, 170), (140, 150, 10)):
+    for x, y, angle in ((98, 166, 150), (98, 166, 30), (98, 166, 100),
+                        (98, 166, 70), (60, 150, 170), (140, 150, 10)):
         scalloped_leaf(draw, x, y, 50, 28, angle)
     stem(draw, [(98, 176), (70, 130), (50, 110)], 2.2)
     stem(draw, [(98, 176), (126, 130), (146, 112)], 2.2)
@@ -621,8 +621,9 @@ def spider_lily_flower(draw, x, y, angle, red):
     """One spider lily: narrow wavy tepals curling back and a bundle of
     very long stamens sweeping out and then up."""
     for da, bend in ((-40, -0.35), (40, 0.35), (-15, -0.3), (15, 0.3)):
-        polygon(draw, jagged(blade(x, y, 30, 6, angle + da, widest=0.4,
-                                   tip=1.2, base=1.5, bend=bend, n=30), 0.6, 3),
+        shape = blade(x, y, 30, 6, angle + da, widest=0.4, tip=1.2, base=1.5,
+                      bend=bend, n=30)
+        polygon(draw, jagged(shape, 0.6, 3),
                 red if abs(da) > 20 else darker(red, 0.85))
     for k in range(6):
         a = angle + (k - 2.5) * 4
@@ -744,8 +745,9 @@ def zinnia_head(draw, cx, cy, r, colour):
         length = r * (1 - 0.2 * ring)
         tone = mix(colour, lighter(colour, 0.25), ring / 3)
         for j in range(count):
-            shaded_petal(draw, cx, cy, length, r * 0.42, turn + 360 * j / count,
-                         tone, shade=darker(tone, 0.88), widest=0.7, tip=2.4,
+            shaded_petal(draw, cx, cy, length, r * 0.42,
+                         turn + 360 * j / count, tone,
+                         shade=darker(tone, 0.88), widest=0.7, tip=2.4,
                          base=1.3, notch=0.04)
     circle(draw, cx, cy, r * 0.3, (120, 40, 30))
     for j in range(10):
@@ -787,12 +789,11 @@ def hyacinth_spike(draw, cx, top, height, half, colour, seed):
         t = i / (rows - 1)
         y = top + t * height
         w = half * (0.5 + 0.5 * math.sin(math.pi * min(1.0, 0.3 + t)))
-        count = 3 if i % 2 else 4
+        count, offset = (3, 0.5) if i % 2 else (4, 0.0)
         for k in range(count):
-            x = cx - w + 2 * w * (k + (0.5 if i % 2 else 0.0)) / (3 if i % 2 else 3)
+            x = cx - w + 2 * w * (k + offset) / 3 + rnd.uniform(-1.5, 1.5)
             tone = mix(colour, darker(colour, 0.8), rnd.random() * 0.6)
-            hyacinth_floret(draw, x + rnd.uniform(-1.5, 1.5), y, 9 - 2 * (1 - t),
-                            tone)
+            hyacinth_floret(draw, x, y, 9 - 2 * (1 - t), tone)
 
 
 def hyacinth():
@@ -898,10 +899,10 @@ def rose_mallow_flower(draw, cx, cy, r, colour):
 def rose_mallow():
     """ふよう: a large pale pink five-petalled flower with a pale stamen
     column, a bud and broad lobed leaves."""
-    image, draw, _ = new_canvas(198, 186)
-    stem(draw, [(98, 186), (96, 150), (100, 110)], 3.6, (120, 150, 70))
+    image, draw, _ = new_canvas(198, 198)
+    stem(draw, [(98, 198), (96, 150), (100, 110)], 3.6, (120, 150, 70))
     stem(draw, [(97, 150), (140, 130), (160, 106)], 2.4, (120, 150, 70))
-    for x, y, size, angle in ((96, 166, 52, 200), (98, 150, 50, -15),
+    for x, y, size, angle in ((96, 158, 52, 185), (98, 150, 50, -15),
                               (130, 136, 36, 60)):
         palmate_leaf(draw, x, y, size, angle)
     polygon(draw, ellipse_points(160, 100, 9, 12, 10), (240, 190, 206))
@@ -954,7 +955,7 @@ def freesia():
                          (190, 124)], (26, 23, 19, 16, 10, 8, 6),
                   (232, 150, 214), (190, 200, 110))
     freesia_spray(draw, [(46, 192), (50, 100), (70, 74), (134, 80),
-                         (196, 66)], (34, 31, 27, 23, 19, 10, 8, 6),
+                         (188, 68)], (34, 31, 27, 23, 19, 10, 8, 6),
                   (252, 206, 30), (170, 200, 80))
     return image
 
@@ -993,8 +994,8 @@ def three_lobed_leaf(draw, x, y, size, angle, fill=LEAF_GREEN):
 def tree_peony():
     """ぼたん: a huge pink flower of many ruffled petals round a golden
     crown of stamens, with three-lobed leaves."""
-    image, draw, _ = new_canvas(212, 198)
-    stem(draw, [(106, 198), (104, 160), (106, 130)], 3.6, (112, 120, 70))
+    image, draw, _ = new_canvas(212, 208)
+    stem(draw, [(106, 208), (104, 160), (106, 130)], 3.6, (112, 120, 70))
     for x, y, size, angle in ((104, 170, 50, 195), (105, 160, 48, -15),
                               (104, 150, 40, 150), (106, 148, 40, 30)):
         line(draw, [(105, y + 10), (x, y)], STEM_GREEN, 1.4)
@@ -1085,7 +1086,7 @@ def needle_tuft(draw, x, y, angle, count, length):
 def moss_rose():
     """まつばぼたん: bright magenta, yellow, orange and white flowers on
     sprawling red stems with fleshy needle leaves."""
-    image, draw, _ = new_canvas(200, 156)
+    image, draw, _ = new_canvas(200, 166)
     red_stem = (176, 80, 70)
     stems = [[(100, 156), (70, 130), (40, 96)],
              [(100, 156), (110, 110), (104, 66)],
@@ -1149,7 +1150,7 @@ def water_arum():
     """みずばしょう: white hoods round yellow clubs rising from a wet
     meadow, with broad bright green leaves."""
     image, draw, _ = new_canvas(184, 204)
-    marsh_ground(draw, 92, 186, 90, 18)
+    marsh_ground(draw, 92, 185, 90, 17)
     for x, length, angle in ((70, 120, 104), (118, 110, 76), (96, 130, 92)):
         leaf(draw, x, 186, length, length * 0.4, angle, LEAF_LIGHT,
              widest=0.62, tip=1.4, base=1.1)
@@ -1186,19 +1187,20 @@ def kerria():
     """やまぶき: golden yellow five-petalled flowers along arching green
     twigs with bright toothed leaves."""
     image, draw, _ = new_canvas(204, 170)
-    twigs = [[(10, 170), (40, 80), (110, 40), (196, 60)],
+    twigs = [[(10, 170), (40, 80), (110, 40), (186, 64)],
              [(20, 170), (60, 120), (130, 110), (180, 140)]]
     for points in twigs:
         stem(draw, points, 2.0, (96, 160, 70))
     for points in twigs:
         curve = smooth(points, 12)
-        for i in range(5, len(curve) - 1, 6):
+        for i in range(5, len(curve) - 6, 6):
             (x0, y0), (x, y) = curve[i - 1], curve[i]
             along = math.degrees(math.atan2(y0 - y, x - x0))
             side = 1 if (i // 6) % 2 else -1
             veined_leaf(draw, x, y, 34, 16, along + side * 50)
-    for x, y, r, turn in ((186, 62, 20, 10), (112, 40, 26, 0),
-                          (48, 84, 22, 30), (170, 136, 19, 20)):
+    for x, y, r, turn in ((180, 64, 19, 10), (112, 40, 26, 0),
+                          (48, 84, 22, 30), (170, 136, 19, 20),
+                          (104, 113, 17, 40)):
         kerria_flower(draw, x, y, r, turn)
     return image
 
@@ -1291,10 +1293,10 @@ def orchid():
     """らん: an arching spray of moth orchids, each with its little lip,
     over broad thick leaves."""
     image, draw, _ = new_canvas(206, 198)
-    spray = [(70, 168), (64, 110), (90, 50), (150, 30), (196, 56)]
+    spray = [(74, 168), (66, 110), (90, 50), (150, 30), (196, 56)]
     stem(draw, spray, 2.2, (110, 130, 70))
-    for angle, length in ((200, 74), (-20, 76), (160, 62), (20, 62)):
-        leaf(draw, 72, 176, length, 30, angle, (60, 130, 60), widest=0.55,
+    for angle, length in ((190, 74), (-10, 76), (160, 62), (20, 62)):
+        leaf(draw, 76, 170, length, 30, angle, (60, 130, 60), widest=0.55,
              tip=1.8, base=1.4, bend=-0.05 if 90 < angle < 270 else 0.05)
     curve = smooth(spray, 16)
     for i, r in ((58, 12), (50, 10)):
