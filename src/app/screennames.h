@@ -1,0 +1,13 @@
+#ifndef SCREENNAMES_H
+#define SCREENNAMES_H
+
+#include <QString>
+
+// The screens are reached by these names from anywhere in the program.
+namespace ScreenName {
+inline const QString Menu = QStringLiteral("メニュー");
+inline const QString PictureBook = QStringLiteral("図鑑");
+inline const QString Quiz = QStringLiteral("名前");
+} // namespace ScreenName
+
+#endif

@@ -1,0 +1,94 @@
+#include "entrynames.h"
+#include "contentpath.h"
+#include "failure.h"
+#include "textfile.h"
+
+namespace {
+
+class FieldReader
+{
+public:
+    explicit FieldReader(const QString &text) : m_text(text) {}
+
+    bool atEnd() const { return m_pos >= m_text.size(); }
+
+    QString next()
+    {
+        skipBlanks();
+        if (!atEnd() && m_text[m_pos] == QLatin1Char('"'))
+            return quoted();
+        return unquoted();
+    }
+
+private:
+    static bool isBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
+    static bool isLineEnd(QChar c) { return c == QLatin1Char('\r') || c == QLatin1Char('\n'); }
+
+    void skipBlanks()
+    {
+        while (!atEnd() && isBlank(m_text[m_pos]))
+            ++m_pos;
+    }
+
+    // Consumes a comma, or a line end (CR LF, lone CR or lone LF).
+    void consumeDelimiter()
+    {
+        if (atEnd())
+            return;
+        const QChar c = m_text[m_pos++];
+        if (c == QLatin1Char('\r') && !atEnd() && m_text[m_pos] == QLatin1Char('\n'))
+            ++m_pos;
+    }
+
+    QString quoted()
+    {
+        const qsizetype start = m_pos + 1;
+        qsizetype close = m_text.indexOf(QLatin1Char('"'), start);
+        if (close < 0)
+            close = m_text.size();
+        const QString field = m_text.sliced(start, close - start);
+        m_pos = qMin(close + 1, m_text.size());
+        while (!atEnd() && m_text[m_pos] != QLatin1Char(',') && !isLineEnd(m_text[m_pos]))
+            ++m_pos;
+        consumeDelimiter();
+        return field;
+    }
+
+    QString unquoted()
+    {
+        const qsizetype start = m_pos;
+        while (!atEnd() && m_text[m_pos] != QLatin1Char(',') && !isLineEnd(m_text[m_pos]))
+            ++m_pos;
+        QString field = m_text.sliced(start, m_pos - start);
+        consumeDelimiter();
+        while (!field.isEmpty() && isBlank(field.back()))
+            field.chop(1);
+        return field;
+    }
+
+    const QString &m_text;
+    qsizetype m_pos = 0;
+};
+
+} // namespace
+
+QStringList parseEntryNames(const QString &text, const QString &path)
+{
+    FieldReader reader(text);
+    QStringList names;
+    while (names.size() < EntryCount) {
+        if (reader.atEnd())
+            throw Failure::forFile(
+                path, QStringLiteral("名前の一覧には名前が%1個必要ですが、%2個で終わっています。")
+                          .arg(EntryCount)
+                          .arg(names.size()));
+        names << reader.next();
+    }
+    return names;
+}
+
+QStringList ReadEntryNames()
+{
+    const QString path = ContentPath(ContentFile::Names);
+    return parseEntryNames(readTextFile(path), path);
+}

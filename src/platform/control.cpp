@@ -1,0 +1,84 @@
+#include "control.h"
+#include "twips.h"
+
+#include <QMouseEvent>
+
+Control::Control(const ControlSpec &spec, QWidget *parent)
+    : QWidget(parent), m_name(spec.name), m_index(spec.index), m_left(spec.left), m_top(spec.top),
+      m_width(spec.width), m_height(spec.height)
+{
+    setObjectName(spec.index < 0 ? spec.name
+                                 : QStringLiteral("%1(%2)").arg(spec.name).arg(spec.index));
+    setMouseTracking(true);
+    setVisible(spec.visible);
+    place();
+}
+
+void Control::setLeftTwips(float left)
+{
+    m_left = left;
+    place();
+}
+
+void Control::setTopTwips(float top)
+{
+    m_top = top;
+    place();
+}
+
+void Control::setWidthTwips(float width)
+{
+    m_width = width;
+    place();
+}
+
+void Control::setHeightTwips(float height)
+{
+    m_height = height;
+    place();
+}
+
+void Control::setSizeTwips(float width, float height)
+{
+    m_width = width;
+    m_height = height;
+    place();
+}
+
+// Left and width are rounded separately, so a picture keeps its exact pixel
+// size wherever its half-twip position puts it.
+void Control::place()
+{
+    setGeometry(twipsToPixels(m_left), twipsToPixels(m_top), twipsToPixels(m_width),
+                twipsToPixels(m_height));
+}
+
+void Control::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void Control::mouseReleaseEvent(QMouseEvent *event)
+{
+    event->accept();
+    const bool click = m_pressed && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    m_pressed = false;
+    if (click)
+        emit clicked();
+}
+
+void Control::mouseMoveEvent(QMouseEvent *event)
+{
+    event->accept();
+    emit mouseMoved();
+}
+
+// The second press of a double click makes no second click, as on the
+// labels and pictures of the platform this program first ran on.
+void Control::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    m_pressed = false;
+    event->accept();
+}

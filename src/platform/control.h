@@ -1,0 +1,51 @@
+#ifndef CONTROL_H
+#define CONTROL_H
+
+#include "layout.h"
+
+#include <QWidget>
+
+// Base of every visible control kind. Geometry is kept in twips as set, so
+// what is read back is exactly what was written; the widget is placed at the
+// nearest logical pixel. A control takes every mouse event over it, so that a
+// click or a move never falls through to the control or window behind it.
+class Control : public QWidget
+{
+    Q_OBJECT
+
+public:
+    Control(const ControlSpec &spec, QWidget *parent);
+
+    const QString &name() const { return m_name; }
+    int index() const { return m_index; }
+
+    float leftTwips() const { return m_left; }
+    float topTwips() const { return m_top; }
+    float widthTwips() const { return m_width; }
+    float heightTwips() const { return m_height; }
+    void setLeftTwips(float left);
+    void setTopTwips(float top);
+    void setWidthTwips(float width);
+    void setHeightTwips(float height);
+
+signals:
+    void clicked();
+    void mouseMoved();
+
+protected:
+    void setSizeTwips(float width, float height);
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+
+private:
+    void place();
+
+    QString m_name;
+    int m_index;
+    float m_left, m_top, m_width, m_height;
+    bool m_pressed = false;
+};
+
+#endif

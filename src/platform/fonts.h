@@ -1,0 +1,12 @@
+#ifndef FONTS_H
+#define FONTS_H
+
+#include "layout.h"
+
+#include <QFont>
+
+// The layouts name the Windows Mincho faces; IPA Mincho and IPA P Mincho
+// stand in for them at the pixel sizes the layouts give.
+QFont fontFor(const FontSpec &spec);
+
+#endif

@@ -1,0 +1,194 @@
+#include "form.h"
+#include "commandbutton.h"
+#include "image.h"
+#include "label.h"
+#include "listbox.h"
+#include "timer.h"
+#include "twips.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <algorithm>
+
+namespace {
+
+constexpr Qt::WindowFlags FixedWindow = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                        Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+
+QString controlKey(const QString &name, int index)
+{
+    return index < 0 ? name : QStringLiteral("%1(%2)").arg(name).arg(index);
+}
+
+bool takesFocus(ControlKind kind)
+{
+    return kind == ControlKind::Button || kind == ControlKind::List;
+}
+
+} // namespace
+
+Form::Form(const FormSpec &spec, SoundFactory &sounds)
+    : QWidget(nullptr, FixedWindow), m_clientWidth(spec.clientWidth),
+      m_clientHeight(spec.clientHeight), m_backColor(spec.backColor)
+{
+    setObjectName(spec.name);
+    setWindowTitle(spec.caption);
+    setFixedSize(twipsToPixels(spec.clientWidth), twipsToPixels(spec.clientHeight));
+    setMouseTracking(true);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, QColor(spec.backColor));
+    setPalette(colours);
+    setAutoFillBackground(true);
+
+    // Built from the back to the front, so that each control lies in front
+    // of every control listed after it.
+    for (auto spec_ = spec.controls.rbegin(); spec_ != spec.controls.rend(); ++spec_)
+        addControl(*spec_, sounds);
+    std::reverse(m_stack.begin(), m_stack.end());
+    setTabOrder(spec);
+}
+
+Form::~Form() = default;
+
+void Form::addControl(const ControlSpec &spec, SoundFactory &sounds)
+{
+    Control *control = nullptr;
+    switch (spec.kind) {
+    case ControlKind::Timer:
+        m_timers.insert(spec.name, new Timer(spec.name, 0, this));
+        return;
+    case ControlKind::Player:
+        m_players[spec.name] = sounds.create(spec.name);
+        return;
+    case ControlKind::Button:
+        control = new CommandButton(spec, this);
+        break;
+    case ControlKind::Label:
+        control = new Label(spec, this);
+        break;
+    case ControlKind::Image:
+        control = new Image(spec, this);
+        break;
+    case ControlKind::List:
+        control = new ListBox(spec, this);
+        break;
+    }
+    m_stack.append(control);
+    m_controls.insert(controlKey(spec.name, spec.index), control);
+}
+
+void Form::setTabOrder(const FormSpec &spec)
+{
+    std::vector<const ControlSpec *> order;
+    for (const ControlSpec &control : spec.controls)
+        if (takesFocus(control.kind) && control.tabIndex >= 0)
+            order.push_back(&control);
+    std::sort(order.begin(), order.end(),
+              [](auto *a, auto *b) { return a->tabIndex < b->tabIndex; });
+    QWidget *previous = nullptr;
+    for (const ControlSpec *control : order) {
+        QWidget *widget = m_controls.value(control->name);
+        if (previous)
+            QWidget::setTabOrder(previous, widget);
+        m_focusOrder.append(widget);
+        previous = widget;
+    }
+}
+
+template <typename T> T *Form::find(const QString &name) const
+{
+    T *control = qobject_cast<T *>(m_controls.value(name));
+    if (!control)
+        throw Failure(
+            QStringLiteral("画面 %1 にコントロール %2 がありません。").arg(objectName(), name));
+    return control;
+}
+
+Label *Form::label(const QString &name) const
+{
+    return find<Label>(name);
+}
+
+Image *Form::image(const QString &name) const
+{
+    return find<Image>(name);
+}
+
+CommandButton *Form::button(const QString &name) const
+{
+    return find<CommandButton>(name);
+}
+
+ListBox *Form::list(const QString &name) const
+{
+    return find<ListBox>(name);
+}
+
+Timer *Form::timer(const QString &name) const
+{
+    Timer *timer = m_timers.value(name);
+    if (!timer)
+        throw Failure(
+            QStringLiteral("画面 %1 にタイマー %2 がありません。").arg(objectName(), name));
+    return timer;
+}
+
+SoundPlayer *Form::player(const QString &name) const
+{
+    const auto found = m_players.find(name);
+    if (found == m_players.end())
+        throw Failure(QStringLiteral("画面 %1 にサウンドプレーヤー %2 がありません。")
+                          .arg(objectName(), name));
+    return found->second.get();
+}
+
+ControlArray<Label> Form::labelArray(const QString &name) const
+{
+    QMap<int16_t, Label *> elements;
+    for (Control *control : m_stack)
+        if (control->name() == name && control->index() >= 0)
+            elements.insert(int16_t(control->index()), qobject_cast<Label *>(control));
+    return ControlArray<Label>(name, elements);
+}
+
+QList<Timer *> Form::timers() const
+{
+    return m_timers.values();
+}
+
+void Form::stopTimers()
+{
+    for (Timer *timer : std::as_const(m_timers))
+        timer->setInterval(0);
+}
+
+void Form::showCentred()
+{
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    show();
+    const auto first = std::find_if(m_focusOrder.cbegin(), m_focusOrder.cend(),
+                                    [this](QWidget *widget) { return widget->isVisibleTo(this); });
+    if (first != m_focusOrder.cend())
+        (*first)->setFocus(Qt::OtherFocusReason);
+}
+
+void Form::mouseMoveEvent(QMouseEvent *event)
+{
+    event->accept();
+    emit mouseMoved();
+}
+
+void Form::mousePressEvent(QMouseEvent *event)
+{
+    event->accept();
+}
+
+// The close box does not close the window by itself: the screen decides,
+// so that the program's rules for ending apply.
+void Form::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+    emit closeRequested();
+}

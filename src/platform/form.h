@@ -1,0 +1,73 @@
+#ifndef FORM_H
+#define FORM_H
+
+#include "controlarray.h"
+#include "layout.h"
+#include "soundplayer.h"
+
+#include <QHash>
+#include <QWidget>
+#include <map>
+#include <memory>
+
+class CommandButton;
+class Control;
+class Image;
+class Label;
+class ListBox;
+class Timer;
+
+// A screen's window, built from its layout table: a fixed-size window with
+// the layout's caption, client size and back colour, centred when shown, and
+// its controls stacked in layout order. Controls are found by name.
+class Form : public QWidget
+{
+    Q_OBJECT
+
+public:
+    Form(const FormSpec &spec, SoundFactory &sounds);
+    ~Form() override;
+
+    QString caption() const { return windowTitle(); }
+    QRgb backColor() const { return m_backColor; }
+    float clientWidthTwips() const { return m_clientWidth; }
+    float clientHeightTwips() const { return m_clientHeight; }
+
+    Label *label(const QString &name) const;
+    Image *image(const QString &name) const;
+    CommandButton *button(const QString &name) const;
+    ListBox *list(const QString &name) const;
+    Timer *timer(const QString &name) const;
+    SoundPlayer *player(const QString &name) const;
+    ControlArray<Label> labelArray(const QString &name) const;
+    const QList<Control *> &controls() const { return m_stack; }
+    QList<Timer *> timers() const;
+
+    void showCentred();
+    void stopTimers();
+
+signals:
+    void mouseMoved();
+    void closeRequested();
+
+protected:
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void addControl(const ControlSpec &spec, SoundFactory &sounds);
+    void setTabOrder(const FormSpec &spec);
+    template <typename T> T *find(const QString &name) const;
+
+    float m_clientWidth;
+    float m_clientHeight;
+    QRgb m_backColor;
+    QList<Control *> m_stack;
+    QHash<QString, Control *> m_controls;
+    QHash<QString, Timer *> m_timers;
+    std::map<QString, std::unique_ptr<SoundPlayer>> m_players;
+    QList<QWidget *> m_focusOrder;
+};
+
+#endif

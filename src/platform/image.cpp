@@ -1,0 +1,46 @@
+#include "image.h"
+#include "picture.h"
+#include "twips.h"
+
+#include <QPainter>
+
+Image::Image(const ControlSpec &spec, QWidget *parent)
+    : Control(spec, parent), m_stretch(spec.stretch)
+{
+    setAccessibleName(spec.description);
+    if (!spec.picture.isEmpty())
+        loadPicture(spec.picture);
+}
+
+void Image::setStretch(bool stretch)
+{
+    m_stretch = stretch;
+}
+
+void Image::loadPicture(const QString &path)
+{
+    setPicture(::loadPicture(path));
+    m_source = path;
+}
+
+void Image::setPicture(const QImage &picture)
+{
+    m_picture = QPixmap::fromImage(picture);
+    m_source.clear();
+    if (!m_stretch)
+        setSizeTwips(pixelsToTwips(picture.width()), pixelsToTwips(picture.height()));
+    update();
+}
+
+void Image::paintEvent(QPaintEvent *)
+{
+    if (m_picture.isNull())
+        return;
+    QPainter painter(this);
+    if (m_stretch) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawPixmap(rect(), m_picture);
+    } else {
+        painter.drawPixmap(0, 0, m_picture);
+    }
+}

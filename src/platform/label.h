@@ -1,0 +1,35 @@
+#ifndef LABEL_H
+#define LABEL_H
+
+#include "control.h"
+
+// An opaque text box: its back colour fills the whole rectangle, its text
+// starts at the top edge and wraps inside the fixed box, lines below the
+// bottom edge are cut off, and an optional sunken edge lies just inside it.
+class Label : public Control
+{
+    Q_OBJECT
+
+public:
+    Label(const ControlSpec &spec, QWidget *parent);
+
+    QString caption() const { return m_caption; }
+    void setCaption(const QString &caption);
+    QRgb backColor() const { return m_backColor; }
+    void setBackColor(QRgb color);
+    QRgb foreColor() const { return m_foreColor; }
+    Align alignment() const { return m_align; }
+    bool sunken() const { return m_sunken; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QString m_caption;
+    QRgb m_backColor;
+    QRgb m_foreColor;
+    Align m_align;
+    bool m_sunken;
+};
+
+#endif

@@ -1,0 +1,55 @@
+#include "listbox.h"
+#include "fonts.h"
+
+#include <QListWidget>
+#include <QVBoxLayout>
+
+ListBox::ListBox(const ControlSpec &spec, QWidget *parent)
+    : Control(spec, parent), m_view(new QListWidget(this))
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_view);
+
+    m_view->setFont(fontFor(spec.font));
+    m_view->setWordWrap(false);
+    m_view->setTextElideMode(Qt::ElideNone);
+    m_view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_view->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_view->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    m_view->setLineWidth(2);
+    QPalette colours = m_view->palette();
+    colours.setColor(QPalette::Base, QColor(spec.backColor));
+    colours.setColor(QPalette::Text, QColor(spec.foreColor));
+    m_view->setPalette(colours);
+    m_view->setAccessibleName(spec.description);
+    setFocusProxy(m_view);
+}
+
+void ListBox::clear()
+{
+    m_view->clear();
+}
+
+void ListBox::addItem(const QString &text)
+{
+    m_view->addItem(text);
+}
+
+int ListBox::count() const
+{
+    return m_view->count();
+}
+
+QString ListBox::item(int row) const
+{
+    return m_view->item(row)->text();
+}
+
+QStringList ListBox::items() const
+{
+    QStringList rows;
+    for (int row = 0; row < count(); ++row)
+        rows << item(row);
+    return rows;
+}

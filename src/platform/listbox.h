@@ -1,0 +1,28 @@
+#ifndef LISTBOX_H
+#define LISTBOX_H
+
+#include "control.h"
+
+class QListWidget;
+
+// A one-column list of text rows. Rows are never wrapped: a long line stays
+// one row and is cut off at the right edge.
+class ListBox : public Control
+{
+    Q_OBJECT
+
+public:
+    ListBox(const ControlSpec &spec, QWidget *parent);
+
+    void clear();
+    void addItem(const QString &text);
+    int count() const;
+    QString item(int row) const;
+    QStringList items() const;
+    QListWidget *view() const { return m_view; }
+
+private:
+    QListWidget *m_view;
+};
+
+#endif

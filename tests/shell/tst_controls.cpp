@@ -1,0 +1,236 @@
+#include "commandbutton.h"
+#include "failure.h"
+#include "fakes.h"
+#include "form.h"
+#include "image.h"
+#include "label.h"
+#include "mouse.h"
+#include "timer.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+// Two overlapping controls, a hidden one in front of them, two buttons and a
+// small label array; the first listed lies in front.
+const FormSpec &testLayout()
+{
+    static const FormSpec layout{
+        .name = "試験",
+        .caption = "試験の画面",
+        .clientWidth = 6000,
+        .clientHeight = 4500,
+        .backColor = 0xFF80FF80,
+        .controls =
+            {
+                {.kind = ControlKind::Timer, .name = "Timer1"},
+                {.kind = ControlKind::Label,
+                 .name = "Hidden",
+                 .left = 0,
+                 .top = 0,
+                 .width = 3000,
+                 .height = 3000,
+                 .visible = false},
+                {.kind = ControlKind::Button,
+                 .name = "Command2",
+                 .left = 4500,
+                 .top = 3000,
+                 .width = 1200,
+                 .height = 450,
+                 .caption = "二",
+                 .tabIndex = 1},
+                {.kind = ControlKind::Button,
+                 .name = "Command1",
+                 .left = 4500,
+                 .top = 3600,
+                 .width = 1200,
+                 .height = 450,
+                 .caption = "一",
+                 .tabIndex = 0},
+                {.kind = ControlKind::Label,
+                 .name = "Front",
+                 .left = 0,
+                 .top = 0,
+                 .width = 1500,
+                 .height = 1500,
+                 .caption = "前"},
+                {.kind = ControlKind::Image,
+                 .name = "Back",
+                 .left = 750,
+                 .top = 750,
+                 .width = 1500,
+                 .height = 1500},
+                {.kind = ControlKind::Label,
+                 .name = "Tile",
+                 .index = 1,
+                 .left = 3000,
+                 .top = 0,
+                 .width = 600,
+                 .height = 300},
+                {.kind = ControlKind::Label,
+                 .name = "Tile",
+                 .index = 0,
+                 .left = 3000,
+                 .top = 600,
+                 .width = 600,
+                 .height = 300},
+                {.kind = ControlKind::Player, .name = "MediaPlayer1"},
+            },
+    };
+    return layout;
+}
+
+} // namespace
+
+class TestControls : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void windowFollowsItsLayout();
+    void clickReachesTheFrontControl();
+    void hiddenControlTakesNoClick();
+    void moveOverControlNeverReachesTheForm();
+    void intervalZeroStopsTheTimer();
+    void twipsReadBackAsSet();
+    void pictureGivesNaturalSizeUnlessStretched();
+    void controlArrayHasOnlyItsIndices();
+    void focusFollowsTabOrder();
+
+private:
+    RecordingSounds m_sounds;
+    Form *m_form = nullptr;
+};
+
+void TestControls::init()
+{
+    m_form = new Form(testLayout(), m_sounds);
+    m_form->showCentred();
+    m_form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_form));
+}
+
+void TestControls::cleanup()
+{
+    delete m_form;
+}
+
+void TestControls::windowFollowsItsLayout()
+{
+    QCOMPARE(m_form->windowTitle(), QStringLiteral("試験の画面"));
+    QCOMPARE(m_form->size(), QSize(400, 300));
+    QCOMPARE(m_form->minimumSize(), m_form->maximumSize());
+    QVERIFY(!(m_form->windowFlags() & Qt::WindowMinMaxButtonsHint));
+    QVERIFY(m_form->windowFlags() & Qt::WindowCloseButtonHint);
+    QCOMPARE(m_form->palette().color(QPalette::Window), QColor(0x80, 0xFF, 0x80));
+    QStringList stack;
+    for (const Control *control : m_form->controls())
+        stack << control->objectName();
+    QCOMPARE(stack, (QStringList{"Hidden", "Command2", "Command1", "Front", "Back", "Tile(1)",
+                                 "Tile(0)"}));
+    QVERIFY(m_form->player("MediaPlayer1"));
+    QVERIFY_THROWS_EXCEPTION(Failure, m_form->label("Nothing"));
+}
+
+void TestControls::clickReachesTheFrontControl()
+{
+    QSignalSpy front(m_form->label("Front"), &Control::clicked);
+    QSignalSpy back(m_form->image("Back"), &Control::clicked);
+    clickAt(m_form, QPoint(75, 75)); // where the two overlap
+    QCOMPARE(front.count(), 1);
+    QCOMPARE(back.count(), 0);
+    clickAt(m_form, QPoint(140, 140)); // the back one alone
+    QCOMPARE(back.count(), 1);
+}
+
+void TestControls::hiddenControlTakesNoClick()
+{
+    QSignalSpy hidden(m_form->label("Hidden"), &Control::clicked);
+    QSignalSpy front(m_form->label("Front"), &Control::clicked);
+    clickAt(m_form, QPoint(10, 10));
+    QCOMPARE(hidden.count(), 0);
+    QCOMPARE(front.count(), 1);
+    m_form->label("Hidden")->setVisible(true);
+    clickAt(m_form, QPoint(10, 10));
+    QCOMPARE(hidden.count(), 1);
+    QCOMPARE(front.count(), 1);
+}
+
+void TestControls::moveOverControlNeverReachesTheForm()
+{
+    QSignalSpy formMoves(m_form, &Form::mouseMoved);
+    QSignalSpy backMoves(m_form->image("Back"), &Control::mouseMoved);
+    moveTo(m_form, QPoint(140, 140));
+    QCOMPARE(backMoves.count(), 1);
+    QCOMPARE(formMoves.count(), 0);
+    moveTo(m_form, QPoint(300, 100)); // bare window
+    QCOMPARE(formMoves.count(), 1);
+}
+
+void TestControls::intervalZeroStopsTheTimer()
+{
+    Timer *timer = m_form->timer("Timer1");
+    QVERIFY(!timer->isTicking());
+    QSignalSpy ticks(timer, &Timer::tick);
+    timer->setInterval(10);
+    QTRY_VERIFY(ticks.count() >= 2);
+    timer->setInterval(0);
+    const int seen = ticks.count();
+    QTest::qWait(50);
+    QCOMPARE(ticks.count(), seen);
+    QVERIFY(!timer->isTicking());
+}
+
+void TestControls::twipsReadBackAsSet()
+{
+    Image *image = m_form->image("Back");
+    image->setLeftTwips(127.5f);
+    image->setTopTwips(-120.0f);
+    QCOMPARE(image->leftTwips(), 127.5f);
+    QCOMPARE(image->topTwips(), -120.0f);
+    QCOMPARE(image->geometry().topLeft(), QPoint(9, -8));
+}
+
+void TestControls::pictureGivesNaturalSizeUnlessStretched()
+{
+    Image *image = m_form->image("Back");
+    QImage picture(10, 21, QImage::Format_ARGB32);
+    picture.fill(Qt::red);
+    image->setPicture(picture);
+    QCOMPARE(image->widthTwips(), 150.0f);
+    QCOMPARE(image->heightTwips(), 315.0f);
+    QCOMPARE(image->size(), QSize(10, 21));
+
+    image->setStretch(true);
+    image->setWidthTwips(1500);
+    image->setHeightTwips(1500);
+    image->setPicture(picture);
+    QCOMPARE(image->widthTwips(), 1500.0f);
+    QCOMPARE(image->size(), QSize(100, 100));
+}
+
+void TestControls::controlArrayHasOnlyItsIndices()
+{
+    const ControlArray<Label> tiles = m_form->labelArray("Tile");
+    QCOMPARE(tiles.indices(), (QList<int16_t>{0, 1}));
+    QCOMPARE(tiles(1)->topTwips(), 0.0f);
+    QVERIFY_THROWS_EXCEPTION(Failure, tiles(2));
+    QVERIFY_THROWS_EXCEPTION(Failure, tiles(-1));
+}
+
+void TestControls::focusFollowsTabOrder()
+{
+    QCOMPARE(QApplication::focusWidget(), m_form->button("Command1"));
+    QSignalSpy second(m_form->button("Command2"), &Control::clicked);
+    QTest::keyClick(m_form, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), m_form->button("Command2"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(second.count(), 2);
+}
+
+QTEST_MAIN(TestControls)
+#include "tst_controls.moc"

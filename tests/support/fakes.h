@@ -1,0 +1,64 @@
+#ifndef FAKES_H
+#define FAKES_H
+
+#include "clock.h"
+#include "errorreporter.h"
+#include "program.h"
+#include "random.h"
+#include "soundplayer.h"
+
+#include <QStringList>
+#include <deque>
+#include <memory>
+
+// A clock the test sets by hand.
+class FakeClock : public Clock
+{
+public:
+    double secondsSinceMidnight() const override { return now; }
+    double now = 36000.0;
+};
+
+// Hands out queued numbers in [0, 1); 0 when the queue is empty.
+class FakeRandom : public RandomSource
+{
+public:
+    void reseed() override { ++reseeds; }
+    double next() override;
+    std::deque<double> values;
+    int reseeds = 0;
+};
+
+// Records every call made to the screens' sound players, one line each:
+// "MediaPlayer1 SetFile /path", "MediaPlayer2 Play", ...
+class RecordingSounds : public SoundFactory
+{
+public:
+    std::unique_ptr<SoundPlayer> create(const QString &controlName) override;
+    QStringList calls;
+};
+
+class RecordingErrors : public ErrorReporter
+{
+public:
+    void report(const QString &message) override { messages << message; }
+    QStringList messages;
+};
+
+// A program wired to fakes, as every screen test needs it.
+struct TestProgram
+{
+    FakeClock clock;
+    FakeRandom random;
+    RecordingSounds sounds;
+    RecordingErrors errors;
+    Program program{Services{clock, random, sounds, errors}};
+};
+
+// Lets deleted windows go, as the event loop would between events.
+void flushDeletedWindows();
+
+// Makes a fresh temporary data root holding a copy of the bundled content.
+QString copyContentPack(const QString &into);
+
+#endif
