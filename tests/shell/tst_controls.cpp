@@ -6,6 +6,7 @@
 #include "label.h"
 #include "mouse.h"
 #include "timer.h"
+#include "twips.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -192,6 +193,10 @@ void TestControls::twipsReadBackAsSet()
     QCOMPARE(image->leftTwips(), 127.5f);
     QCOMPARE(image->topTwips(), -120.0f);
     QCOMPARE(image->geometry().topLeft(), QPoint(9, -8));
+
+    QCOMPARE(roundToInt16(5865.5f), int16_t(5866));
+    QCOMPARE(roundToInt16(2910.5f), int16_t(2910));
+    QVERIFY_THROWS_EXCEPTION(Failure, roundToInt16(40000.0f));
 }
 
 void TestControls::pictureGivesNaturalSizeUnlessStretched()
