@@ -24,7 +24,7 @@ QString decodeContentText(const QByteArray &bytes, bool *valid)
     return text;
 }
 
-QString readTextFile(const QString &path)
+QByteArray readContentBytes(const QString &path)
 {
     const QFileInfo info(path);
     if (!info.exists())
@@ -39,5 +39,10 @@ QString readTextFile(const QString &path)
             path, QStringLiteral("ファイルを読み込めません（%1）。").arg(file.errorString()));
     const QByteArray bytes = file.read(MaximumTextBytes + 1);
     file.close();
-    return decodeContentText(bytes);
+    return bytes;
+}
+
+QString readTextFile(const QString &path)
+{
+    return decodeContentText(readContentBytes(path));
 }

@@ -8,6 +8,9 @@
 // unreadable file raises a Failure naming it.
 QString readTextFile(const QString &path);
 
+// The bytes of a content text file, with the same checks as readTextFile.
+QByteArray readContentBytes(const QString &path);
+
 // Decodes the bytes of a content text file; sets *valid to false when a
 // byte sequence has no character.
 QString decodeContentText(const QByteArray &bytes, bool *valid = nullptr);

@@ -1,6 +1,7 @@
 #include "picture.h"
 #include "failure.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 
@@ -20,7 +21,16 @@ QImage loadPicture(const QString &path)
     if (info.isDir())
         throw Failure::forFile(path, QStringLiteral("画像ファイルの場所にフォルダがあります。"));
 
-    QImageReader reader(path, "gif");
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw Failure::forFile(
+            path, QStringLiteral("画像ファイルを読み込めません（%1）。").arg(file.errorString()));
+    return decodePicture(&file, path);
+}
+
+QImage decodePicture(QIODevice *device, const QString &path)
+{
+    QImageReader reader(device, "gif");
     reader.setAutoDetectImageFormat(false);
     reader.setDecideFormatFromContent(false);
     reader.setAllocationLimit(AllocationLimitMegabytes);

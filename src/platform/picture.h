@@ -4,9 +4,15 @@
 #include <QImage>
 #include <QString>
 
+class QIODevice;
+
 // Loads a GIF picture from a file or a resource path. A missing file, a
 // folder, a file that is not a GIF or a picture too large to hold raises a
 // Failure that names the file.
 QImage loadPicture(const QString &path);
+
+// Decodes GIF bytes read from a device; path names the source in the
+// failure raised when they are not a picture this program can show.
+QImage decodePicture(QIODevice *device, const QString &path);
 
 #endif
