@@ -1,0 +1,306 @@
+#include "commandbutton.h"
+#include "datapath.h"
+#include "fakes.h"
+#include "image.h"
+#include "menuscreen.h"
+#include "mouse.h"
+#include "screennames.h"
+#include "timer.h"
+
+#include <QTest>
+#include <map>
+
+namespace {
+
+// The screens the menu leads to, as empty windows.
+class ElsewhereScreen : public Screen
+{
+public:
+    ElsewhereScreen(Program &program, const FormSpec &layout) : Screen(program, layout) {}
+
+protected:
+    void connectHandlers(Form &) override {}
+    void load() override {}
+};
+
+const FormSpec &elsewhereLayout(const QString &name)
+{
+    static std::map<QString, FormSpec> layouts;
+    return layouts.try_emplace(name, FormSpec{name, name, 3000, 3000, 0xFFFFFFFF, {}})
+        .first->second;
+}
+
+const QString ButtonSound = QStringLiteral("MediaPlayer1 SetFile /花/データ/音/oto.wav");
+
+} // namespace
+
+class TestMenu : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void opensAsLaidOut();
+    void picturesTakeTheirBoxes_data();
+    void picturesTakeTheirBoxes();
+    void openingLoadsTheSoundSilently();
+    void headSwitchesColourOnClicks();
+    void buttonsTakeClicksInFrontOfPictures();
+    void keyboardPressesTheFocusedButton();
+    void leaveDelay_data();
+    void leaveDelay();
+    void lastClickWins();
+    void returningShowsTheLaidOutState();
+    void closeBoxDuringTheDelayEndsTheProgram();
+    void blueHeadIsPartOfTheBackground();
+    void pinkHeadChangesOnlyTheFlowerHead();
+    void butterfliesShowWhatLiesBehind();
+
+private:
+    Form *menu() const { return m_test->program.screen(ScreenName::Menu).form(); }
+    Image *image(const char *name) const { return menu()->image(name); }
+    void openMenu();
+    void click(const char *control)
+    {
+        clickAt(menu(), centreOf(menu()->findChild<QWidget *>(control)));
+    }
+    void tickAt(double seconds);
+    QImage shot() const { return menu()->grab().toImage(); }
+
+    std::unique_ptr<TestProgram> m_test;
+};
+
+void TestMenu::initTestCase()
+{
+    DataPath = QStringLiteral("/花/データ");
+}
+
+void TestMenu::init()
+{
+    m_test = std::make_unique<TestProgram>();
+    Program &program = m_test->program;
+    program.addScreen(ScreenName::Menu, [](Program &p) { return std::make_unique<MenuScreen>(p); });
+    for (const QString &name : {ScreenName::PictureBook, ScreenName::Quiz})
+        program.addScreen(name, [name](Program &p) {
+            return std::make_unique<ElsewhereScreen>(p, elsewhereLayout(name));
+        });
+    openMenu();
+}
+
+void TestMenu::cleanup()
+{
+    QVERIFY(m_test->errors.messages.isEmpty());
+    m_test.reset();
+    flushDeletedWindows();
+}
+
+void TestMenu::openMenu()
+{
+    m_test->program.dispatch([this] { m_test->program.open(ScreenName::Menu); });
+    QVERIFY(QTest::qWaitForWindowExposed(menu()));
+}
+
+void TestMenu::tickAt(double seconds)
+{
+    m_test->clock.now = seconds;
+    emit menu()->timer("Timer1")->tick();
+}
+
+void TestMenu::opensAsLaidOut()
+{
+    QCOMPARE(menu()->caption(), QStringLiteral("メニュー"));
+    QCOMPARE(menu()->size(), QSize(687, 491));
+    QCOMPARE(menu()->palette().color(QPalette::Window), QColor(0, 255, 255));
+    const QStringList captions{"花の図鑑", "花の名前", "終　　了"};
+    const float tops[] = {4155, 5085, 6030};
+    for (int i = 0; i < 3; ++i) {
+        CommandButton *button = menu()->button(QStringLiteral("Command%1").arg(i + 1));
+        QCOMPARE(button->caption(), captions[i]);
+        QCOMPARE(button->backColor(), QRgb(0xFFFF8000));
+        QCOMPARE(button->font().pixelSize(), 29);
+        QCOMPARE(button->geometry(), QRect(464, int(tops[i]) / 15, 128, 40));
+    }
+    QCOMPARE(menu()->focusWidget(), menu()->button("Command1"));
+    QCOMPARE(menu()->timer("Timer1")->interval(), 0);
+}
+
+void TestMenu::picturesTakeTheirBoxes_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("twips");
+    QTest::addColumn<bool>("visible");
+    QTest::newRow("butterfly 7") << "Image7" << QRect(2520, 1620, 945, 945) << false;
+    QTest::newRow("butterfly 6") << "Image6" << QRect(1620, 975, 810, 795) << false;
+    QTest::newRow("butterfly 5") << "Image5" << QRect(525, 270, 945, 945) << false;
+    QTest::newRow("emblem") << "Image4" << QRect(6315, 525, 3090, 3105) << true;
+    QTest::newRow("pink head") << "Image3" << QRect(1845, 1665, 3660, 2850) << false;
+    QTest::newRow("blue head") << "Image2" << QRect(1845, 1560, 3705, 2985) << true;
+    QTest::newRow("background") << "Image1" << QRect(360, 765, 9600, 6000) << true;
+}
+
+// Each box takes its picture's natural size, so a picture of the wrong size
+// would show here.
+void TestMenu::picturesTakeTheirBoxes()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, twips);
+    QFETCH(bool, visible);
+    Image *picture = menu()->image(name);
+    QVERIFY(picture->hasPicture());
+    QCOMPARE(QRect(int(picture->leftTwips()), int(picture->topTwips()), int(picture->widthTwips()),
+                   int(picture->heightTwips())),
+             twips);
+    QCOMPARE(picture->isVisible(), visible);
+}
+
+void TestMenu::openingLoadsTheSoundSilently()
+{
+    QCOMPARE(m_test->sounds.calls, QStringList({ButtonSound, "MediaPlayer1 Stop"}));
+}
+
+void TestMenu::headSwitchesColourOnClicks()
+{
+    click("Image2");
+    QVERIFY(!image("Image2")->isVisible());
+    QVERIFY(image("Image3")->isVisible());
+    click("Image3");
+    QVERIFY(image("Image2")->isVisible());
+    QVERIFY(!image("Image3")->isVisible());
+}
+
+// The buttons lie over the background picture, the butterflies over the
+// head; neither picture behind takes the click.
+void TestMenu::buttonsTakeClicksInFrontOfPictures()
+{
+    for (const char *name : {"Command1", "Command2", "Command3"})
+        QCOMPARE(clickAt(menu(), centreOf(menu()->button(name))), menu()->button(name));
+    QCOMPARE(m_test->sounds.calls.count("MediaPlayer1 Play"), 3);
+    QCOMPARE(clickAt(menu(), centreOf(image("Image7"))), image("Image7"));
+    QVERIFY(image("Image2")->isVisible());
+}
+
+void TestMenu::keyboardPressesTheFocusedButton()
+{
+    QTest::keyClick(menu()->focusWidget(), Qt::Key_Space);
+    QVERIFY(image("Image5")->isVisible());
+    QCOMPARE(menu()->timer("Timer1")->interval(), 100);
+}
+
+void TestMenu::leaveDelay_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<double>("clickAt");
+    QTest::addColumn<double>("lastQuietTick");
+    QTest::addColumn<QString>("next");
+    // Click times are whole seconds, a half to the even one; exactly 2.0
+    // seconds after the click time is not yet enough.
+    QTest::newRow("100.4 stores 100") << "Command1" << 100.4 << 102.0 << ScreenName::PictureBook;
+    QTest::newRow("100.6 stores 101") << "Command2" << 100.6 << 103.0 << ScreenName::Quiz;
+    QTest::newRow("100.5 stores 100") << "Command3" << 100.5 << 102.0 << QString();
+    QTest::newRow("101.5 stores 102") << "Command1" << 101.5 << 104.0 << ScreenName::PictureBook;
+}
+
+void TestMenu::leaveDelay()
+{
+    QFETCH(QString, button);
+    QFETCH(double, clickAt);
+    QFETCH(double, lastQuietTick);
+    QFETCH(QString, next);
+    m_test->clock.now = clickAt;
+    click(qPrintable(button));
+    QVERIFY(image("Image5")->isVisible() && image("Image6")->isVisible() &&
+            image("Image7")->isVisible());
+    QCOMPARE(m_test->sounds.calls.last(), QStringLiteral("MediaPlayer1 Play"));
+    QCOMPARE(menu()->timer("Timer1")->interval(), 100);
+
+    tickAt(lastQuietTick);
+    QVERIFY(m_test->program.screen(ScreenName::Menu).isOpen());
+    tickAt(lastQuietTick + 0.1);
+    QVERIFY(!m_test->program.screen(ScreenName::Menu).isOpen());
+    QCOMPARE(m_test->program.hasEnded(), next.isEmpty());
+    for (const QString &other : {ScreenName::PictureBook, ScreenName::Quiz})
+        QCOMPARE(m_test->program.hasInstance(other), other == next);
+}
+
+void TestMenu::lastClickWins()
+{
+    m_test->clock.now = 100.2;
+    click("Command1");
+    m_test->clock.now = 101.4;
+    click("Command3");
+    tickAt(102.5);
+    QVERIFY(m_test->program.screen(ScreenName::Menu).isOpen());
+    tickAt(103.1);
+    QVERIFY(m_test->program.hasEnded());
+    QVERIFY(!m_test->program.hasInstance(ScreenName::PictureBook));
+    QCOMPARE(m_test->sounds.calls.count("MediaPlayer1 Play"), 2);
+}
+
+void TestMenu::returningShowsTheLaidOutState()
+{
+    click("Image2");
+    m_test->clock.now = 100.0;
+    click("Command1");
+    m_test->clock.now = 102.1;
+    QTRY_VERIFY(m_test->program.screen(ScreenName::PictureBook).isOpen());
+    m_test->program.dispatch([this] {
+        m_test->program.screen(ScreenName::PictureBook).close();
+        m_test->program.open(ScreenName::Menu);
+    });
+    QVERIFY(image("Image2")->isVisible());
+    for (const char *hidden : {"Image3", "Image5", "Image6", "Image7"})
+        QVERIFY2(!image(hidden)->isVisible(), hidden);
+    QCOMPARE(menu()->timer("Timer1")->interval(), 0);
+    QCOMPARE(m_test->sounds.calls.mid(3), QStringList({ButtonSound, "MediaPlayer1 Stop"}));
+}
+
+void TestMenu::closeBoxDuringTheDelayEndsTheProgram()
+{
+    m_test->clock.now = 100.0;
+    click("Command1");
+    m_test->clock.now = 102.5;
+    menu()->close();
+    QVERIFY(m_test->program.hasEnded());
+    QTest::qWait(250);
+    QVERIFY(!m_test->program.hasInstance(ScreenName::PictureBook));
+}
+
+void TestMenu::blueHeadIsPartOfTheBackground()
+{
+    const QImage before = shot();
+    image("Image2")->setVisible(false);
+    QCOMPARE(shot(), before);
+}
+
+void TestMenu::pinkHeadChangesOnlyTheFlowerHead()
+{
+    const QImage blue = shot();
+    click("Image2");
+    const QImage pink = shot();
+    const QRect head = image("Image3")->geometry();
+    int changed = 0;
+    for (int y = 0; y < blue.height(); ++y)
+        for (int x = 0; x < blue.width(); ++x)
+            if (blue.pixel(x, y) != pink.pixel(x, y)) {
+                QVERIFY2(head.contains(x, y), qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+                ++changed;
+            }
+    QVERIFY(changed > head.width() * head.height() / 3);
+}
+
+void TestMenu::butterfliesShowWhatLiesBehind()
+{
+    const QImage before = shot();
+    click("Command1");
+    const QImage after = shot();
+    for (const char *name : {"Image5", "Image6", "Image7"}) {
+        const QRect box = image(name)->geometry();
+        QCOMPARE(after.pixel(box.topLeft()), before.pixel(box.topLeft()));
+        QVERIFY(after.copy(box) != before.copy(box));
+    }
+}
+
+QTEST_MAIN(TestMenu)
+#include "tst_menu.moc"
