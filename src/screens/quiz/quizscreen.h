@@ -3,6 +3,15 @@
 
 #include "screen.h"
 
+#include <array>
+#include <cstdint>
+
+class Label;
+
+// The name quiz: one flower picture at a time against the fixed board of 60
+// name tiles. A game asks every entry once in random order, judges each click
+// with a mark, a sound and the running rate, and ends with a medal or the
+// fail banner. The banner restarts the game; two buttons leave the screen.
 class QuizScreen : public Screen
 {
     Q_OBJECT
@@ -13,6 +22,45 @@ public:
 protected:
     void connectHandlers(Form &form) override;
     void load() override;
+
+private:
+    void ResetQuiz();
+    void DrawQuestion();
+    void PresentQuestion();
+
+    void HighlightHovered();
+    void LeaveBoard();
+    void JudgeAnswer(int16_t index);
+    void AnswerPauseTick();
+    void EndAnswerPause();
+
+    void ShowResult();
+    void RestartFromFailBanner();
+    void RestartFromBanner();
+    void StopAnswerPauseForRestart();
+    void StartLeaving(int16_t nextScreen);
+    void LeavePauseTick();
+
+    Label *tile(int index) const;
+    void startPause(const QString &timerName);
+
+    // Screen variables: they keep their values while the window is closed.
+    int16_t QuestionEntry = 0;
+    std::array<int16_t, 61> AskedFlags = {};
+    int16_t AskedCount = 0;
+    int16_t CorrectCount = 0;
+    int16_t CorrectRate = 0;
+    int16_t QuestionOpen = 0;
+    int16_t ClickedNumber = 0;
+    int16_t LastClickedNumber = 0;
+    int16_t HoveredIndex = 0;
+    int16_t HighlightedIndex = 0;
+    int16_t PictureFrameTop = 0;
+    int16_t PictureFrameLeft = 0;
+    int16_t PictureFrameWidth = 0;
+    int16_t PictureFrameHeight = 0;
+    int32_t ClickTime = 0;
+    int16_t NextScreen = 0;
 };
 
 #endif

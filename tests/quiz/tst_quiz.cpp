@@ -1,0 +1,404 @@
+#include "commandbutton.h"
+#include "contentpath.h"
+#include "datapath.h"
+#include "fakes.h"
+#include "image.h"
+#include "label.h"
+#include "mouse.h"
+#include "quizlayout.h"
+#include "quizscreen.h"
+#include "screennames.h"
+#include "timer.h"
+
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTest>
+#include <random>
+
+namespace {
+
+constexpr QRgb Red = 0xFFFF0000;
+
+// An empty window in place of a screen the quiz leaves for.
+class StubScreen : public Screen
+{
+public:
+    StubScreen(Program &program, const FormSpec &layout) : Screen(program, layout) {}
+
+protected:
+    void connectHandlers(Form &) override {}
+    void load() override {}
+};
+
+const FormSpec &stubLayout(const QString &name)
+{
+    static std::map<QString, FormSpec> layouts;
+    auto [layout, added] = layouts.try_emplace(name);
+    if (added)
+        layout->second = {.name = name,
+                          .caption = name,
+                          .clientWidth = 3000,
+                          .clientHeight = 3000,
+                          .controls = {}};
+    return layout->second;
+}
+
+// The random number that draws the entry straight away.
+double drawOf(int entry)
+{
+    return (entry - 0.5) / 60;
+}
+
+QString sound(const QString &player, const QString &file)
+{
+    return player + " SetFile " + ContentPath(file);
+}
+
+} // namespace
+
+class TestQuiz : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void openingPutsUpTheFirstQuestion();
+    void drawWalksForwardToAnUnaskedEntry_data();
+    void drawWalksForwardToAnUnaskedEntry();
+    void wholeGameByMouseAsksEveryEntryOnce();
+    void rateIsTheIntegerPart_data();
+    void rateIsTheIntegerPart();
+    void resultIsGradedByTheRate_data();
+    void resultIsGradedByTheRate();
+    void rightTileClickedTwiceScoresOnce();
+    void hoverLightsTheTileUnderTheMouse();
+    void boardRestsAfterTheResultUntilARestart();
+    void restartDuringThePauseKeepsTheNewQuestion();
+    void lastLeaveClickWins();
+
+private:
+    Form *form() const { return m_test->program.screen(ScreenName::Quiz).form(); }
+    Label *tile(int index) const { return form()->labelArray("Label1")(index); }
+    QString caption(const char *label) const { return form()->label(label)->caption(); }
+    int shownEntry() const;
+    void openQuiz(const QList<double> &draws = {});
+    void answer(bool right);
+    void tick(const char *timer);
+    void endPause();
+    void playGame(int rightAnswers);
+
+    QTemporaryDir m_data;
+    std::unique_ptr<TestProgram> m_test;
+};
+
+void TestQuiz::initTestCase()
+{
+    DataPath = copyContentPack(m_data.path());
+}
+
+void TestQuiz::init()
+{
+    m_test = std::make_unique<TestProgram>();
+    m_test->program.addScreen(ScreenName::Quiz,
+                              [](Program &p) { return std::make_unique<QuizScreen>(p); });
+    for (const QString &name : {ScreenName::PictureBook, ScreenName::Menu})
+        m_test->program.addScreen(
+            name, [name](Program &p) { return std::make_unique<StubScreen>(p, stubLayout(name)); });
+}
+
+void TestQuiz::cleanup()
+{
+    QVERIFY2(m_test->errors.messages.isEmpty(), qPrintable(m_test->errors.messages.join('\n')));
+    m_test.reset();
+    flushDeletedWindows();
+}
+
+int TestQuiz::shownEntry() const
+{
+    const QString source = form()->image("Image3")->pictureSource();
+    for (int entry = 1; entry <= EntryCount; ++entry)
+        if (source == EntryPicturePath(entry))
+            return entry;
+    return 0;
+}
+
+void TestQuiz::openQuiz(const QList<double> &draws)
+{
+    m_test->random.values.assign(draws.begin(), draws.end());
+    m_test->program.dispatch([this] { m_test->program.open(ScreenName::Quiz); });
+    QVERIFY(QTest::qWaitForWindowExposed(form()));
+}
+
+// Clicks, by mouse, the right tile or the tile of the next entry.
+void TestQuiz::answer(bool right)
+{
+    const int entry = shownEntry();
+    Label *clicked = tile(right ? entry - 1 : entry % EntryCount);
+    QCOMPARE(clickAt(form(), centreOf(clicked)), clicked);
+}
+
+void TestQuiz::tick(const char *timer)
+{
+    QVERIFY(form()->timer(timer)->isTicking());
+    emit form()->timer(timer)->tick();
+}
+
+void TestQuiz::endPause()
+{
+    m_test->clock.now += 3.0;
+    tick("Timer2");
+}
+
+void TestQuiz::playGame(int rightAnswers)
+{
+    openQuiz();
+    for (int question = 0; question < EntryCount; ++question) {
+        answer(question < rightAnswers);
+        endPause();
+    }
+}
+
+void TestQuiz::openingPutsUpTheFirstQuestion()
+{
+    openQuiz({drawOf(7)});
+    QCOMPARE(shownEntry(), 7);
+    QCOMPARE(caption("Label3"), QStringLiteral("59"));
+    QCOMPARE(caption("Label5"), QString());
+    const Image *picture = form()->image("Image3");
+    QCOMPARE(picture->leftTwips(), 1050 + (2655 - picture->widthTwips()) / 2);
+    QCOMPARE(picture->topTwips(), 1800 + (2760 - picture->heightTwips()) / 2);
+    QCOMPARE(m_test->sounds.calls,
+             QStringList({sound("MediaPlayer1", ContentFile::EntrySound), "MediaPlayer1 Stop",
+                          "MediaPlayer2 SetProperty1030 1", "MediaPlayer1 Play"}));
+    for (const char *hidden : {"Image4", "Image5", "Image6"})
+        QVERIFY(!form()->image(hidden)->isVisible());
+    QVERIFY(!form()->label("Label10")->isVisible());
+    QCOMPARE(form()->focusWidget(), form()->button("Command1"));
+}
+
+void TestQuiz::drawWalksForwardToAnUnaskedEntry_data()
+{
+    QTest::addColumn<QList<int>>("asked");
+    QTest::addColumn<double>("draw");
+    QTest::addColumn<int>("expected");
+    QList<int> allBut30;
+    for (int entry = 1; entry <= EntryCount; ++entry)
+        if (entry != 30)
+            allBut30 << entry;
+    QTest::newRow("past a run") << QList<int>{5, 6, 7} << drawOf(5) << 8;
+    QTest::newRow("60 asked goes on at 1") << QList<int>{60} << drawOf(60) << 1;
+    QTest::newRow("60 and 1 asked") << QList<int>{1, 60} << drawOf(60) << 2;
+    QTest::newRow("59 asked, 0 drawn") << allBut30 << 0.0 << 30;
+    QTest::newRow("59 asked, 31 drawn") << allBut30 << drawOf(31) << 30;
+    QTest::newRow("59 asked, top drawn") << allBut30 << 0.9999 << 30;
+}
+
+void TestQuiz::drawWalksForwardToAnUnaskedEntry()
+{
+    QFETCH(QList<int>, asked);
+    QFETCH(double, draw);
+    QFETCH(int, expected);
+    QList<double> draws;
+    for (int entry : asked)
+        draws << drawOf(entry);
+    openQuiz(draws << draw);
+    for (int entry : asked) {
+        QCOMPARE(shownEntry(), entry);
+        answer(true);
+        endPause();
+    }
+    QCOMPARE(shownEntry(), expected);
+}
+
+void TestQuiz::wholeGameByMouseAsksEveryEntryOnce()
+{
+    std::mt19937 engine(2024);
+    std::uniform_real_distribution<double> uniform(0.0, 1.0);
+    QList<double> draws;
+    for (int question = 0; question < EntryCount; ++question)
+        draws << uniform(engine);
+    openQuiz(draws);
+    QSet<int> asked;
+    for (int question = 1; question <= EntryCount; ++question) {
+        asked << shownEntry();
+        QCOMPARE(caption("Label3"), QString::number(EntryCount - question));
+        m_test->clock.now = 40000.0 + 10 * question;
+        answer(true);
+        QCOMPARE(m_test->sounds.calls.last(), sound("MediaPlayer2", ContentFile::RightSound));
+        QCOMPARE(caption("Label5"), QStringLiteral("100"));
+        m_test->clock.now += 2.0;
+        tick("Timer2"); // exactly two seconds are not yet over
+        QVERIFY(form()->image("Image4")->isVisible());
+        m_test->clock.now += 0.1;
+        tick("Timer2");
+    }
+    QCOMPARE(asked.size(), EntryCount);
+    QVERIFY(!asked.contains(0));
+    QCOMPARE(m_test->random.reseeds, EntryCount);
+    QCOMPARE(form()->image("Image5")->pictureSource(), ContentPath(ContentFile::GoldMedal));
+}
+
+void TestQuiz::rateIsTheIntegerPart_data()
+{
+    QTest::addColumn<QString>("answers");
+    QTest::addColumn<QString>("rate");
+    QTest::newRow("right") << "R"
+                           << "100";
+    QTest::newRow("wrong") << "W"
+                           << "0";
+    QTest::newRow("1 of 3") << "RWW"
+                            << "33";
+    QTest::newRow("2 of 3") << "WRR"
+                            << "66";
+}
+
+void TestQuiz::rateIsTheIntegerPart()
+{
+    QFETCH(QString, answers);
+    QFETCH(QString, rate);
+    openQuiz();
+    for (qsizetype question = 0; question < answers.size(); ++question) {
+        if (question > 0)
+            endPause();
+        answer(answers[question] == 'R');
+    }
+    QCOMPARE(caption("Label5"), rate);
+}
+
+void TestQuiz::resultIsGradedByTheRate_data()
+{
+    QTest::addColumn<int>("rightAnswers");
+    QTest::addColumn<QString>("rate");
+    QTest::addColumn<QString>("medal");
+    QTest::newRow("54: gold") << 54 << "90" << ContentFile::GoldMedal;
+    QTest::newRow("53: silver") << 53 << "88" << ContentFile::SilverMedal;
+    QTest::newRow("45: silver") << 45 << "75" << ContentFile::SilverMedal;
+    QTest::newRow("44: copper") << 44 << "73" << ContentFile::CopperMedal;
+    QTest::newRow("30: copper") << 30 << "50" << ContentFile::CopperMedal;
+    QTest::newRow("29: fail") << 29 << "48" << QString();
+}
+
+void TestQuiz::resultIsGradedByTheRate()
+{
+    QFETCH(int, rightAnswers);
+    QFETCH(QString, rate);
+    QFETCH(QString, medal);
+    playGame(rightAnswers);
+    QCOMPARE(caption("Label5"), rate);
+    QVERIFY(form()->image("Image6")->isVisible());
+    const bool passed = !medal.isEmpty();
+    QCOMPARE(m_test->sounds.calls.last(),
+             sound("MediaPlayer2", passed ? ContentFile::PassSound : ContentFile::FailSound));
+    QCOMPARE(form()->image("Image5")->isVisible(), passed);
+    QCOMPARE(form()->label("Label10")->isVisible(), !passed);
+    if (passed)
+        QCOMPARE(form()->image("Image5")->pictureSource(), ContentPath(medal));
+}
+
+void TestQuiz::rightTileClickedTwiceScoresOnce()
+{
+    openQuiz({drawOf(1)});
+    answer(true);
+    QCOMPARE(form()->image("Image4")->pictureSource(), ContentPath(ContentFile::RightMark));
+    m_test->clock.now += 1.4;
+    answer(true);
+    QCOMPARE(form()->image("Image4")->pictureSource(), ContentPath(ContentFile::WrongMark));
+    QCOMPARE(m_test->sounds.calls.last(), sound("MediaPlayer2", ContentFile::WrongSound));
+    QCOMPARE(tile(0)->backColor(), Red);
+    QCOMPARE(caption("Label5"), QStringLiteral("100"));
+
+    m_test->clock.now += 1.2; // 2.6 s after the first click, 1.6 s after the second
+    tick("Timer2");
+    QCOMPARE(caption("Label3"), QStringLiteral("59"));
+    m_test->clock.now += 0.5;
+    tick("Timer2");
+    QCOMPARE(caption("Label3"), QStringLiteral("58"));
+    QVERIFY(!form()->image("Image4")->isVisible());
+    QCOMPARE(tile(0)->backColor(), TileColor);
+}
+
+void TestQuiz::hoverLightsTheTileUnderTheMouse()
+{
+    openQuiz();
+    QCOMPARE(moveTo(form(), centreOf(tile(3))), tile(3));
+    QCOMPARE(tile(3)->backColor(), Red);
+    moveTo(form(), centreOf(tile(4)));
+    QCOMPARE(tile(3)->backColor(), TileColor);
+    QCOMPARE(tile(4)->backColor(), Red);
+
+    QCOMPARE(moveTo(form(), centreOf(form()->image("Image3"))), form()->image("Image3"));
+    QCOMPARE(tile(4)->backColor(), Red);
+
+    const QPoint betweenColumns(432, centreOf(tile(4)).y());
+    QCOMPARE(moveTo(form(), betweenColumns), form());
+    QCOMPARE(tile(4)->backColor(), TileColor);
+    moveTo(form(), centreOf(tile(4)));
+    QCOMPARE(tile(4)->backColor(), Red);
+}
+
+void TestQuiz::boardRestsAfterTheResultUntilARestart()
+{
+    playGame(0);
+    const QStringList calls = m_test->sounds.calls;
+    QCOMPARE(clickAt(form(), centreOf(tile(0))), form()->image("Image6"));
+    QCOMPARE(moveTo(form(), centreOf(tile(59))), form()->image("Image6"));
+    QCOMPARE(tile(0)->backColor(), TileColor);
+    QCOMPARE(tile(59)->backColor(), TileColor);
+    QCOMPARE(m_test->sounds.calls, calls);
+    QVERIFY(!form()->timer("Timer2")->isTicking());
+
+    Label *banner = form()->label("Label10");
+    QCOMPARE(clickAt(form(), centreOf(banner)), banner);
+    QVERIFY(!banner->isVisible());
+    QVERIFY(!form()->image("Image6")->isVisible());
+    QCOMPARE(caption("Label3"), QStringLiteral("59"));
+    QCOMPARE(caption("Label5"), QString());
+    QCOMPARE(m_test->sounds.calls.last(), QStringLiteral("MediaPlayer1 Play"));
+    answer(true);
+    QCOMPARE(caption("Label5"), QStringLiteral("100"));
+}
+
+// A restart stops the pause of the old game's last answer, so the new
+// game's first question stays up until it is answered.
+void TestQuiz::restartDuringThePauseKeepsTheNewQuestion()
+{
+    openQuiz({drawOf(1), drawOf(2)});
+    answer(true);
+    m_test->clock.now += 1.0;
+    Image *banner = form()->image("Image2");
+    QCOMPARE(clickAt(form(), centreOf(banner)), banner);
+    QVERIFY(!form()->timer("Timer2")->isTicking());
+    QVERIFY(!form()->image("Image4")->isVisible());
+    QCOMPARE(tile(0)->backColor(), TileColor);
+    QCOMPARE(shownEntry(), 2);
+    QCOMPARE(caption("Label3"), QStringLiteral("59"));
+    QCOMPARE(caption("Label5"), QString());
+
+    m_test->clock.now += 10.0;
+    answer(true);
+    QCOMPARE(caption("Label5"), QStringLiteral("100"));
+}
+
+void TestQuiz::lastLeaveClickWins()
+{
+    openQuiz();
+    clickAt(form(), centreOf(form()->button("Command2")));
+    m_test->clock.now += 1.0;
+    clickAt(form(), centreOf(form()->button("Command1")));
+    QCOMPARE(m_test->sounds.calls.mid(m_test->sounds.calls.size() - 2),
+             QStringList(2, sound("MediaPlayer2", ContentFile::ButtonSound)));
+
+    m_test->clock.now += 1.6; // 2.6 s after the first click
+    tick("Timer1");
+    QVERIFY(m_test->program.screen(ScreenName::Quiz).isOpen());
+    m_test->clock.now += 0.5;
+    tick("Timer1");
+    QVERIFY(!m_test->program.screen(ScreenName::Quiz).isOpen());
+    QVERIFY(m_test->program.screen(ScreenName::PictureBook).isOpen());
+    QVERIFY(!m_test->program.hasInstance(ScreenName::Menu));
+}
+
+QTEST_MAIN(TestQuiz)
+#include "tst_quiz.moc"
