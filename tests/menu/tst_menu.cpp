@@ -2,12 +2,14 @@
 #include "datapath.h"
 #include "fakes.h"
 #include "image.h"
+#include "menulayout.h"
 #include "menuscreen.h"
 #include "mouse.h"
 #include "screennames.h"
 #include "timer.h"
 
 #include <QTest>
+#include <algorithm>
 #include <map>
 
 namespace {
@@ -30,6 +32,20 @@ const FormSpec &elsewhereLayout(const QString &name)
         .first->second;
 }
 
+// How far a colour is from the cyan ground, in the largest channel step.
+int groundDistance(QRgb colour)
+{
+    return std::max({qRed(colour), 255 - qGreen(colour), 255 - qBlue(colour)});
+}
+
+// A pixel that is ground in one picture and plainly not in the other: an
+// outline out of register. Smoothed outline pixels differ by a few steps.
+bool groundMoved(QRgb before, QRgb after)
+{
+    const auto [near, far] = std::minmax(groundDistance(before), groundDistance(after));
+    return near < 8 && far > 64;
+}
+
 const QString ButtonSound = QStringLiteral("MediaPlayer1 SetFile /花/データ/音/oto.wav");
 
 } // namespace
@@ -43,25 +59,20 @@ private slots:
     void init();
     void cleanup();
     void opensAsLaidOut();
-    void picturesTakeTheirBoxes_data();
-    void picturesTakeTheirBoxes();
     void openingLoadsTheSoundSilently();
     void headSwitchesColourOnClicks();
     void buttonsTakeClicksInFrontOfPictures();
-    void keyboardPressesTheFocusedButton();
     void leaveDelay_data();
     void leaveDelay();
     void lastClickWins();
     void returningShowsTheLaidOutState();
     void closeBoxDuringTheDelayEndsTheProgram();
-    void blueHeadIsPartOfTheBackground();
-    void pinkHeadChangesOnlyTheFlowerHead();
+    void headPicturesLieInRegister();
     void butterfliesShowWhatLiesBehind();
 
 private:
     Form *menu() const { return m_test->program.screen(ScreenName::Menu).form(); }
     Image *image(const char *name) const { return menu()->image(name); }
-    void openMenu();
     void click(const char *control)
     {
         clickAt(menu(), centreOf(menu()->findChild<QWidget *>(control)));
@@ -86,7 +97,8 @@ void TestMenu::init()
         program.addScreen(name, [name](Program &p) {
             return std::make_unique<ElsewhereScreen>(p, elsewhereLayout(name));
         });
-    openMenu();
+    program.dispatch([&program] { program.open(ScreenName::Menu); });
+    QVERIFY(QTest::qWaitForWindowExposed(menu()));
 }
 
 void TestMenu::cleanup()
@@ -96,63 +108,28 @@ void TestMenu::cleanup()
     flushDeletedWindows();
 }
 
-void TestMenu::openMenu()
-{
-    m_test->program.dispatch([this] { m_test->program.open(ScreenName::Menu); });
-    QVERIFY(QTest::qWaitForWindowExposed(menu()));
-}
-
 void TestMenu::tickAt(double seconds)
 {
     m_test->clock.now = seconds;
     emit menu()->timer("Timer1")->tick();
 }
 
+// Each picture box takes its picture's natural size, so artwork of the wrong
+// size shows here; the keyboard starts on the top button.
 void TestMenu::opensAsLaidOut()
 {
-    QCOMPARE(menu()->caption(), QStringLiteral("メニュー"));
-    QCOMPARE(menu()->size(), QSize(687, 491));
-    QCOMPARE(menu()->palette().color(QPalette::Window), QColor(0, 255, 255));
-    const QStringList captions{"花の図鑑", "花の名前", "終　　了"};
-    const float tops[] = {4155, 5085, 6030};
-    for (int i = 0; i < 3; ++i) {
-        CommandButton *button = menu()->button(QStringLiteral("Command%1").arg(i + 1));
-        QCOMPARE(button->caption(), captions[i]);
-        QCOMPARE(button->backColor(), QRgb(0xFFFF8000));
-        QCOMPARE(button->font().pixelSize(), 29);
-        QCOMPARE(button->geometry(), QRect(464, int(tops[i]) / 15, 128, 40));
+    for (const ControlSpec &spec : menuLayout().controls) {
+        if (spec.kind != ControlKind::Image)
+            continue;
+        const Image *picture = menu()->image(spec.name);
+        QCOMPARE(QRectF(picture->leftTwips(), picture->topTwips(), picture->widthTwips(),
+                        picture->heightTwips()),
+                 QRectF(spec.left, spec.top, spec.width, spec.height));
+        QCOMPARE(picture->isVisible(), spec.visible);
     }
     QCOMPARE(menu()->focusWidget(), menu()->button("Command1"));
-    QCOMPARE(menu()->timer("Timer1")->interval(), 0);
-}
-
-void TestMenu::picturesTakeTheirBoxes_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("twips");
-    QTest::addColumn<bool>("visible");
-    QTest::newRow("butterfly 7") << "Image7" << QRect(2520, 1620, 945, 945) << false;
-    QTest::newRow("butterfly 6") << "Image6" << QRect(1620, 975, 810, 795) << false;
-    QTest::newRow("butterfly 5") << "Image5" << QRect(525, 270, 945, 945) << false;
-    QTest::newRow("emblem") << "Image4" << QRect(6315, 525, 3090, 3105) << true;
-    QTest::newRow("pink head") << "Image3" << QRect(1845, 1665, 3660, 2850) << false;
-    QTest::newRow("blue head") << "Image2" << QRect(1845, 1560, 3705, 2985) << true;
-    QTest::newRow("background") << "Image1" << QRect(360, 765, 9600, 6000) << true;
-}
-
-// Each box takes its picture's natural size, so a picture of the wrong size
-// would show here.
-void TestMenu::picturesTakeTheirBoxes()
-{
-    QFETCH(QString, name);
-    QFETCH(QRect, twips);
-    QFETCH(bool, visible);
-    Image *picture = menu()->image(name);
-    QVERIFY(picture->hasPicture());
-    QCOMPARE(QRect(int(picture->leftTwips()), int(picture->topTwips()), int(picture->widthTwips()),
-                   int(picture->heightTwips())),
-             twips);
-    QCOMPARE(picture->isVisible(), visible);
+    QTest::keyClick(menu()->focusWidget(), Qt::Key_Space);
+    QCOMPARE(menu()->timer("Timer1")->interval(), 100);
 }
 
 void TestMenu::openingLoadsTheSoundSilently()
@@ -179,13 +156,6 @@ void TestMenu::buttonsTakeClicksInFrontOfPictures()
     QCOMPARE(m_test->sounds.calls.count("MediaPlayer1 Play"), 3);
     QCOMPARE(clickAt(menu(), centreOf(image("Image7"))), image("Image7"));
     QVERIFY(image("Image2")->isVisible());
-}
-
-void TestMenu::keyboardPressesTheFocusedButton()
-{
-    QTest::keyClick(menu()->focusWidget(), Qt::Key_Space);
-    QVERIFY(image("Image5")->isVisible());
-    QCOMPARE(menu()->timer("Timer1")->interval(), 100);
 }
 
 void TestMenu::leaveDelay_data()
@@ -267,24 +237,23 @@ void TestMenu::closeBoxDuringTheDelayEndsTheProgram()
     QVERIFY(!m_test->program.hasInstance(ScreenName::PictureBook));
 }
 
-void TestMenu::blueHeadIsPartOfTheBackground()
-{
-    const QImage before = shot();
-    image("Image2")->setVisible(false);
-    QCOMPARE(shot(), before);
-}
-
-void TestMenu::pinkHeadChangesOnlyTheFlowerHead()
+// The blue head is the very part of the background beneath it; the pink one
+// changes the colours of the head only, and its outline meets the cyan ground
+// exactly where the blue one does.
+void TestMenu::headPicturesLieInRegister()
 {
     const QImage blue = shot();
-    click("Image2");
+    image("Image2")->setVisible(false);
+    QCOMPARE(shot(), blue);
+    image("Image3")->setVisible(true);
     const QImage pink = shot();
     const QRect head = image("Image3")->geometry();
     int changed = 0;
     for (int y = 0; y < blue.height(); ++y)
         for (int x = 0; x < blue.width(); ++x)
             if (blue.pixel(x, y) != pink.pixel(x, y)) {
-                QVERIFY2(head.contains(x, y), qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+                QVERIFY2(head.contains(x, y) && !groundMoved(blue.pixel(x, y), pink.pixel(x, y)),
+                         qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
                 ++changed;
             }
     QVERIFY(changed > head.width() * head.height() / 3);
