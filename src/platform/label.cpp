@@ -1,13 +1,19 @@
 #include "label.h"
 #include "fonts.h"
 
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPainterPath>
 #include <qdrawutil.h>
 
 namespace {
 
 constexpr int SunkenEdge = 2;
+
+// Qt draws text this large as outlines and then leaves out the synthetic
+// bold it gives faces that have no bold of their own.
+constexpr int OutlineTextPixels = 64;
 
 Qt::Alignment horizontal(Align align)
 {
@@ -64,6 +70,34 @@ void Label::paintEvent(QPaintEvent *)
     const bool fits = QFontMetricsF(font()).horizontalAdvance(m_caption) <= textArea.width() + 1;
     if (fits)
         textArea.setWidth(textArea.width() + 1);
+    if (fits && needsDrawnBold()) {
+        drawBoldLine(painter, textArea);
+        return;
+    }
     const int wrap = fits ? 0 : Qt::TextWordWrap;
     painter.drawText(textArea, horizontal(m_align) | Qt::AlignTop | wrap, m_caption);
+}
+
+bool Label::needsDrawnBold() const
+{
+    return font().bold() && !QFontInfo(font()).bold() && font().pixelSize() >= OutlineTextPixels;
+}
+
+// One line of large bold text: the glyph outlines filled and stroked.
+void Label::drawBoldLine(QPainter &painter, const QRect &area) const
+{
+    const QFontMetricsF metrics(font());
+    const qreal width = metrics.horizontalAdvance(m_caption);
+    qreal x = area.left();
+    if (m_align == Align::Center)
+        x += (area.width() - width) / 2;
+    else if (m_align == Align::Right)
+        x += area.width() - width;
+    QPainterPath text;
+    text.addText(QPointF(x, area.top() + metrics.ascent()), font(), m_caption);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(m_foreColor), font().pixelSize() / 30.0, Qt::SolidLine, Qt::RoundCap,
+                        Qt::RoundJoin));
+    painter.setBrush(QColor(m_foreColor));
+    painter.drawPath(text);
 }

@@ -25,6 +25,9 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    bool needsDrawnBold() const;
+    void drawBoldLine(QPainter &painter, const QRect &area) const;
+
     QString m_caption;
     QRgb m_backColor;
     QRgb m_foreColor;
