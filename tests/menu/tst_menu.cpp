@@ -42,7 +42,7 @@ int groundDistance(QRgb colour)
 // outline out of register. Smoothed outline pixels differ by a few steps.
 bool groundMoved(QRgb before, QRgb after)
 {
-    const auto [near, far] = std::minmax(groundDistance(before), groundDistance(after));
+    const auto [near, far] = std::minmax({groundDistance(before), groundDistance(after)});
     return near < 8 && far > 64;
 }
 
