@@ -1,10 +1,12 @@
 #include "label.h"
 #include "fonts.h"
 
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 #include <qdrawutil.h>
 
 namespace {
@@ -26,6 +28,16 @@ Qt::Alignment horizontal(Align align)
         break;
     }
     return Qt::AlignHCenter;
+}
+
+// Whether the face that serves the font has a bold style of its own.
+bool hasBoldFace(const QFont &font)
+{
+    const QString family = QFontInfo(font).family();
+    const QStringList styles = QFontDatabase::styles(family);
+    return std::any_of(styles.cbegin(), styles.cend(), [&family](const QString &style) {
+        return QFontDatabase::bold(family, style);
+    });
 }
 
 } // namespace
@@ -80,7 +92,7 @@ void Label::paintEvent(QPaintEvent *)
 
 bool Label::needsDrawnBold() const
 {
-    return font().bold() && !QFontInfo(font()).bold() && font().pixelSize() >= OutlineTextPixels;
+    return font().bold() && font().pixelSize() >= OutlineTextPixels && !hasBoldFace(font());
 }
 
 // One line of large bold text: the glyph outlines filled and stroked.

@@ -100,6 +100,7 @@ private slots:
     void pictureGivesNaturalSizeUnlessStretched();
     void controlArrayHasOnlyItsIndices();
     void focusFollowsTabOrder();
+    void largeBoldTextStaysBold();
 
 private:
     RecordingSounds m_sounds;
@@ -235,6 +236,32 @@ void TestControls::focusFollowsTabOrder()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QCOMPARE(second.count(), 2);
+}
+
+// Faces without a bold style get a drawn one even at sizes Qt draws as
+// outlines; the bold banner must carry clearly more ink than a regular one.
+void TestControls::largeBoldTextStaysBold()
+{
+    auto ink = [this](bool bold) {
+        const ControlSpec spec{.kind = ControlKind::Label,
+                               .name = "Banner",
+                               .width = 4305,
+                               .height = 1425,
+                               .caption = "不合格",
+                               .backColor = 0xFFFF00FF,
+                               .foreColor = 0xFFFFFFFF,
+                               .font = {Face::PMincho, 88, bold}};
+        Label banner(spec, m_form);
+        const QImage picture = banner.grab().toImage();
+        int white = 0;
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                white += picture.pixel(x, y) == 0xFFFFFFFF;
+        return white;
+    };
+    const int regular = ink(false);
+    QVERIFY(regular > 0);
+    QVERIFY2(ink(true) > regular * 13 / 10, qPrintable(QString::number(regular)));
 }
 
 QTEST_MAIN(TestControls)
