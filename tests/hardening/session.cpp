@@ -1,0 +1,139 @@
+#include "session.h"
+#include "clock.h"
+#include "contentpath.h"
+#include "datapath.h"
+#include "form.h"
+#include "image.h"
+#include "label.h"
+#include "menuscreen.h"
+#include "mouse.h"
+#include "picturebookscreen.h"
+#include "quizscreen.h"
+#include "screennames.h"
+#include "timer.h"
+
+#include <QApplication>
+#include <QDirIterator>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+#include <cmath>
+#include <unistd.h>
+
+namespace {
+
+// One copy of the content pack serves the whole run.
+const QString &pristinePack()
+{
+    static QTemporaryDir dir;
+    static const QString root = copyContentPack(dir.path());
+    return root;
+}
+
+// The folders of the pristine pack, made anew, holding hard links to its
+// files: far quicker than copying them for every session.
+QString linkPristinePack(const QString &into)
+{
+    const QString &pristine = pristinePack();
+    QDirIterator files(pristine, QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const QString file = files.next();
+        const QString target = into + file.mid(pristine.size());
+        QDir().mkpath(QFileInfo(target).path());
+        if (::link(QFile::encodeName(file), QFile::encodeName(target)) != 0)
+            QFile::copy(file, target);
+    }
+    return into;
+}
+
+} // namespace
+
+// The dialog is modal: a timer inside its event loop reads it and presses OK.
+void DialogCatcher::report(const QString &message)
+{
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [this] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        dialogs.append({box->windowTitle(), box->text()});
+        box->accept();
+    });
+    closer.start(10);
+    DialogErrorReporter().report(message);
+}
+
+Session::Session() : root(linkPristinePack(m_dir.path()))
+{
+    DataPath = root;
+    program.addScreen(ScreenName::Menu, [](Program &p) { return std::make_unique<MenuScreen>(p); });
+    program.addScreen(ScreenName::PictureBook,
+                      [](Program &p) { return std::make_unique<PictureBookScreen>(p); });
+    program.addScreen(ScreenName::Quiz, [](Program &p) { return std::make_unique<QuizScreen>(p); });
+}
+
+Form *Session::form(const QString &screen)
+{
+    return program.hasInstance(screen) ? program.screen(screen).form() : nullptr;
+}
+
+bool Session::isOpen(const QString &screen)
+{
+    return form(screen) != nullptr;
+}
+
+void Session::open(const QString &screen)
+{
+    program.dispatch([this, screen] { program.open(screen); });
+}
+
+void Session::click(const QWidget *control)
+{
+    clickAt(control->window(), centreOf(control));
+}
+
+// The clock runs past midnight as the real one does: it starts again at 0.
+void Session::tickAfter(const QString &screen, const char *timer, double seconds)
+{
+    clock.now = std::fmod(clock.now + seconds, SecondsPerDay);
+    Timer *ticking = form(screen)->timer(timer);
+    QVERIFY2(ticking->isTicking(), timer);
+    emit ticking->tick();
+}
+
+void Session::chooseKana(int tile)
+{
+    click(form(ScreenName::PictureBook)->labelArray("Label1")(int16_t(tile)));
+}
+
+int Session::questionEntry()
+{
+    const QString shown = form(ScreenName::Quiz)->image("Image3")->pictureSource();
+    for (int entry = 1; entry <= EntryCount; ++entry)
+        if (shown == EntryPicturePath(entry))
+            return entry;
+    return 0;
+}
+
+// A wrong answer clicks the tile of the next entry.
+void Session::answer(bool right)
+{
+    const int entry = questionEntry();
+    QVERIFY(entry > 0);
+    const int tile = right ? entry - 1 : entry % EntryCount;
+    click(form(ScreenName::Quiz)->labelArray("Label1")(int16_t(tile)));
+}
+
+void Session::endAnswerPause()
+{
+    tickAfter(ScreenName::Quiz, "Timer2", 3.0);
+}
+
+void Session::playGame(int rightAnswers)
+{
+    for (int question = 0; question < EntryCount && !program.hasEnded(); ++question) {
+        answer(question < rightAnswers);
+        if (!program.hasEnded())
+            endAnswerPause();
+    }
+}

@@ -1,0 +1,385 @@
+#include "commandbutton.h"
+#include "contentbytes.h"
+#include "contentcheck.h"
+#include "contentpath.h"
+#include "expectations.h"
+#include "form.h"
+#include "label.h"
+#include "listbox.h"
+#include "screennames.h"
+#include "session.h"
+#include "textfile.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTest>
+#include <sys/resource.h>
+
+namespace {
+
+// How a content file is spoilt before the screens read it.
+enum class Damage
+{
+    Missing,
+    Folder,    // a folder of the same name in its place
+    HalfCut,   // only the first half of its bytes is left
+    Replaced,  // other bytes in its place
+    NoFolders, // the three content folders are gone altogether
+};
+
+// How far the screens are driven: each moment reads the file of its row.
+enum class Moment
+{
+    BookOpens,
+    BookFromMenu,
+    EntryShown,
+    QuizOpens,
+    QuizFromMenu,
+    RightAnswer,
+    WrongAnswer,
+    GoldMedal,
+    SilverMedal,
+    CopperMedal,
+};
+
+const QString NotFound = QStringLiteral("ファイルが見つかりません");
+const QString FolderInPlace = QStringLiteral("場所にフォルダがあります");
+const QString NotGif = QStringLiteral("GIF画像として読み込めません");
+const QString Unreadable = QStringLiteral("読み込めません");
+
+const QString ErrorTitle = QStringLiteral("花の図鑑 - エラー");
+const QString ErrorLead = QStringLiteral("エラーが起きたため、プログラムを終了します。");
+
+const QString TooFewNames = QStringLiteral("名前が60個必要ですが、");
+
+QString tooFewNames(int count)
+{
+    return TooFewNames + QStringLiteral("%1個で終わっています").arg(count);
+}
+
+// Right answers in a game of 60 that earn the medal.
+int rightAnswersFor(Moment medal)
+{
+    switch (medal) {
+    case Moment::GoldMedal:
+        return 60;
+    case Moment::SilverMedal:
+        return 45;
+    default:
+        return 30;
+    }
+}
+
+long peakMemoryKilobytes()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+int visibleWindows()
+{
+    int count = 0;
+    for (const QWidget *widget : QApplication::topLevelWidgets())
+        count += widget->isVisible();
+    return count;
+}
+
+// The names list with its lines cut down to the first count names.
+QByteArray firstNames(const QByteArray &namesList, int count)
+{
+    return namesList.split('\n').mid(0, count).join('\n');
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Damage)
+Q_DECLARE_METATYPE(Moment)
+
+class TestBadContent : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void brokenFileEndsWithDialogNamingIt_data();
+    void brokenFileEndsWithDialogNamingIt();
+    void unreadableFileEnds_data();
+    void unreadableFileEnds();
+    void oversizedPictureIsRefusedWithoutItsMemory_data();
+    void oversizedPictureIsRefusedWithoutItsMemory();
+    void oddExplanationIsShownAsRead_data();
+    void oddExplanationIsShownAsRead();
+    void namesWithMarkOrBadBytesAreShown_data();
+    void namesWithMarkOrBadBytesAreShown();
+
+private:
+    void spoil(const QString &file, Damage damage, const QByteArray &bytes = {});
+    void reach(Moment moment);
+    void verifyEndedWith(const QString &file, const QString &problem);
+    QStringList shownRows();
+
+    std::unique_ptr<Session> m_session;
+};
+
+void TestBadContent::init()
+{
+    m_session = std::make_unique<Session>();
+}
+
+void TestBadContent::cleanup()
+{
+    m_session.reset();
+    flushDeletedWindows();
+}
+
+void TestBadContent::spoil(const QString &file, Damage damage, const QByteArray &bytes)
+{
+    const QString path = m_session->path(file);
+    switch (damage) {
+    case Damage::Missing:
+        QVERIFY(QFile::remove(path));
+        break;
+    case Damage::Folder:
+        QVERIFY(QFile::remove(path));
+        QVERIFY(QDir().mkdir(path));
+        break;
+    case Damage::HalfCut: {
+        const QByteArray whole = readBytes(path);
+        QVERIFY(writeBytes(path, whole.left(whole.size() / 2)));
+        break;
+    }
+    case Damage::Replaced:
+        QVERIFY(writeBytes(path, bytes));
+        break;
+    case Damage::NoFolders:
+        for (const char *folder : {"/説明", "/画像", "/音"})
+            QVERIFY(QDir(m_session->path(folder)).removeRecursively());
+        break;
+    }
+}
+
+// Drives the screens as a child would, stopping as soon as the program ends.
+void TestBadContent::reach(Moment moment)
+{
+    Session &session = *m_session;
+    switch (moment) {
+    case Moment::BookOpens:
+    case Moment::EntryShown:
+        session.open(ScreenName::PictureBook);
+        if (moment == Moment::EntryShown && !session.program.hasEnded())
+            session.chooseKana(1);
+        return;
+    case Moment::BookFromMenu:
+    case Moment::QuizFromMenu:
+        session.open(ScreenName::Menu);
+        session.click(session.form(ScreenName::Menu)
+                          ->button(moment == Moment::BookFromMenu ? "Command1" : "Command2"));
+        session.tickAfter(ScreenName::Menu, "Timer1", 3.0);
+        return;
+    default:
+        break;
+    }
+    session.random.values = {0.0}; // entry 1 comes first
+    session.open(ScreenName::Quiz);
+    if (session.program.hasEnded() || moment == Moment::QuizOpens)
+        return;
+    if (moment == Moment::RightAnswer || moment == Moment::WrongAnswer)
+        session.answer(moment == Moment::RightAnswer);
+    else
+        session.playGame(rightAnswersFor(moment));
+}
+
+// The program has ended with status 1 after one dialog that names the file.
+void TestBadContent::verifyEndedWith(const QString &file, const QString &problem)
+{
+    const Session &session = *m_session;
+    QVERIFY(session.program.hasEnded());
+    QCOMPARE(session.program.exitStatus(), 1);
+    QCOMPARE(session.errors.dialogs.size(), 1);
+    const DialogCatcher::Dialog &dialog = session.errors.dialogs.first();
+    QCOMPARE(dialog.title, ErrorTitle);
+    QVERIFY2(dialog.text.startsWith(ErrorLead), qPrintable(dialog.text));
+    QVERIFY2(dialog.text.contains(session.path(file)), qPrintable(dialog.text));
+    QVERIFY2(dialog.text.contains(problem), qPrintable(dialog.text));
+    QCOMPARE(visibleWindows(), 0);
+}
+
+QStringList TestBadContent::shownRows()
+{
+    return m_session->form(ScreenName::PictureBook)->list("List1")->items();
+}
+
+void TestBadContent::brokenFileEndsWithDialogNamingIt_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<Damage>("damage");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<Moment>("moment");
+    QTest::addColumn<QString>("problem");
+
+    const QString names = ContentFile::Names;
+    const QString text = QStringLiteral("/説明/s1.txt");
+    const QString picture = QStringLiteral("/画像/h1.gif");
+    const QByteArray namesList =
+        readBytes(qEnvironmentVariable("HANA_SOURCE_DIR") + "/data" + names);
+    const QByteArray notAPicture = codePage932(QStringLiteral("絵ではなく文字です。\r\n"));
+    const auto row = [](const char *name, const QString &file, Damage damage, Moment moment,
+                        const QString &problem, const QByteArray &bytes = {}) {
+        QTest::newRow(name) << file << damage << bytes << moment << problem;
+    };
+
+    row("names list missing", names, Damage::Missing, Moment::BookOpens, NotFound);
+    row("names list empty", names, Damage::Replaced, Moment::BookOpens, tooFewNames(0), "");
+    row("names list cut in half", names, Damage::HalfCut, Moment::BookOpens, TooFewNames);
+    row("names list a folder", names, Damage::Folder, Moment::BookOpens, FolderInPlace);
+    row("names list of 59 names", names, Damage::Replaced, Moment::BookOpens, tooFewNames(59),
+        firstNames(namesList, 59));
+
+    row("explanation missing", text, Damage::Missing, Moment::EntryShown, NotFound);
+    row("explanation a folder", text, Damage::Folder, Moment::EntryShown, FolderInPlace);
+
+    row("entry picture missing", picture, Damage::Missing, Moment::EntryShown, NotFound);
+    row("entry picture empty", picture, Damage::Replaced, Moment::EntryShown, NotGif, "");
+    row("entry picture a folder", picture, Damage::Folder, Moment::EntryShown, FolderInPlace);
+    row("entry picture a PNG", picture, Damage::Replaced, Moment::EntryShown, NotGif, pngBytes());
+    row("entry picture a text", picture, Damage::Replaced, Moment::EntryShown, NotGif, notAPicture);
+    row("quiz picture missing", picture, Damage::Missing, Moment::QuizOpens, NotFound);
+
+    const QString right = ContentFile::RightMark;
+    row("right mark missing", right, Damage::Missing, Moment::RightAnswer, NotFound);
+    row("right mark empty", right, Damage::Replaced, Moment::RightAnswer, NotGif, "");
+    row("right mark a folder", right, Damage::Folder, Moment::RightAnswer, FolderInPlace);
+    row("right mark a PNG", right, Damage::Replaced, Moment::RightAnswer, NotGif, pngBytes());
+    const QString wrong = ContentFile::WrongMark;
+    row("wrong mark missing", wrong, Damage::Missing, Moment::WrongAnswer, NotFound);
+    row("wrong mark a text", wrong, Damage::Replaced, Moment::WrongAnswer, NotGif, notAPicture);
+
+    row("gold medal missing", ContentFile::GoldMedal, Damage::Missing, Moment::GoldMedal, NotFound);
+    row("silver medal empty", ContentFile::SilverMedal, Damage::Replaced, Moment::SilverMedal,
+        NotGif, "");
+    row("copper medal a folder", ContentFile::CopperMedal, Damage::Folder, Moment::CopperMedal,
+        FolderInPlace);
+
+    row("no content folders, book", names, Damage::NoFolders, Moment::BookFromMenu, NotFound);
+    row("no content folders, quiz", picture, Damage::NoFolders, Moment::QuizFromMenu, NotFound);
+}
+
+void TestBadContent::brokenFileEndsWithDialogNamingIt()
+{
+    QFETCH(QString, file);
+    QFETCH(Damage, damage);
+    QFETCH(QByteArray, bytes);
+    QFETCH(Moment, moment);
+    QFETCH(QString, problem);
+    spoil(file, damage, bytes);
+    reach(moment);
+    verifyEndedWith(file, problem);
+}
+
+// Root reads every file whatever its mode, so these rows need a plain user.
+void TestBadContent::unreadableFileEnds_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<Moment>("moment");
+    QTest::newRow("names list") << ContentFile::Names << Moment::BookOpens;
+    QTest::newRow("explanation") << QStringLiteral("/説明/s1.txt") << Moment::EntryShown;
+    QTest::newRow("entry picture") << QStringLiteral("/画像/h1.gif") << Moment::EntryShown;
+    QTest::newRow("right mark") << ContentFile::RightMark << Moment::RightAnswer;
+}
+
+void TestBadContent::unreadableFileEnds()
+{
+    QFETCH(QString, file);
+    QFETCH(Moment, moment);
+    const QString path = m_session->path(file);
+    QVERIFY(writeBytes(path, readBytes(path)));
+    QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
+    QFile probe(path);
+    if (probe.open(QIODevice::ReadOnly))
+        QSKIP("running as root, which reads a file whatever its permissions: run as a plain "
+              "user to try an unreadable file");
+    reach(moment);
+    verifyEndedWith(file, Unreadable);
+}
+
+// The header alone decides: the picture is refused before memory is taken for
+// its pixels, whatever the decoder would need.
+void TestBadContent::oversizedPictureIsRefusedWithoutItsMemory_data()
+{
+    QTest::addColumn<int>("side");
+    QTest::newRow("60000 x 60000 pixels") << 60000;
+    QTest::newRow("8000 x 8000 pixels") << 8000;
+}
+
+void TestBadContent::oversizedPictureIsRefusedWithoutItsMemory()
+{
+    QFETCH(int, side);
+    spoil("/画像/h1.gif", Damage::Replaced, gifClaiming(side, side));
+    const long before = peakMemoryKilobytes();
+    reach(Moment::EntryShown);
+    QVERIFY2(peakMemoryKilobytes() - before < 64 * 1024,
+             qPrintable(QString("peak memory grew by %1 kB").arg(peakMemoryKilobytes() - before)));
+    verifyEndedWith("/画像/h1.gif", NotGif);
+}
+
+void TestBadContent::oddExplanationIsShownAsRead_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("rows");
+    const QString longLine(100000, QChar(u'花'));
+    QTest::newRow("empty") << QByteArray("") << QStringList();
+    QTest::newRow("UTF-8 with its mark")
+        << utf8WithMark(QStringLiteral("ヒルガオ科の花です。\r\n夏の朝に"))
+        << QStringList{"ヒルガオ科の花です。", "夏の朝に"};
+    QTest::newRow("100000 characters on one line")
+        << codePage932(longLine) << QStringList{longLine};
+}
+
+void TestBadContent::oddExplanationIsShownAsRead()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, rows);
+    spoil("/説明/s1.txt", Damage::Replaced, bytes);
+    reach(Moment::EntryShown);
+    QVERIFY(!m_session->program.hasEnded());
+    QCOMPARE(shownRows(), rows);
+}
+
+// Bytes that are no character in code page 932 show as replacement marks;
+// the screen goes on working and the content checker names the file.
+void TestBadContent::namesWithMarkOrBadBytesAreShown_data()
+{
+    QTest::addColumn<bool>("utf8");
+    QTest::addColumn<QByteArray>("firstLine");
+    QTest::addColumn<QString>("firstName");
+    QTest::newRow("UTF-8 with its mark")
+        << true << QByteArray("\xE3\x81\x82\xE3\x81\x95") << QStringLiteral("あさ");
+}
+
+void TestBadContent::namesWithMarkOrBadBytesAreShown()
+{
+    QFETCH(bool, utf8);
+    QFETCH(QByteArray, firstLine);
+    QFETCH(QString, firstName);
+    const QString path = m_session->path(ContentFile::Names);
+    const QStringList names = decodeContentText(readBytes(path)).split("\r\n");
+    const QString rest = "\r\n" + names.mid(1).join("\r\n");
+    QVERIFY(writeBytes(path, utf8 ? "\xEF\xBB\xBF" + firstLine + rest.toUtf8()
+                                  : firstLine + codePage932(rest)));
+
+    reach(Moment::EntryShown);
+    Form *book = m_session->form(ScreenName::PictureBook);
+    QCOMPARE(book->label("Label2")->caption(), firstName);
+    m_session->chooseKana(10);
+    QCOMPARE(book->label("Label2")->caption(), names.at(59));
+    QVERIFY(!m_session->program.hasEnded());
+
+    const QStringList problems = checkContent(m_session->root, screenExpectations());
+    QCOMPARE(problems.filter(path).filter("読めないバイト").size(), utf8 ? 0 : 1);
+}
+
+QTEST_MAIN(TestBadContent)
+#include "tst_badcontent.moc"
