@@ -14,11 +14,18 @@ const QByteArray Utf8ByteOrderMark("\xEF\xBB\xBF");
 
 } // namespace
 
+// A NUL byte after the text ends a character cut off at the end of the file,
+// which is then invalid rather than held back for bytes that never come.
+// Code page 932 gives bytes that are no character as U+001A; they become the
+// replacement mark, so that the user sees something is missing.
 QString decodeContentText(const QByteArray &bytes, bool *valid)
 {
     const bool utf8 = bytes.startsWith(Utf8ByteOrderMark);
     QStringDecoder decoder(utf8 ? "UTF-8" : "windows-31j");
-    const QString text = decoder(utf8 ? bytes.mid(Utf8ByteOrderMark.size()) : bytes);
+    QString text = decoder((utf8 ? bytes.mid(Utf8ByteOrderMark.size()) : bytes) + '\0');
+    text.chop(1);
+    if (decoder.hasError() && !utf8)
+        text.replace(QChar(0x1A), QChar::ReplacementCharacter);
     if (valid)
         *valid = !decoder.hasError();
     return text;

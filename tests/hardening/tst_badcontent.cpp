@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTest>
 #include <sys/resource.h>
@@ -47,6 +48,11 @@ const QString NotFound = QStringLiteral("ファイルが見つかりません");
 const QString FolderInPlace = QStringLiteral("場所にフォルダがあります");
 const QString NotGif = QStringLiteral("GIF画像として読み込めません");
 const QString Unreadable = QStringLiteral("読み込めません");
+
+const QString UnreadableBytes = QStringLiteral("読めないバイト");
+
+// Generous: the longest allowed text shows in well under a second.
+constexpr qint64 ShowingLimitMs = 5000;
 
 const QString ErrorTitle = QStringLiteral("花の図鑑 - エラー");
 const QString ErrorLead = QStringLiteral("エラーが起きたため、プログラムを終了します。");
@@ -325,27 +331,45 @@ void TestBadContent::oversizedPictureIsRefusedWithoutItsMemory()
     verifyEndedWith("/画像/h1.gif", NotGif);
 }
 
+// Rows are the lines as read, however odd. Bytes that are no character show
+// as replacement marks, and the content checker names their file.
 void TestBadContent::oddExplanationIsShownAsRead_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<bool>("reported");
     const QString longLine(100000, QChar(u'花'));
-    QTest::newRow("empty") << QByteArray("") << QStringList();
+    QTest::newRow("empty") << QByteArray("") << QStringList() << false;
     QTest::newRow("UTF-8 with its mark")
         << utf8WithMark(QStringLiteral("ヒルガオ科の花です。\r\n夏の朝に"))
-        << QStringList{"ヒルガオ科の花です。", "夏の朝に"};
+        << QStringList{"ヒルガオ科の花です。", "夏の朝に"} << false;
+    QTest::newRow("cut in half")
+        << codePage932(QStringLiteral("一行目です。\r\n二行目です。\r\n三行目です。\r\n")).left(21)
+        << QStringList{"一行目です。", "二行目\uFFFD"} << true;
+    QTest::newRow("bytes that are no character") << QByteArray("\x82\xA0\xFF\x82\xA2\r\n\x81")
+                                                 << QStringList{"あ\uFFFDい", "\uFFFD"} << true;
     QTest::newRow("100000 characters on one line")
-        << codePage932(longLine) << QStringList{longLine};
+        << codePage932(longLine) << QStringList{longLine} << false;
 }
 
+// Showing includes drawing the rows: a slow one would freeze the screen.
 void TestBadContent::oddExplanationIsShownAsRead()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QStringList, rows);
-    spoil("/説明/s1.txt", Damage::Replaced, bytes);
+    QFETCH(bool, reported);
+    const QString path = m_session->path("/説明/s1.txt");
+    QVERIFY(writeBytes(path, bytes));
+    QElapsedTimer showing;
+    showing.start();
     reach(Moment::EntryShown);
     QVERIFY(!m_session->program.hasEnded());
+    m_session->form(ScreenName::PictureBook)->grab();
+    QVERIFY2(showing.elapsed() < ShowingLimitMs, qPrintable(QString::number(showing.elapsed())));
     QCOMPARE(shownRows(), rows);
+
+    const QStringList problems = checkContent(m_session->root, screenExpectations());
+    QCOMPARE(problems.filter(path).filter(UnreadableBytes).size(), int(reported));
 }
 
 // Bytes that are no character in code page 932 show as replacement marks;
@@ -357,6 +381,8 @@ void TestBadContent::namesWithMarkOrBadBytesAreShown_data()
     QTest::addColumn<QString>("firstName");
     QTest::newRow("UTF-8 with its mark")
         << true << QByteArray("\xE3\x81\x82\xE3\x81\x95") << QStringLiteral("あさ");
+    QTest::newRow("bytes that are no character")
+        << false << QByteArray("\x82\xA0\xFF\x82\xB3\x82") << QStringLiteral("あ\uFFFDさ\uFFFD");
 }
 
 void TestBadContent::namesWithMarkOrBadBytesAreShown()
@@ -378,7 +404,7 @@ void TestBadContent::namesWithMarkOrBadBytesAreShown()
     QVERIFY(!m_session->program.hasEnded());
 
     const QStringList problems = checkContent(m_session->root, screenExpectations());
-    QCOMPARE(problems.filter(path).filter("読めないバイト").size(), utf8 ? 0 : 1);
+    QCOMPARE(problems.filter(path).filter(UnreadableBytes).size(), utf8 ? 0 : 1);
 }
 
 QTEST_MAIN(TestBadContent)
