@@ -7,8 +7,10 @@
 
 namespace {
 
-// Content files are a few kilobytes; a larger one is not a content file.
-constexpr qint64 MaximumTextBytes = 16 * 1024 * 1024;
+// Content texts are a few hundred bytes. The limit leaves ample room and
+// still keeps the picture book from freezing: half a megabyte of text shows
+// in well under a second, ten megabytes took ten seconds and more.
+constexpr qint64 MaximumTextBytes = 512 * 1024;
 
 const QByteArray Utf8ByteOrderMark("\xEF\xBB\xBF");
 
@@ -39,7 +41,9 @@ QByteArray readContentBytes(const QString &path)
     if (info.isDir())
         throw Failure::forFile(path, QStringLiteral("ファイルの場所にフォルダがあります。"));
     if (info.size() > MaximumTextBytes)
-        throw Failure::forFile(path, QStringLiteral("ファイルが大きすぎます。"));
+        throw Failure::forFile(
+            path,
+            QStringLiteral("ファイルが大きすぎます（%1 KB まで）。").arg(MaximumTextBytes / 1024));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw Failure::forFile(

@@ -70,13 +70,10 @@ QByteArray gifClaiming(int width, int height)
     return gif;
 }
 
+const QString ExplanationLine = QStringLiteral("夏の朝早くにさいて、昼ごろにはしぼみます。");
+
 QByteArray explanationOfSize(qsizetype bytes)
 {
-    const QByteArray line =
-        codePage932(QStringLiteral("夏の朝早くにさいて、昼ごろにはしぼみます。\r\n"));
-    QByteArray text;
-    text.reserve(bytes + line.size());
-    while (text.size() < bytes)
-        text += line;
-    return text;
+    const QByteArray line = codePage932(ExplanationLine + "\r\n");
+    return line.repeated(bytes / line.size());
 }

@@ -22,8 +22,9 @@ QByteArray pngBytes();
 // its data holds a single pixel.
 QByteArray gifClaiming(int width, int height);
 
-// About the given number of bytes of explanation text in code page 932:
-// short lines, each ended by CR LF.
+// As many lines of explanation as fit in the given number of bytes, in
+// code page 932, each this line ended by CR LF.
+extern const QString ExplanationLine;
 QByteArray explanationOfSize(qsizetype bytes);
 
 #endif

@@ -48,6 +48,9 @@ const QString NotFound = QStringLiteral("ファイルが見つかりません");
 const QString FolderInPlace = QStringLiteral("場所にフォルダがあります");
 const QString NotGif = QStringLiteral("GIF画像として読み込めません");
 const QString Unreadable = QStringLiteral("読み込めません");
+const QString TooLarge = QStringLiteral("ファイルが大きすぎます");
+constexpr qsizetype LargestText = 512 * 1024;
+constexpr qsizetype TenMegabytes = 10 * 1024 * 1024;
 
 const QString UnreadableBytes = QStringLiteral("読めないバイト");
 
@@ -241,11 +244,17 @@ void TestBadContent::brokenFileEndsWithDialogNamingIt_data()
     row("names list empty", names, Damage::Replaced, Moment::BookOpens, tooFewNames(0), "");
     row("names list cut in half", names, Damage::HalfCut, Moment::BookOpens, TooFewNames);
     row("names list a folder", names, Damage::Folder, Moment::BookOpens, FolderInPlace);
+    row("names list of 10 MB", names, Damage::Replaced, Moment::BookOpens, TooLarge,
+        explanationOfSize(TenMegabytes));
     row("names list of 59 names", names, Damage::Replaced, Moment::BookOpens, tooFewNames(59),
         firstNames(namesList, 59));
 
     row("explanation missing", text, Damage::Missing, Moment::EntryShown, NotFound);
     row("explanation a folder", text, Damage::Folder, Moment::EntryShown, FolderInPlace);
+    row("explanation of 10 MB", text, Damage::Replaced, Moment::EntryShown, TooLarge,
+        explanationOfSize(TenMegabytes));
+    row("explanation just over the limit", text, Damage::Replaced, Moment::EntryShown, TooLarge,
+        explanationOfSize(LargestText).leftJustified(LargestText + 1, ' '));
 
     row("entry picture missing", picture, Damage::Missing, Moment::EntryShown, NotFound);
     row("entry picture empty", picture, Damage::Replaced, Moment::EntryShown, NotGif, "");
@@ -348,6 +357,9 @@ void TestBadContent::oddExplanationIsShownAsRead_data()
         << QStringList{"一行目です。", "二行目\uFFFD"} << true;
     QTest::newRow("bytes that are no character") << QByteArray("\x82\xA0\xFF\x82\xA2\r\n\x81")
                                                  << QStringList{"あ\uFFFDい", "\uFFFD"} << true;
+    const QByteArray largest = explanationOfSize(LargestText);
+    QTest::newRow("largest text allowed")
+        << largest << QStringList(largest.count('\n'), ExplanationLine) << false;
     QTest::newRow("100000 characters on one line")
         << codePage932(longLine) << QStringList{longLine} << false;
 }
