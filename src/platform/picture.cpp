@@ -11,6 +11,62 @@ namespace {
 // file whose header claims a huge size before any memory is taken for it.
 constexpr int AllocationLimitMegabytes = 32;
 
+constexpr char ExtensionIntroducer = 0x21;
+constexpr char ImageSeparator = 0x2C;
+constexpr int ScreenDescriptorBytes = 13;
+constexpr int ImageDescriptorBytes = 9;
+constexpr unsigned char ColourTableFlag = 0x80;
+
+bool skipBytes(QIODevice *device, qint64 count)
+{
+    return device->skip(count) == count;
+}
+
+bool skipColourTable(QIODevice *device, unsigned char flags)
+{
+    return !(flags & ColourTableFlag) || skipBytes(device, 3 << ((flags & 7) + 1));
+}
+
+// Data sub-blocks, each a length byte and that many bytes, up to an empty one.
+bool skipSubBlocks(QIODevice *device)
+{
+    char length = 0;
+    while (device->getChar(&length)) {
+        if (length == 0)
+            return true;
+        if (!skipBytes(device, static_cast<unsigned char>(length)))
+            return false;
+    }
+    return false;
+}
+
+// Walks the blocks of a GIF file to the end of its first image without
+// decoding anything. The decoder shows a picture whose data stops early with
+// the missing rows left blank; such a file is broken and is refused instead.
+// Anything that is no GIF at all is left for the decoder to refuse.
+bool endsInsideFirstImage(QIODevice *device)
+{
+    const QByteArray screen = device->read(ScreenDescriptorBytes);
+    if (!screen.startsWith("GIF87a") && !screen.startsWith("GIF89a"))
+        return false;
+    if (screen.size() < ScreenDescriptorBytes || !skipColourTable(device, screen.at(10)))
+        return true;
+    char block = 0;
+    while (device->getChar(&block)) {
+        if (block == ExtensionIntroducer) {
+            if (!skipBytes(device, 1) || !skipSubBlocks(device))
+                return true;
+        } else if (block == ImageSeparator) {
+            const QByteArray image = device->read(ImageDescriptorBytes);
+            return image.size() < ImageDescriptorBytes || !skipColourTable(device, image.at(8)) ||
+                   !skipBytes(device, 1) || !skipSubBlocks(device);
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 QImage loadPicture(const QString &path)
@@ -30,6 +86,12 @@ QImage loadPicture(const QString &path)
 
 QImage decodePicture(QIODevice *device, const QString &path)
 {
+    const qint64 start = device->pos();
+    const bool cutShort = endsInsideFirstImage(device);
+    device->seek(start);
+    if (cutShort)
+        throw Failure::forFile(path, QStringLiteral("画像ファイルが途中で切れています。"));
+
     QImageReader reader(device, "gif");
     reader.setAutoDetectImageFormat(false);
     reader.setDecideFormatFromContent(false);

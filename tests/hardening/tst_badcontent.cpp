@@ -47,6 +47,7 @@ enum class Moment
 const QString NotFound = QStringLiteral("ファイルが見つかりません");
 const QString FolderInPlace = QStringLiteral("場所にフォルダがあります");
 const QString NotGif = QStringLiteral("GIF画像として読み込めません");
+const QString CutShort = QStringLiteral("画像ファイルが途中で切れています");
 const QString Unreadable = QStringLiteral("読み込めません");
 const QString TooLarge = QStringLiteral("ファイルが大きすぎます");
 constexpr qsizetype LargestText = 512 * 1024;
@@ -258,6 +259,9 @@ void TestBadContent::brokenFileEndsWithDialogNamingIt_data()
 
     row("entry picture missing", picture, Damage::Missing, Moment::EntryShown, NotFound);
     row("entry picture empty", picture, Damage::Replaced, Moment::EntryShown, NotGif, "");
+    row("entry picture cut in half", picture, Damage::HalfCut, Moment::EntryShown, CutShort);
+    row("entry picture cut in its header", picture, Damage::Replaced, Moment::EntryShown, CutShort,
+        gifClaiming(100, 100).left(12));
     row("entry picture a folder", picture, Damage::Folder, Moment::EntryShown, FolderInPlace);
     row("entry picture a PNG", picture, Damage::Replaced, Moment::EntryShown, NotGif, pngBytes());
     row("entry picture a text", picture, Damage::Replaced, Moment::EntryShown, NotGif, notAPicture);
@@ -266,6 +270,7 @@ void TestBadContent::brokenFileEndsWithDialogNamingIt_data()
     const QString right = ContentFile::RightMark;
     row("right mark missing", right, Damage::Missing, Moment::RightAnswer, NotFound);
     row("right mark empty", right, Damage::Replaced, Moment::RightAnswer, NotGif, "");
+    row("right mark cut in half", right, Damage::HalfCut, Moment::RightAnswer, CutShort);
     row("right mark a folder", right, Damage::Folder, Moment::RightAnswer, FolderInPlace);
     row("right mark a PNG", right, Damage::Replaced, Moment::RightAnswer, NotGif, pngBytes());
     const QString wrong = ContentFile::WrongMark;
@@ -273,6 +278,8 @@ void TestBadContent::brokenFileEndsWithDialogNamingIt_data()
     row("wrong mark a text", wrong, Damage::Replaced, Moment::WrongAnswer, NotGif, notAPicture);
 
     row("gold medal missing", ContentFile::GoldMedal, Damage::Missing, Moment::GoldMedal, NotFound);
+    row("gold medal cut in half", ContentFile::GoldMedal, Damage::HalfCut, Moment::GoldMedal,
+        CutShort);
     row("silver medal empty", ContentFile::SilverMedal, Damage::Replaced, Moment::SilverMedal,
         NotGif, "");
     row("copper medal a folder", ContentFile::CopperMedal, Damage::Folder, Moment::CopperMedal,
