@@ -4,12 +4,15 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QtEndian>
 
 namespace {
 
 // A picture of this program is a few hundred pixels wide; the limit stops a
 // file whose header claims a huge size before any memory is taken for it.
+// The decoder keeps to the same limit for what the header does not tell.
 constexpr int AllocationLimitMegabytes = 32;
+constexpr qint64 BytesPerPixel = 4;
 
 constexpr char ExtensionIntroducer = 0x21;
 constexpr char ImageSeparator = 0x2C;
@@ -40,17 +43,9 @@ bool skipSubBlocks(QIODevice *device)
     return false;
 }
 
-// Walks the blocks of a GIF file to the end of its first image without
-// decoding anything. The decoder shows a picture whose data stops early with
-// the missing rows left blank; such a file is broken and is refused instead.
-// Anything that is no GIF at all is left for the decoder to refuse.
+// The blocks after the screen descriptor, to the end of the first image.
 bool endsInsideFirstImage(QIODevice *device)
 {
-    const QByteArray screen = device->read(ScreenDescriptorBytes);
-    if (!screen.startsWith("GIF87a") && !screen.startsWith("GIF89a"))
-        return false;
-    if (screen.size() < ScreenDescriptorBytes || !skipColourTable(device, screen.at(10)))
-        return true;
     char block = 0;
     while (device->getChar(&block)) {
         if (block == ExtensionIntroducer) {
@@ -65,6 +60,39 @@ bool endsInsideFirstImage(QIODevice *device)
         }
     }
     return true;
+}
+
+// What a GIF file tells before anything of it is decoded.
+struct GifOutline
+{
+    QSize screen;          // the size of the picture the decoder makes
+    bool cutShort = false; // the file ends inside its first image
+};
+
+// Walks the blocks of a GIF file to the end of its first image. The decoder
+// shows a picture whose data stops early with the missing rows left blank;
+// such a file is broken and is refused instead. Anything that is no GIF at
+// all is left for the decoder to refuse.
+GifOutline outlineGif(QIODevice *device)
+{
+    GifOutline outline;
+    const QByteArray screen = device->read(ScreenDescriptorBytes);
+    if (!screen.startsWith("GIF87a") && !screen.startsWith("GIF89a"))
+        return outline;
+    if (screen.size() < ScreenDescriptorBytes) {
+        outline.cutShort = true;
+        return outline;
+    }
+    outline.screen = QSize(qFromLittleEndian<quint16>(screen.constData() + 6),
+                           qFromLittleEndian<quint16>(screen.constData() + 8));
+    outline.cutShort = !skipColourTable(device, screen.at(10)) || endsInsideFirstImage(device);
+    return outline;
+}
+
+bool tooLargeToHold(QSize picture)
+{
+    return qint64(picture.width()) * picture.height() * BytesPerPixel >
+           qint64(AllocationLimitMegabytes) * 1024 * 1024;
 }
 
 } // namespace
@@ -87,10 +115,14 @@ QImage loadPicture(const QString &path)
 QImage decodePicture(QIODevice *device, const QString &path)
 {
     const qint64 start = device->pos();
-    const bool cutShort = endsInsideFirstImage(device);
+    const GifOutline outline = outlineGif(device);
     device->seek(start);
-    if (cutShort)
+    if (outline.cutShort)
         throw Failure::forFile(path, QStringLiteral("画像ファイルが途中で切れています。"));
+    if (tooLargeToHold(outline.screen))
+        throw Failure::forFile(path, QStringLiteral("画像が大きすぎます（%1 × %2 ピクセル）。")
+                                         .arg(outline.screen.width())
+                                         .arg(outline.screen.height()));
 
     QImageReader reader(device, "gif");
     reader.setAutoDetectImageFormat(false);

@@ -51,18 +51,18 @@ void appendWord(QByteArray &bytes, int value)
 
 } // namespace
 
-QByteArray gifClaiming(int width, int height)
+QByteArray gifClaiming(QSize screen, QSize image)
 {
     QByteArray gif("GIF89a");
-    appendWord(gif, width);
-    appendWord(gif, height);
+    appendWord(gif, screen.width());
+    appendWord(gif, screen.height());
     gif.append("\x80\x00\x00", 3);             // a global table of two colours
     gif.append("\xFF\x00\x00\xFF\xFF\xFF", 6); // red, white
     gif.append(',');
     appendWord(gif, 0);
     appendWord(gif, 0);
-    appendWord(gif, width);
-    appendWord(gif, height);
+    appendWord(gif, image.width());
+    appendWord(gif, image.height());
     gif.append('\0');
     // LZW codes of 3 bits: clear (4), colour 0, end (5), in one sub-block.
     gif.append("\x02\x02\x44\x01\x00", 5);

@@ -2,6 +2,7 @@
 #define CONTENTBYTES_H
 
 #include <QByteArray>
+#include <QSize>
 #include <QString>
 
 // Broken and odd content files, made on the spot.
@@ -18,9 +19,9 @@ QByteArray utf8WithMark(const QString &text);
 // A PNG picture, to be put where a GIF belongs.
 QByteArray pngBytes();
 
-// A well-formed GIF whose screen and only image claim the given size while
+// A well-formed GIF whose screen and only image claim the given sizes while
 // its data holds a single pixel.
-QByteArray gifClaiming(int width, int height);
+QByteArray gifClaiming(QSize screen, QSize image);
 
 // As many lines of explanation as fit in the given number of bytes, in
 // code page 932, each this line ended by CR LF.
