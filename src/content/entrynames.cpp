@@ -11,6 +11,7 @@ public:
     explicit FieldReader(const QString &text) : m_text(text) {}
 
     bool atEnd() const { return m_pos >= m_text.size(); }
+    bool quoteLeftOpen() const { return m_quoteLeftOpen; }
 
     QString next()
     {
@@ -44,8 +45,10 @@ private:
     {
         const qsizetype start = m_pos + 1;
         qsizetype close = m_text.indexOf(QLatin1Char('"'), start);
-        if (close < 0)
+        if (close < 0) {
             close = m_text.size();
+            m_quoteLeftOpen = true;
+        }
         const QString field = m_text.sliced(start, close - start);
         m_pos = qMin(close + 1, m_text.size());
         while (!atEnd() && m_text[m_pos] != QLatin1Char(',') && !isLineEnd(m_text[m_pos]))
@@ -68,6 +71,7 @@ private:
 
     const QString &m_text;
     qsizetype m_pos = 0;
+    bool m_quoteLeftOpen = false;
 };
 
 } // namespace
@@ -83,6 +87,11 @@ QStringList parseEntryNames(const QString &text, const QString &path)
                           .arg(EntryCount)
                           .arg(names.size()));
         names << reader.next();
+        // The open quote took the rest of the file into this one name.
+        if (reader.quoteLeftOpen() && names.size() < EntryCount)
+            throw Failure::forFile(
+                path, QStringLiteral("%1番目の名前で引用符（\"）が閉じられていません。")
+                          .arg(names.size()));
     }
     return names;
 }

@@ -115,6 +115,14 @@ QByteArray firstNames(const QByteArray &namesList, int count)
     return namesList.split('\n').mid(0, count).join('\n');
 }
 
+// The names list with a double quote before the given name, never closed.
+QByteArray withOpenQuote(const QByteArray &namesList, int name)
+{
+    QList<QByteArray> lines = namesList.split('\n');
+    lines[name - 1].prepend('"');
+    return lines.join('\n');
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Damage)
@@ -260,6 +268,9 @@ void TestBadContent::brokenFileEndsWithDialogNamingIt_data()
     row("names list a folder", names, Damage::Folder, Moment::BookOpens, FolderInPlace);
     row("names list of 10 MB", names, Damage::Replaced, Moment::BookOpens, TooLarge,
         explanationOfSize(TenMegabytes));
+    row("names list with a quote left open", names, Damage::Replaced, Moment::BookOpens,
+        QStringLiteral("10番目の名前で引用符（\"）が閉じられていません"),
+        withOpenQuote(namesList, 10));
     row("names list of 59 names", names, Damage::Replaced, Moment::BookOpens, tooFewNames(59),
         firstNames(namesList, 59));
 
