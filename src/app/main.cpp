@@ -1,8 +1,11 @@
 #include "clock.h"
 #include "datapath.h"
 #include "errorreporter.h"
+#include "form.h"
+#include "menulayout.h"
 #include "menuscreen.h"
 #include "picturebookscreen.h"
+#include "picturecache.h"
 #include "program.h"
 #include "qtsoundplayer.h"
 #include "quizscreen.h"
@@ -10,10 +13,15 @@
 #include "screennames.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // The menu's pictures decode on worker threads while this thread loads
+    // the font database; both are needed before the menu's first paint.
+    preloadPictures(layoutPictures(menuLayout()));
+    QFontDatabase::families();
     DataPath = dataPathFor(QCoreApplication::applicationDirPath());
 
     SystemClock clock;

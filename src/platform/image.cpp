@@ -1,5 +1,6 @@
 #include "image.h"
 #include "picture.h"
+#include "picturecache.h"
 #include "twips.h"
 
 #include <QPainter>
@@ -19,7 +20,8 @@ void Image::setStretch(bool stretch)
 
 void Image::loadPicture(const QString &path)
 {
-    setPicture(::loadPicture(path));
+    const QImage preloaded = takePreloadedPicture(path);
+    setPicture(preloaded.isNull() ? ::loadPicture(path) : preloaded);
     m_source = path;
 }
 
