@@ -63,7 +63,9 @@ void DialogCatcher::report(const QString &message)
     DialogErrorReporter().report(message);
 }
 
-Session::Session() : root(linkPristinePack(m_dir.path()))
+Session::Session(SoundFactory *players)
+    : root(linkPristinePack(m_dir.path())),
+      program(Services{clock, random, players ? *players : sounds, errors})
 {
     DataPath = root;
     program.addScreen(ScreenName::Menu, [](Program &p) { return std::make_unique<MenuScreen>(p); });

@@ -34,7 +34,8 @@ class Session
     QTemporaryDir m_dir;
 
 public:
-    Session();
+    // The sound players record their calls, or are made by the given factory.
+    explicit Session(SoundFactory *players = nullptr);
 
     QString path(const QString &relative) const { return root + relative; }
 
@@ -60,7 +61,7 @@ public:
     FakeRandom random;
     RecordingSounds sounds;
     DialogCatcher errors;
-    Program program{Services{clock, random, sounds, errors}};
+    Program program;
 };
 
 #endif
