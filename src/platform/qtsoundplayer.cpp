@@ -9,6 +9,10 @@
 
 namespace {
 
+// The player holds a whole sound in memory. The program's sounds last a
+// second or two; sixteen megabytes is a minute and a half of CD sound.
+constexpr qint64 MaximumSoundBytes = 16 * 1024 * 1024;
+
 constexpr int RiffHeaderBytes = 12;
 constexpr int ChunkHeaderBytes = 8;
 constexpr int FormatChunkBytes = 16;
@@ -61,6 +65,8 @@ QString wavProblem(const QString &path)
         return QStringLiteral("a folder in place of the file");
     if (info.size() == 0)
         return QStringLiteral("the file is empty");
+    if (info.size() > MaximumSoundBytes)
+        return QStringLiteral("the file is larger than %1 MB").arg(MaximumSoundBytes >> 20);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return file.errorString();

@@ -58,7 +58,18 @@ QByteArray withHugeChunk()
     return wav;
 }
 
-QList<BrokenSound> brokenSounds()
+// A whole, silent PCM sound whose file is a little over 16 MB.
+QByteArray hugeSound()
+{
+    const QByteArray good = goodSound();
+    const qsizetype samples = 16 * 1024 * 1024;
+    QByteArray wav = good.left(good.indexOf("data") + 4);
+    wav.append(QByteArray(4, '\0'));
+    qToLittleEndian(quint32(samples), wav.data() + wav.size() - 4);
+    return wav + QByteArray(samples, '\0');
+}
+
+QList<BrokenSound> makeBrokenSounds()
 {
     const QByteArray good = goodSound();
     return {
@@ -71,8 +82,15 @@ QList<BrokenSound> brokenSounds()
         {"a huge chunk claimed", Stand::Bytes, withHugeChunk(), "cut short"},
         {"mu-law, not PCM", Stand::Bytes, withFormat(7), "not PCM"},
         {"floating point, not PCM", Stand::Bytes, withFormat(3), "not PCM"},
+        {"over 16 MB", Stand::Bytes, hugeSound(), "larger than 16 MB"},
         {"a text file", Stand::Bytes, codePage932(QStringLiteral("音ではありません")), "not a WAV"},
     };
+}
+
+const QList<BrokenSound> &brokenSounds()
+{
+    static const QList<BrokenSound> sounds = makeBrokenSounds();
+    return sounds;
 }
 
 BrokenSound brokenSound(const char *name)
