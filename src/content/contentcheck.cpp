@@ -5,6 +5,7 @@
 #include "explanation.h"
 #include "failure.h"
 #include "picture.h"
+#include "qtsoundplayer.h"
 #include "textfile.h"
 
 #include <QFile>
@@ -120,7 +121,11 @@ QString soundProblem(const QByteArray &bytes)
             if (!pcm)
                 return QStringLiteral("8または16ビットのPCM形式ではありません。");
         } else if (id == "data") {
-            return pcm ? QString() : QStringLiteral("音の形式を示す部分がありません。");
+            if (!pcm)
+                return QStringLiteral("音の形式を示す部分がありません。");
+            if (pos + 8 + qsizetype(size) > bytes.size())
+                return QStringLiteral("音のデータが途中で切れています。");
+            return QString();
         }
         pos += 8 + qsizetype(size) + (size & 1);
     }
@@ -135,7 +140,12 @@ void checkSound(const QString &path, QStringList *problems)
                              QStringLiteral("音のファイルが見つからないか、読み込めません。"));
         return;
     }
-    const QString what = soundProblem(file.read(64 * 1024 * 1024));
+    if (file.size() > MaximumSoundBytes) {
+        *problems << problem(path, QStringLiteral("音のファイルが大きすぎます（%1 MB まで）。")
+                                       .arg(MaximumSoundBytes >> 20));
+        return;
+    }
+    const QString what = soundProblem(file.readAll());
     if (!what.isEmpty())
         *problems << problem(path, what);
 }

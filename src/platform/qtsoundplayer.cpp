@@ -9,10 +9,6 @@
 
 namespace {
 
-// The player holds a whole sound in memory. The program's sounds last a
-// second or two; sixteen megabytes is a minute and a half of CD sound.
-constexpr qint64 MaximumSoundBytes = 16 * 1024 * 1024;
-
 constexpr int RiffHeaderBytes = 12;
 constexpr int ChunkHeaderBytes = 8;
 constexpr int FormatChunkBytes = 16;

@@ -1,6 +1,8 @@
 #include "commandbutton.h"
 #include "contentbytes.h"
+#include "contentcheck.h"
 #include "contentpath.h"
+#include "expectations.h"
 #include "form.h"
 #include "image.h"
 #include "qtsoundplayer.h"
@@ -210,6 +212,8 @@ private slots:
     void brokenSoundWarnsOnceAndNeverHangs();
     void brokenSoundsAreNotHeard();
     void quizGoesOnWithBrokenSounds();
+    void checkerNamesBrokenSound_data();
+    void checkerNamesBrokenSound();
 
 private:
     QTemporaryDir m_dir;
@@ -331,6 +335,23 @@ void TestBadSound::quizGoesOnWithBrokenSounds()
     const QStringList lines = stderrLines.lines();
     for (const auto &[file, how] : broken)
         QVERIFY2(naming(lines, file).size() == 1, qPrintable(file + ": " + lines.join('\n')));
+}
+
+void TestBadSound::checkerNamesBrokenSound_data()
+{
+    brokenSoundWarnsOnceAndNeverHangs_data();
+}
+
+// What the player refuses, the content checker reports before anyone plays.
+void TestBadSound::checkerNamesBrokenSound()
+{
+    QFETCH(int, row);
+    Session session;
+    const QString path = session.path(ContentFile::RightSound);
+    if (!place(brokenSounds().at(row), path))
+        QSKIP("running as root, which reads a file whatever its permissions");
+    const QStringList problems = checkContent(session.root, screenExpectations());
+    QVERIFY2(problems.filter(path).size() == 1, qPrintable(problems.join('\n')));
 }
 
 QTEST_MAIN(TestBadSound)
