@@ -162,6 +162,7 @@ private:
 void Bench::open(const QString &name)
 {
     m_test.program.dispatch([&] { m_test.program.open(name); });
+    requireNoErrors(QStringLiteral("opening ") + name);
     require(screen(name).isOpen(), name + " did not open");
 }
 
