@@ -1,5 +1,6 @@
 #include "clock.h"
 #include "datapath.h"
+#include "deferredsound.h"
 #include "errorreporter.h"
 #include "form.h"
 #include "menulayout.h"
@@ -7,7 +8,6 @@
 #include "picturebookscreen.h"
 #include "picturecache.h"
 #include "program.h"
-#include "qtsoundplayer.h"
 #include "quizscreen.h"
 #include "random.h"
 #include "screennames.h"
@@ -26,7 +26,7 @@ int main(int argc, char *argv[])
 
     SystemClock clock;
     ClockSeededRandom random(clock);
-    QtSoundFactory sounds;
+    DeferredSoundFactory sounds;
     DialogErrorReporter errors;
     Program program({clock, random, sounds, errors});
     program.addScreen(ScreenName::Menu, [](Program &p) { return std::make_unique<MenuScreen>(p); });
@@ -39,5 +39,7 @@ int main(int argc, char *argv[])
     program.dispatch([&program] { program.open(ScreenName::Menu); });
     if (program.hasEnded())
         return program.exitStatus();
+    sounds.attachAfterFirstPaint(program.screen(ScreenName::Menu).form(),
+                                 QApplication::applicationDirPath() + "/" HANA_SOUND_MODULE);
     return app.exec();
 }

@@ -5,8 +5,8 @@
 #include "explanation.h"
 #include "failure.h"
 #include "picture.h"
-#include "qtsoundplayer.h"
 #include "textfile.h"
+#include "wavfile.h"
 
 #include <QFile>
 #include <QFontMetrics>
@@ -104,50 +104,41 @@ void checkPicture(const QString &path, QSize frame, QStringList *problems)
     }
 }
 
-// A sound the player can load: a RIFF WAVE file whose format chunk says
-// uncompressed PCM of 8 or 16 bits, followed by its data.
-QString soundProblem(const QByteArray &bytes)
+QString describe(WavProblem problem)
 {
-    if (bytes.size() < 12 || !bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE")
+    switch (problem) {
+    case WavProblem::None:
+        break;
+    case WavProblem::Missing:
+    case WavProblem::Unreadable:
+        return QStringLiteral("音のファイルが見つからないか、読み込めません。");
+    case WavProblem::Folder:
+        return QStringLiteral("音のファイルの場所にフォルダがあります。");
+    case WavProblem::Empty:
+        return QStringLiteral("音のファイルが空です。");
+    case WavProblem::TooLarge:
+        return QStringLiteral("音のファイルが大きすぎます（%1 MB まで）。")
+            .arg(MaximumSoundBytes >> 20);
+    case WavProblem::NotWave:
         return QStringLiteral("WAVファイルではありません。");
-    bool pcm = false;
-    for (qsizetype pos = 12; pos + 8 <= bytes.size();) {
-        const QByteArray id = bytes.mid(pos, 4);
-        const quint32 size = qFromLittleEndian<quint32>(bytes.constData() + pos + 4);
-        if (id == "fmt " && pos + 8 + 16 <= bytes.size()) {
-            const quint16 format = qFromLittleEndian<quint16>(bytes.constData() + pos + 8);
-            const quint16 bits = qFromLittleEndian<quint16>(bytes.constData() + pos + 22);
-            pcm = format == 1 && (bits == 8 || bits == 16);
-            if (!pcm)
-                return QStringLiteral("8または16ビットのPCM形式ではありません。");
-        } else if (id == "data") {
-            if (!pcm)
-                return QStringLiteral("音の形式を示す部分がありません。");
-            if (pos + 8 + qsizetype(size) > bytes.size())
-                return QStringLiteral("音のデータが途中で切れています。");
-            return QString();
-        }
-        pos += 8 + qsizetype(size) + (size & 1);
+    case WavProblem::NotPcm:
+        return QStringLiteral("PCM形式の音ではありません。");
+    case WavProblem::FormatIncomplete:
+    case WavProblem::DataBeforeFormat:
+        return QStringLiteral("音の形式を示す部分がありません。");
+    case WavProblem::CutShort:
+        return QStringLiteral("音のデータが途中で切れています。");
+    case WavProblem::NoData:
+        return QStringLiteral("音のデータがありません。");
     }
-    return QStringLiteral("音のデータがありません。");
+    return QString();
 }
 
 void checkSound(const QString &path, QStringList *problems)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *problems << problem(path,
-                             QStringLiteral("音のファイルが見つからないか、読み込めません。"));
-        return;
-    }
-    if (file.size() > MaximumSoundBytes) {
-        *problems << problem(path, QStringLiteral("音のファイルが大きすぎます（%1 MB まで）。")
-                                       .arg(MaximumSoundBytes >> 20));
-        return;
-    }
-    const QString what = soundProblem(file.readAll());
-    if (!what.isEmpty())
-        *problems << problem(path, what);
+    const WavProblem found = checkWavFile(path);
+    if (found != WavProblem::None)
+        *problems << problem(path, describe(found));
 }
 
 } // namespace

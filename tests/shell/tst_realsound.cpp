@@ -1,3 +1,4 @@
+#include "deferredsound.h"
 #include "qtsoundplayer.h"
 
 #include <QFile>
@@ -64,6 +65,7 @@ private slots:
     void setFilePlaysAtOnce();
     void setFileThenStopStaysSilentUntilPlay();
     void missingFileIsSilent();
+    void programsModulePlays();
 
 private:
     // What the null sink plays while the action runs and a while after.
@@ -141,6 +143,19 @@ void TestRealSound::cleanupTestCase()
 {
     m_recorder.kill();
     m_recorder.waitForFinished();
+}
+
+// The program itself plays through the module it loads after its first
+// paint, with players made before the module was there.
+void TestRealSound::programsModulePlays()
+{
+    DeferredSoundFactory sounds;
+    auto player = sounds.create("MediaPlayer1");
+    player->SetFile(m_tone);
+    player->Stop();
+    sounds.attach(loadSoundModule(HANA_SOUND_MODULE_PATH));
+    const int peak = peakWhile([&] { player->Play(); });
+    QVERIFY2(peak > 3000, qPrintable(QString("peak %1").arg(peak)));
 }
 
 QTEST_MAIN(TestRealSound)

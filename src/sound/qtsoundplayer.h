@@ -5,13 +5,9 @@
 
 #include <QSoundEffect>
 
-// The largest sound file the player takes, as it holds a whole sound in
-// memory. The program's sounds last a second or two; sixteen megabytes is a
-// minute and a half of CD sound.
-constexpr qint64 MaximumSoundBytes = 16 * 1024 * 1024;
-
 // Plays short WAV files through Qt Multimedia. A missing or unplayable file,
-// or a machine without audio output, stays silent with one warning line.
+// or a machine without audio output, stays silent with one warning line; a
+// file that cannot be played is never handed to Qt at all.
 class QtSoundPlayer : public SoundPlayer
 {
 public:

@@ -1,0 +1,32 @@
+#ifndef WAVFILE_H
+#define WAVFILE_H
+
+#include <QString>
+
+// The largest sound file the player takes, as it holds a whole sound in
+// memory. The program's sounds last a second or two; sixteen megabytes is a
+// minute and a half of CD sound.
+constexpr qint64 MaximumSoundBytes = 16 * 1024 * 1024;
+
+// What keeps a file from being played as a sound: the first problem found
+// in its RIFF chunks up to the sound data, which must be uncompressed PCM
+// and all there.
+enum class WavProblem
+{
+    None,
+    Missing,
+    Folder,
+    Empty,
+    TooLarge,
+    Unreadable,
+    NotWave,
+    NotPcm,
+    FormatIncomplete,
+    DataBeforeFormat,
+    CutShort,
+    NoData,
+};
+
+WavProblem checkWavFile(const QString &path);
+
+#endif
