@@ -133,7 +133,8 @@ void Session::endAnswerPause()
 
 void Session::playGame(int rightAnswers)
 {
-    for (int question = 0; question < EntryCount && !program.hasEnded(); ++question) {
+    for (int question = 0;
+         question < EntryCount && !program.hasEnded() && !QTest::currentTestFailed(); ++question) {
         answer(question < rightAnswers);
         if (!program.hasEnded())
             endAnswerPause();

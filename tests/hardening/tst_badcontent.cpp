@@ -43,24 +43,25 @@ enum class Moment
     CopperMedal,
 };
 
+// What the error dialog says.
+const QString ErrorTitle = QStringLiteral("花の図鑑 - エラー");
+const QString ErrorLead = QStringLiteral("エラーが起きたため、プログラムを終了します。");
 const QString NotFound = QStringLiteral("ファイルが見つかりません");
 const QString FolderInPlace = QStringLiteral("場所にフォルダがあります");
 const QString NotGif = QStringLiteral("GIF画像として読み込めません");
 const QString CutShort = QStringLiteral("画像ファイルが途中で切れています");
 const QString Unreadable = QStringLiteral("読み込めません");
 const QString TooLarge = QStringLiteral("ファイルが大きすぎます");
+const QString TooFewNames = QStringLiteral("名前が60個必要ですが、");
+
+// What the content checker says of bytes that are no character.
+const QString UnreadableBytes = QStringLiteral("読めないバイト");
+
 constexpr qsizetype LargestText = 512 * 1024;
 constexpr qsizetype TenMegabytes = 10 * 1024 * 1024;
 
-const QString UnreadableBytes = QStringLiteral("読めないバイト");
-
 // Generous: the longest allowed text shows in well under a second.
 constexpr qint64 ShowingLimitMs = 5000;
-
-const QString ErrorTitle = QStringLiteral("花の図鑑 - エラー");
-const QString ErrorLead = QStringLiteral("エラーが起きたため、プログラムを終了します。");
-
-const QString TooFewNames = QStringLiteral("名前が60個必要ですが、");
 
 QString tooFewNames(int count)
 {
