@@ -2,26 +2,18 @@
 #include "datapath.h"
 #include "deferredsound.h"
 #include "errorreporter.h"
-#include "form.h"
-#include "menulayout.h"
 #include "menuscreen.h"
 #include "picturebookscreen.h"
-#include "picturecache.h"
 #include "program.h"
 #include "quizscreen.h"
 #include "random.h"
 #include "screennames.h"
 
 #include <QApplication>
-#include <QFontDatabase>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    // The menu's pictures decode on worker threads while this thread loads
-    // the font database; both are needed before the menu's first paint.
-    preloadPictures(layoutPictures(menuLayout()));
-    QFontDatabase::families();
     DataPath = dataPathFor(QCoreApplication::applicationDirPath());
 
     SystemClock clock;

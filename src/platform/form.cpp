@@ -28,15 +28,6 @@ bool takesFocus(ControlKind kind)
 
 } // namespace
 
-QStringList layoutPictures(const FormSpec &spec)
-{
-    QStringList pictures;
-    for (const ControlSpec &control : spec.controls)
-        if (!control.picture.isEmpty() && !pictures.contains(control.picture))
-            pictures << control.picture;
-    return pictures;
-}
-
 Form::Form(const FormSpec &spec, SoundFactory &sounds)
     : QWidget(nullptr, FixedWindow), m_clientWidth(spec.clientWidth),
       m_clientHeight(spec.clientHeight), m_backColor(spec.backColor)

@@ -20,9 +20,6 @@ class Timer;
 // A screen's window, built from its layout table: a fixed-size window with
 // the layout's caption, client size and back colour, centred when shown, and
 // its controls stacked in layout order. Controls are found by name.
-// The fixed pictures a layout shows, in its order.
-QStringList layoutPictures(const FormSpec &spec);
-
 class Form : public QWidget
 {
     Q_OBJECT

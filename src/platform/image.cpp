@@ -1,6 +1,5 @@
 #include "image.h"
 #include "picture.h"
-#include "picturecache.h"
 #include "twips.h"
 
 #include <QPainter>
@@ -20,8 +19,7 @@ void Image::setStretch(bool stretch)
 
 void Image::loadPicture(const QString &path)
 {
-    const QImage preloaded = takePreloadedPicture(path);
-    setPicture(preloaded.isNull() ? ::loadPicture(path) : preloaded);
+    setPicture(::loadPicture(path));
     m_source = path;
 }
 

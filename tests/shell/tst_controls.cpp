@@ -5,7 +5,6 @@
 #include "image.h"
 #include "label.h"
 #include "mouse.h"
-#include "picturecache.h"
 #include "timer.h"
 #include "twips.h"
 
@@ -102,7 +101,6 @@ private slots:
     void controlArrayHasOnlyItsIndices();
     void focusFollowsTabOrder();
     void largeBoldTextStaysBold();
-    void preloadedPicturesAreTakenOnce();
 
 private:
     RecordingSounds m_sounds;
@@ -264,24 +262,6 @@ void TestControls::largeBoldTextStaysBold()
     const int regular = ink(false);
     QVERIFY(regular > 0);
     QVERIFY2(ink(true) > regular * 13 / 10, qPrintable(QString::number(regular)));
-}
-
-void TestControls::preloadedPicturesAreTakenOnce()
-{
-    const QString arrow =
-        qEnvironmentVariable("HANA_SOURCE_DIR") + "/artwork/picture_book/arrow_left.gif";
-    const QString missing = QStringLiteral("/nowhere/h1.gif");
-    preloadPictures({arrow, missing});
-    QCOMPARE(takePreloadedPicture(arrow).size(), QSize(53, 33));
-    QVERIFY(takePreloadedPicture(arrow).isNull());
-    QVERIFY(takePreloadedPicture(missing).isNull());
-
-    preloadPictures({missing});
-    Image *image = m_form->image("Back");
-    QVERIFY_THROWS_EXCEPTION(Failure, image->loadPicture(missing));
-    preloadPictures({arrow});
-    image->loadPicture(arrow);
-    QCOMPARE(image->size(), QSize(53, 33));
 }
 
 QTEST_MAIN(TestControls)
