@@ -16,10 +16,10 @@ bool isPressKey(int key)
 
 } // namespace
 
-CommandButton::CommandButton(const ControlSpec &spec, QWidget *parent)
-    : Control(spec, parent), m_caption(spec.caption), m_backColor(spec.backColor)
+CommandButton::CommandButton(const ControlSpec &row, QWidget *parent)
+    : Control(row, parent), m_caption(row.caption), m_backColor(row.backColor)
 {
-    setFont(fontFor(spec.font));
+    setFont(fontFor(row.font));
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(m_caption);
 }

@@ -11,7 +11,7 @@ class CommandButton : public Control
     Q_OBJECT
 
 public:
-    CommandButton(const ControlSpec &spec, QWidget *parent);
+    CommandButton(const ControlSpec &row, QWidget *parent);
 
     QString caption() const { return m_caption; }
     QRgb backColor() const { return m_backColor; }

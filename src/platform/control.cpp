@@ -3,14 +3,13 @@
 
 #include <QMouseEvent>
 
-Control::Control(const ControlSpec &spec, QWidget *parent)
-    : QWidget(parent), m_name(spec.name), m_index(spec.index), m_left(spec.left), m_top(spec.top),
-      m_width(spec.width), m_height(spec.height)
+Control::Control(const ControlSpec &row, QWidget *parent)
+    : QWidget(parent), m_name(row.name), m_index(row.index), m_left(row.left), m_top(row.top),
+      m_width(row.width), m_height(row.height)
 {
-    setObjectName(spec.index < 0 ? spec.name
-                                 : QStringLiteral("%1(%2)").arg(spec.name).arg(spec.index));
+    setObjectName(row.index < 0 ? row.name : QStringLiteral("%1(%2)").arg(row.name).arg(row.index));
     setMouseTracking(true);
-    setVisible(spec.visible);
+    setVisible(row.visible);
     place();
 }
 

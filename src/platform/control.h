@@ -14,7 +14,7 @@ class Control : public QWidget
     Q_OBJECT
 
 public:
-    Control(const ControlSpec &spec, QWidget *parent);
+    Control(const ControlSpec &row, QWidget *parent);
 
     const QString &name() const { return m_name; }
     int index() const { return m_index; }

@@ -2,17 +2,17 @@
 
 #include <QStringList>
 
-QFont fontFor(const FontSpec &spec)
+QFont fontFor(const FontSpec &wanted)
 {
     QFont font;
-    if (spec.face == Face::PMincho)
+    if (wanted.face == Face::PMincho)
         font.setFamilies(QStringList{QStringLiteral("IPAPMincho"), QStringLiteral("IPA P明朝"),
                                      QStringLiteral("IPAMincho"), QStringLiteral("serif")});
     else
         font.setFamilies(QStringList{QStringLiteral("IPAMincho"), QStringLiteral("IPA明朝"),
                                      QStringLiteral("serif")});
-    font.setPixelSize(spec.pixelSize);
-    font.setWeight(spec.bold ? QFont::Bold : QFont::Normal);
+    font.setPixelSize(wanted.pixelSize);
+    font.setWeight(wanted.bold ? QFont::Bold : QFont::Normal);
     font.setStyleStrategy(QFont::PreferAntialias);
     return font;
 }

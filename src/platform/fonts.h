@@ -7,6 +7,6 @@
 
 // The layouts name the Windows Mincho faces; IPA Mincho and IPA P Mincho
 // stand in for them at the pixel sizes the layouts give.
-QFont fontFor(const FontSpec &spec);
+QFont fontFor(const FontSpec &wanted);
 
 #endif

@@ -28,60 +28,60 @@ bool takesFocus(ControlKind kind)
 
 } // namespace
 
-Form::Form(const FormSpec &spec, SoundFactory &sounds)
-    : QWidget(nullptr, FixedWindow), m_clientWidth(spec.clientWidth),
-      m_clientHeight(spec.clientHeight), m_backColor(spec.backColor)
+Form::Form(const FormSpec &layout, SoundFactory &sounds)
+    : QWidget(nullptr, FixedWindow), m_clientWidth(layout.clientWidth),
+      m_clientHeight(layout.clientHeight), m_backColor(layout.backColor)
 {
-    setObjectName(spec.name);
-    setWindowTitle(spec.caption);
-    setFixedSize(twipsToPixels(spec.clientWidth), twipsToPixels(spec.clientHeight));
+    setObjectName(layout.name);
+    setWindowTitle(layout.caption);
+    setFixedSize(twipsToPixels(layout.clientWidth), twipsToPixels(layout.clientHeight));
     setMouseTracking(true);
     QPalette colours = palette();
-    colours.setColor(QPalette::Window, QColor(spec.backColor));
+    colours.setColor(QPalette::Window, QColor(layout.backColor));
     setPalette(colours);
     setAutoFillBackground(true);
 
     // Built from the back to the front, so that each control lies in front
     // of every control listed after it.
-    for (auto spec_ = spec.controls.rbegin(); spec_ != spec.controls.rend(); ++spec_)
-        addControl(*spec_, sounds);
+    for (auto row = layout.controls.rbegin(); row != layout.controls.rend(); ++row)
+        addControl(*row, sounds);
     std::reverse(m_stack.begin(), m_stack.end());
-    setTabOrder(spec);
+    setTabOrder(layout);
 }
 
 Form::~Form() = default;
 
-void Form::addControl(const ControlSpec &spec, SoundFactory &sounds)
+void Form::addControl(const ControlSpec &row, SoundFactory &sounds)
 {
     Control *control = nullptr;
-    switch (spec.kind) {
+    switch (row.kind) {
     case ControlKind::Timer:
-        m_timers.insert(spec.name, new Timer(spec.name, 0, this));
+        m_timers.insert(row.name, new Timer(row.name, 0, this));
         return;
     case ControlKind::Player:
-        m_players[spec.name] = sounds.create(spec.name);
+        m_players[row.name] = sounds.create(row.name);
         return;
     case ControlKind::Button:
-        control = new CommandButton(spec, this);
+        control = new CommandButton(row, this);
         break;
     case ControlKind::Label:
-        control = new Label(spec, this);
+        control = new Label(row, this);
         break;
     case ControlKind::Image:
-        control = new Image(spec, this);
+        control = new Image(row, this);
         break;
     case ControlKind::List:
-        control = new ListBox(spec, this);
+        control = new ListBox(row, this);
         break;
     }
     m_stack.append(control);
-    m_controls.insert(controlKey(spec.name, spec.index), control);
+    m_controls.insert(controlKey(row.name, row.index), control);
 }
 
-void Form::setTabOrder(const FormSpec &spec)
+void Form::setTabOrder(const FormSpec &layout)
 {
     std::vector<const ControlSpec *> order;
-    for (const ControlSpec &control : spec.controls)
+    for (const ControlSpec &control : layout.controls)
         if (takesFocus(control.kind) && control.tabIndex >= 0)
             order.push_back(&control);
     std::sort(order.begin(), order.end(),

@@ -25,7 +25,7 @@ class Form : public QWidget
     Q_OBJECT
 
 public:
-    Form(const FormSpec &spec, SoundFactory &sounds);
+    Form(const FormSpec &layout, SoundFactory &sounds);
     ~Form() override;
 
     QString caption() const { return windowTitle(); }
@@ -56,8 +56,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void addControl(const ControlSpec &spec, SoundFactory &sounds);
-    void setTabOrder(const FormSpec &spec);
+    void addControl(const ControlSpec &row, SoundFactory &sounds);
+    void setTabOrder(const FormSpec &layout);
     template <typename T> T *find(const QString &name) const;
 
     float m_clientWidth;

@@ -4,12 +4,11 @@
 
 #include <QPainter>
 
-Image::Image(const ControlSpec &spec, QWidget *parent)
-    : Control(spec, parent), m_stretch(spec.stretch)
+Image::Image(const ControlSpec &row, QWidget *parent) : Control(row, parent), m_stretch(row.stretch)
 {
-    setAccessibleName(spec.description);
-    if (!spec.picture.isEmpty())
-        loadPicture(spec.picture);
+    setAccessibleName(row.description);
+    if (!row.picture.isEmpty())
+        loadPicture(row.picture);
 }
 
 void Image::setStretch(bool stretch)

@@ -13,7 +13,7 @@ class Image : public Control
     Q_OBJECT
 
 public:
-    Image(const ControlSpec &spec, QWidget *parent);
+    Image(const ControlSpec &row, QWidget *parent);
 
     bool stretch() const { return m_stretch; }
     void setStretch(bool stretch);

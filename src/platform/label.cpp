@@ -42,11 +42,11 @@ bool hasBoldFace(const QFont &font)
 
 } // namespace
 
-Label::Label(const ControlSpec &spec, QWidget *parent)
-    : Control(spec, parent), m_caption(spec.caption), m_backColor(spec.backColor),
-      m_foreColor(spec.foreColor), m_align(spec.align), m_sunken(spec.sunken)
+Label::Label(const ControlSpec &row, QWidget *parent)
+    : Control(row, parent), m_caption(row.caption), m_backColor(row.backColor),
+      m_foreColor(row.foreColor), m_align(row.align), m_sunken(row.sunken)
 {
-    setFont(fontFor(spec.font));
+    setFont(fontFor(row.font));
     setAccessibleName(m_caption);
 }
 

@@ -11,7 +11,7 @@ class Label : public Control
     Q_OBJECT
 
 public:
-    Label(const ControlSpec &spec, QWidget *parent);
+    Label(const ControlSpec &row, QWidget *parent);
 
     QString caption() const { return m_caption; }
     void setCaption(const QString &caption);

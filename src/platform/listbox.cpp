@@ -4,14 +4,14 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
-ListBox::ListBox(const ControlSpec &spec, QWidget *parent)
-    : Control(spec, parent), m_view(new QListWidget(this))
+ListBox::ListBox(const ControlSpec &row, QWidget *parent)
+    : Control(row, parent), m_view(new QListWidget(this))
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_view);
 
-    m_view->setFont(fontFor(spec.font));
+    m_view->setFont(fontFor(row.font));
     m_view->setWordWrap(false);
     m_view->setTextElideMode(Qt::ElideNone);
     m_view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -19,10 +19,10 @@ ListBox::ListBox(const ControlSpec &spec, QWidget *parent)
     m_view->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     m_view->setLineWidth(2);
     QPalette colours = m_view->palette();
-    colours.setColor(QPalette::Base, QColor(spec.backColor));
-    colours.setColor(QPalette::Text, QColor(spec.foreColor));
+    colours.setColor(QPalette::Base, QColor(row.backColor));
+    colours.setColor(QPalette::Text, QColor(row.foreColor));
     m_view->setPalette(colours);
-    m_view->setAccessibleName(spec.description);
+    m_view->setAccessibleName(row.description);
     setFocusProxy(m_view);
 }
 

@@ -12,7 +12,7 @@ class ListBox : public Control
     Q_OBJECT
 
 public:
-    ListBox(const ControlSpec &spec, QWidget *parent);
+    ListBox(const ControlSpec &row, QWidget *parent);
 
     void clear();
     void addItem(const QString &text);

@@ -118,14 +118,14 @@ void TestMenu::tickAt(double seconds)
 // size shows here; the keyboard starts on the top button.
 void TestMenu::opensAsLaidOut()
 {
-    for (const ControlSpec &spec : menuLayout().controls) {
-        if (spec.kind != ControlKind::Image)
+    for (const ControlSpec &row : menuLayout().controls) {
+        if (row.kind != ControlKind::Image)
             continue;
-        const Image *picture = menu()->image(spec.name);
+        const Image *picture = menu()->image(row.name);
         QCOMPARE(QRectF(picture->leftTwips(), picture->topTwips(), picture->widthTwips(),
                         picture->heightTwips()),
-                 QRectF(spec.left, spec.top, spec.width, spec.height));
-        QCOMPARE(picture->isVisible(), spec.visible);
+                 QRectF(row.left, row.top, row.width, row.height));
+        QCOMPARE(picture->isVisible(), row.visible);
     }
     QCOMPARE(menu()->focusWidget(), menu()->button("Command1"));
     QTest::keyClick(menu()->focusWidget(), Qt::Key_Space);

@@ -243,15 +243,15 @@ void TestControls::focusFollowsTabOrder()
 void TestControls::largeBoldTextStaysBold()
 {
     auto ink = [this](bool bold) {
-        const ControlSpec spec{.kind = ControlKind::Label,
-                               .name = "Banner",
-                               .width = 4305,
-                               .height = 1425,
-                               .caption = "不合格",
-                               .backColor = 0xFFFF00FF,
-                               .foreColor = 0xFFFFFFFF,
-                               .font = {Face::PMincho, 88, bold}};
-        Label banner(spec, m_form);
+        const ControlSpec row{.kind = ControlKind::Label,
+                              .name = "Banner",
+                              .width = 4305,
+                              .height = 1425,
+                              .caption = "不合格",
+                              .backColor = 0xFFFF00FF,
+                              .foreColor = 0xFFFFFFFF,
+                              .font = {Face::PMincho, 88, bold}};
+        Label banner(row, m_form);
         const QImage picture = banner.grab().toImage();
         int white = 0;
         for (int y = 0; y < picture.height(); ++y)
