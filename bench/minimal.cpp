@@ -15,7 +15,8 @@ int main(int argc, char *argv[])
     colours.setColor(QPalette::Window, QColor(0x00, 0xFF, 0xFF));
     window.setPalette(colours);
     window.setAutoFillBackground(true);
-    window.move(QGuiApplication::primaryScreen()->availableGeometry().center() - window.rect().center());
+    window.move(QGuiApplication::primaryScreen()->availableGeometry().center() -
+                window.rect().center());
     window.show();
     return app.exec();
 }

@@ -6,19 +6,19 @@
 // is left idle for two seconds with the real sound player, counting timer
 // ticks. Prints one "key value" line per figure, for scripts/bench; a check
 // that fails (a handler that did not do its work) ends it with status 1.
-#include "contentpath.h"
-#include "datapath.h"
-#include "entrynames.h"
-#include "fakes.h"
-#include "image.h"
-#include "label.h"
-#include "menuscreen.h"
-#include "picturebookscreen.h"
-#include "qtsoundplayer.h"
-#include "quizscreen.h"
-#include "random.h"
-#include "screennames.h"
-#include "timer.h"
+#include "app/screennames.h"
+#include "content/contentpath.h"
+#include "content/datapath.h"
+#include "content/entrynames.h"
+#include "platform/image.h"
+#include "platform/label.h"
+#include "platform/random.h"
+#include "platform/timer.h"
+#include "screens/menu/menuscreen.h"
+#include "screens/picture_book/picturebookscreen.h"
+#include "screens/quiz/quizscreen.h"
+#include "sound/qtsoundplayer.h"
+#include "support/fakes.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -47,8 +47,9 @@ constexpr int IdleMilliseconds = 2000;
 constexpr int SettleMilliseconds = 2000;
 
 // The key each screen's figures are printed under.
-const std::map<QString, const char *> ScreenKeys{
-    {ScreenName::Menu, "menu"}, {ScreenName::PictureBook, "picture_book"}, {ScreenName::Quiz, "quiz"}};
+const std::map<QString, const char *> ScreenKeys{{ScreenName::Menu, "menu"},
+                                                 {ScreenName::PictureBook, "picture_book"},
+                                                 {ScreenName::Quiz, "quiz"}};
 
 void require(bool holds, const QString &what)
 {
@@ -372,9 +373,10 @@ void idleTicks()
         print(QStringLiteral("idle_ticks_%1").arg(key), ticks);
         print(QStringLiteral("idle_timer_events_%1").arg(key), events.count);
         if (events.count > 0)
-            std::fprintf(stderr, "bench_screens: timer events while %s was idle went to %s\n",
-                         key, qPrintable(QStringList(events.receivers.cbegin(),
-                                                     events.receivers.cend()).join(", ")));
+            std::fprintf(
+                stderr, "bench_screens: timer events while %s was idle went to %s\n", key,
+                qPrintable(
+                    QStringList(events.receivers.cbegin(), events.receivers.cend()).join(", ")));
     }
     require(errors.messages.isEmpty(), errors.messages.join(QStringLiteral("; ")));
 }

@@ -1,5 +1,5 @@
-#include "explanation.h"
-#include "textfile.h"
+#include "content/explanation.h"
+#include "content/textfile.h"
 
 #include <cstddef>
 #include <cstdint>

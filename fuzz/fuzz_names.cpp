@@ -1,6 +1,6 @@
-#include "entrynames.h"
-#include "failure.h"
-#include "textfile.h"
+#include "content/entrynames.h"
+#include "content/textfile.h"
+#include "platform/failure.h"
 
 #include <cstddef>
 #include <cstdint>

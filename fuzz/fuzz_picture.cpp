@@ -1,5 +1,5 @@
-#include "failure.h"
-#include "picture.h"
+#include "platform/failure.h"
+#include "platform/picture.h"
 
 #include <QBuffer>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "errorreporter.h"
+#include "app/errorreporter.h"
 
 #include <QMessageBox>
 #include <cstdio>

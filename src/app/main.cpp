@@ -1,13 +1,13 @@
-#include "clock.h"
-#include "datapath.h"
-#include "deferredsound.h"
-#include "errorreporter.h"
-#include "menuscreen.h"
-#include "picturebookscreen.h"
-#include "program.h"
-#include "quizscreen.h"
-#include "random.h"
-#include "screennames.h"
+#include "app/errorreporter.h"
+#include "app/program.h"
+#include "app/screennames.h"
+#include "content/datapath.h"
+#include "platform/clock.h"
+#include "platform/random.h"
+#include "screens/menu/menuscreen.h"
+#include "screens/picture_book/picturebookscreen.h"
+#include "screens/quiz/quizscreen.h"
+#include "sound/deferredsound.h"
 
 #include <QApplication>
 

@@ -1,7 +1,7 @@
-#include "program.h"
-#include "errorreporter.h"
-#include "failure.h"
-#include "screen.h"
+#include "app/program.h"
+#include "app/errorreporter.h"
+#include "app/screen.h"
+#include "platform/failure.h"
 
 Program::Program(Services services) : m_services(services) {}
 

@@ -1,4 +1,4 @@
-#include "screen.h"
+#include "app/screen.h"
 
 Screen::Screen(Program &program, const FormSpec &layout) : m_program(program), m_layout(layout) {}
 

@@ -1,8 +1,8 @@
 #ifndef SCREEN_H
 #define SCREEN_H
 
-#include "form.h"
-#include "program.h"
+#include "app/program.h"
+#include "platform/form.h"
 
 #include <QObject>
 #include <QPointer>

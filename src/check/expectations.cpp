@@ -1,9 +1,9 @@
-#include "expectations.h"
-#include "fonts.h"
-#include "listbox.h"
-#include "picturebooklayout.h"
-#include "quizboard.h"
-#include "twips.h"
+#include "check/expectations.h"
+#include "platform/fonts.h"
+#include "platform/listbox.h"
+#include "platform/twips.h"
+#include "screens/picture_book/picturebooklayout.h"
+#include "screens/quiz/quizboard.h"
 
 #include <QListWidget>
 #include <QStyle>

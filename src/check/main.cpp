@@ -1,5 +1,5 @@
-#include "contentcheck.h"
-#include "expectations.h"
+#include "check/expectations.h"
+#include "content/contentcheck.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,12 +1,11 @@
-#include "contentcheck.h"
-#include "contentpath.h"
-#include "datapath.h"
-#include "entrynames.h"
-#include "explanation.h"
-#include "failure.h"
-#include "picture.h"
-#include "textfile.h"
-#include "wavfile.h"
+#include "content/contentcheck.h"
+#include "content/contentpath.h"
+#include "content/entrynames.h"
+#include "content/explanation.h"
+#include "content/textfile.h"
+#include "platform/failure.h"
+#include "platform/picture.h"
+#include "sound/wavfile.h"
 
 #include <QFile>
 #include <QFontMetrics>
@@ -48,9 +47,9 @@ bool readText(const QString &path, QString *text, QStringList *problems)
     }
 }
 
-void checkNames(const ContentExpectations &expected, QStringList *problems)
+void checkNames(const QString &root, const ContentExpectations &expected, QStringList *problems)
 {
-    const QString path = ContentPath(ContentFile::Names);
+    const QString path = ContentPath(root, ContentFile::Names);
     QString text;
     if (!readText(path, &text, problems))
         return;
@@ -68,9 +67,10 @@ void checkNames(const ContentExpectations &expected, QStringList *problems)
     }
 }
 
-void checkExplanation(int entry, const ContentExpectations &expected, QStringList *problems)
+void checkExplanation(const QString &root, int entry, const ContentExpectations &expected,
+                      QStringList *problems)
 {
-    const QString path = EntryExplanationPath(entry);
+    const QString path = EntryExplanationPath(root, entry);
     QString text;
     if (!readText(path, &text, problems))
         return;
@@ -145,18 +145,15 @@ void checkSound(const QString &path, QStringList *problems)
 
 QStringList checkContent(const QString &root, const ContentExpectations &expected)
 {
-    const QString previousRoot = DataPath;
-    DataPath = root;
     QStringList problems;
-    checkNames(expected, &problems);
+    checkNames(root, expected, &problems);
     for (int entry = 1; entry <= EntryCount; ++entry) {
-        checkExplanation(entry, expected, &problems);
-        checkPicture(EntryPicturePath(entry), expected.pictureFrame, &problems);
+        checkExplanation(root, entry, expected, &problems);
+        checkPicture(EntryPicturePath(root, entry), expected.pictureFrame, &problems);
     }
     for (const QString &picture : FixedPictures)
-        checkPicture(ContentPath(picture), QSize(), &problems);
+        checkPicture(ContentPath(root, picture), QSize(), &problems);
     for (const QString &sound : Sounds)
-        checkSound(ContentPath(sound), &problems);
-    DataPath = previousRoot;
+        checkSound(ContentPath(root, sound), &problems);
     return problems;
 }

@@ -1,9 +1,14 @@
-#include "contentpath.h"
-#include "datapath.h"
+#include "content/contentpath.h"
+#include "content/datapath.h"
+
+QString ContentPath(const QString &root, const QString &relative)
+{
+    return root + relative;
+}
 
 QString ContentPath(const QString &relative)
 {
-    return DataPath + relative;
+    return ContentPath(DataPath, relative);
 }
 
 QString EntryFileNumber(int entry)
@@ -11,12 +16,24 @@ QString EntryFileNumber(int entry)
     return QString::number(entry);
 }
 
+QString EntryExplanationPath(const QString &root, int entry)
+{
+    return ContentPath(root,
+                       QStringLiteral("/説明/s") + EntryFileNumber(entry) + QStringLiteral(".txt"));
+}
+
 QString EntryExplanationPath(int entry)
 {
-    return ContentPath(QStringLiteral("/説明/s") + EntryFileNumber(entry) + QStringLiteral(".txt"));
+    return EntryExplanationPath(DataPath, entry);
+}
+
+QString EntryPicturePath(const QString &root, int entry)
+{
+    return ContentPath(root,
+                       QStringLiteral("/画像/h") + EntryFileNumber(entry) + QStringLiteral(".gif"));
 }
 
 QString EntryPicturePath(int entry)
 {
-    return ContentPath(QStringLiteral("/画像/h") + EntryFileNumber(entry) + QStringLiteral(".gif"));
+    return EntryPicturePath(DataPath, entry);
 }

@@ -21,13 +21,18 @@ inline const QString CopperMedal = QStringLiteral("/画像/copper.gif");
 
 constexpr int EntryCount = 60;
 
-// The data root followed directly by the relative path.
+// A data root followed directly by the relative path. The forms without a
+// root use DataPath; a content folder checked or packed from outside the
+// program is passed as the root.
+QString ContentPath(const QString &root, const QString &relative);
 QString ContentPath(const QString &relative);
 
 // An entry number as plain decimal digits: 1, 7, 60.
 QString EntryFileNumber(int entry);
 
+QString EntryExplanationPath(const QString &root, int entry);
 QString EntryExplanationPath(int entry);
+QString EntryPicturePath(const QString &root, int entry);
 QString EntryPicturePath(int entry);
 
 #endif

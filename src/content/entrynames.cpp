@@ -1,7 +1,8 @@
-#include "entrynames.h"
-#include "contentpath.h"
-#include "failure.h"
-#include "textfile.h"
+#include "content/entrynames.h"
+#include "content/contentpath.h"
+#include "content/datapath.h"
+#include "content/textfile.h"
+#include "platform/failure.h"
 
 namespace {
 
@@ -96,8 +97,13 @@ QStringList parseEntryNames(const QString &text, const QString &path)
     return names;
 }
 
+QStringList ReadEntryNames(const QString &root)
+{
+    const QString path = ContentPath(root, ContentFile::Names);
+    return parseEntryNames(readTextFile(path), path);
+}
+
 QStringList ReadEntryNames()
 {
-    const QString path = ContentPath(ContentFile::Names);
-    return parseEntryNames(readTextFile(path), path);
+    return ReadEntryNames(DataPath);
 }

@@ -3,7 +3,9 @@
 
 #include <QStringList>
 
-// Reads the 60 entry names from the names list; name k is entry k.
+// Reads the 60 entry names from the names list under a data root (by
+// default DataPath); name k is entry k.
+QStringList ReadEntryNames(const QString &root);
 QStringList ReadEntryNames();
 
 // The first 60 fields of a names list's text. Fields end at a comma or a

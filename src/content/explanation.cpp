@@ -1,6 +1,7 @@
-#include "explanation.h"
-#include "contentpath.h"
-#include "textfile.h"
+#include "content/explanation.h"
+#include "content/contentpath.h"
+#include "content/datapath.h"
+#include "content/textfile.h"
 
 QStringList splitLines(const QString &text)
 {
@@ -20,7 +21,12 @@ QStringList splitLines(const QString &text)
     return lines;
 }
 
+QStringList ReadExplanationLines(const QString &root, int entry)
+{
+    return splitLines(readTextFile(EntryExplanationPath(root, entry)));
+}
+
 QStringList ReadExplanationLines(int entry)
 {
-    return splitLines(readTextFile(EntryExplanationPath(entry)));
+    return ReadExplanationLines(DataPath, entry);
 }

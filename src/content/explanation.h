@@ -3,7 +3,9 @@
 
 #include <QStringList>
 
-// Reads an entry's explanation text as its lines, in file order.
+// Reads an entry's explanation text under a data root (by default DataPath)
+// as its lines, in file order.
+QStringList ReadExplanationLines(const QString &root, int entry);
 QStringList ReadExplanationLines(int entry);
 
 // The lines of a text: CR LF, a lone CR or a lone LF ends a line, the last

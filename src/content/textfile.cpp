@@ -1,5 +1,5 @@
-#include "textfile.h"
-#include "failure.h"
+#include "content/textfile.h"
+#include "platform/failure.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,5 +1,5 @@
-#include "commandbutton.h"
-#include "fonts.h"
+#include "platform/commandbutton.h"
+#include "platform/fonts.h"
 
 #include <QKeyEvent>
 #include <QPainter>

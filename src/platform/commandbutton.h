@@ -1,7 +1,7 @@
 #ifndef COMMANDBUTTON_H
 #define COMMANDBUTTON_H
 
-#include "control.h"
+#include "platform/control.h"
 
 // A push button in the graphical style: the whole face is painted in the
 // button's back colour, with a raised edge that sinks while pressed. It takes

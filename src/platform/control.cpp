@@ -1,5 +1,5 @@
-#include "control.h"
-#include "twips.h"
+#include "platform/control.h"
+#include "platform/twips.h"
 
 #include <QMouseEvent>
 

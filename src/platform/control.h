@@ -1,7 +1,7 @@
 #ifndef CONTROL_H
 #define CONTROL_H
 
-#include "layout.h"
+#include "platform/layout.h"
 
 #include <QWidget>
 

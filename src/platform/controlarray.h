@@ -1,7 +1,7 @@
 #ifndef CONTROLARRAY_H
 #define CONTROLARRAY_H
 
-#include "failure.h"
+#include "platform/failure.h"
 
 #include <QMap>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "fonts.h"
+#include "platform/fonts.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
 #ifndef FONTS_H
 #define FONTS_H
 
-#include "layout.h"
+#include "platform/layout.h"
 
 #include <QFont>
 

@@ -1,10 +1,10 @@
-#include "form.h"
-#include "commandbutton.h"
-#include "image.h"
-#include "label.h"
-#include "listbox.h"
-#include "timer.h"
-#include "twips.h"
+#include "platform/form.h"
+#include "platform/commandbutton.h"
+#include "platform/image.h"
+#include "platform/label.h"
+#include "platform/listbox.h"
+#include "platform/timer.h"
+#include "platform/twips.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>

@@ -1,9 +1,9 @@
 #ifndef FORM_H
 #define FORM_H
 
-#include "controlarray.h"
-#include "layout.h"
-#include "soundplayer.h"
+#include "platform/controlarray.h"
+#include "platform/layout.h"
+#include "sound/soundplayer.h"
 
 #include <QHash>
 #include <QWidget>

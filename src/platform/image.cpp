@@ -1,6 +1,6 @@
-#include "image.h"
-#include "picture.h"
-#include "twips.h"
+#include "platform/image.h"
+#include "platform/picture.h"
+#include "platform/twips.h"
 
 #include <QPainter>
 

@@ -1,7 +1,7 @@
 #ifndef IMAGE_H
 #define IMAGE_H
 
-#include "control.h"
+#include "platform/control.h"
 
 #include <QPixmap>
 

@@ -1,5 +1,5 @@
-#include "label.h"
-#include "fonts.h"
+#include "platform/label.h"
+#include "platform/fonts.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>

@@ -1,7 +1,7 @@
 #ifndef LABEL_H
 #define LABEL_H
 
-#include "control.h"
+#include "platform/control.h"
 
 // An opaque text box: its back colour fills the whole rectangle, its text
 // starts at the top edge and wraps inside the fixed box, lines below the

@@ -1,5 +1,5 @@
-#include "listbox.h"
-#include "fonts.h"
+#include "platform/listbox.h"
+#include "platform/fonts.h"
 
 #include <QListWidget>
 #include <QVBoxLayout>

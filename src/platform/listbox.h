@@ -1,7 +1,7 @@
 #ifndef LISTBOX_H
 #define LISTBOX_H
 
-#include "control.h"
+#include "platform/control.h"
 
 class QListWidget;
 

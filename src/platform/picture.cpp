@@ -1,5 +1,5 @@
-#include "picture.h"
-#include "failure.h"
+#include "platform/picture.h"
+#include "platform/failure.h"
 
 #include <QFile>
 #include <QFileInfo>

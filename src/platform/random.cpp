@@ -1,5 +1,5 @@
-#include "random.h"
-#include "clock.h"
+#include "platform/random.h"
+#include "platform/clock.h"
 
 #include <bit>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "timer.h"
+#include "platform/timer.h"
 
 Timer::Timer(const QString &name, int interval, QObject *parent) : QObject(parent)
 {

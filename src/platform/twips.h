@@ -1,7 +1,7 @@
 #ifndef TWIPS_H
 #define TWIPS_H
 
-#include "failure.h"
+#include "platform/failure.h"
 
 #include <QtGlobal>
 #include <cmath>

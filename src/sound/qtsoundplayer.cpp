@@ -1,6 +1,6 @@
-#include "qtsoundplayer.h"
+#include "sound/qtsoundplayer.h"
 
-#include "wavfile.h"
+#include "sound/wavfile.h"
 
 #include <QSet>
 #include <QUrl>

@@ -1,7 +1,7 @@
 #ifndef QTSOUNDPLAYER_H
 #define QTSOUNDPLAYER_H
 
-#include "soundplayer.h"
+#include "sound/soundplayer.h"
 
 #include <QSoundEffect>
 

@@ -1,6 +1,6 @@
-#include "contentcheck.h"
-#include "expectations.h"
-#include "fakes.h"
+#include "check/expectations.h"
+#include "content/contentcheck.h"
+#include "support/fakes.h"
 
 #include <QFile>
 #include <QImage>

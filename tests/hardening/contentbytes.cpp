@@ -1,4 +1,4 @@
-#include "contentbytes.h"
+#include "hardening/contentbytes.h"
 
 #include <QBuffer>
 #include <QFile>

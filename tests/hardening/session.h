@@ -1,8 +1,8 @@
 #ifndef SESSION_H
 #define SESSION_H
 
-#include "errorreporter.h"
-#include "fakes.h"
+#include "app/errorreporter.h"
+#include "support/fakes.h"
 
 #include <QStringList>
 #include <QTemporaryDir>

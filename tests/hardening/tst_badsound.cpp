@@ -1,13 +1,13 @@
-#include "commandbutton.h"
-#include "contentbytes.h"
-#include "contentcheck.h"
-#include "contentpath.h"
-#include "expectations.h"
-#include "form.h"
-#include "image.h"
-#include "qtsoundplayer.h"
-#include "screennames.h"
-#include "session.h"
+#include "app/screennames.h"
+#include "check/expectations.h"
+#include "content/contentcheck.h"
+#include "content/contentpath.h"
+#include "hardening/contentbytes.h"
+#include "hardening/session.h"
+#include "platform/commandbutton.h"
+#include "platform/form.h"
+#include "platform/image.h"
+#include "sound/qtsoundplayer.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -1,11 +1,11 @@
-#include "commandbutton.h"
-#include "contentpath.h"
-#include "form.h"
-#include "image.h"
-#include "label.h"
-#include "screennames.h"
-#include "session.h"
-#include "timer.h"
+#include "app/screennames.h"
+#include "content/contentpath.h"
+#include "hardening/session.h"
+#include "platform/commandbutton.h"
+#include "platform/form.h"
+#include "platform/image.h"
+#include "platform/label.h"
+#include "platform/timer.h"
 
 #include <QApplication>
 #include <QDir>

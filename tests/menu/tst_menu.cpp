@@ -1,12 +1,12 @@
-#include "commandbutton.h"
-#include "datapath.h"
-#include "fakes.h"
-#include "image.h"
-#include "menulayout.h"
-#include "menuscreen.h"
-#include "mouse.h"
-#include "screennames.h"
-#include "timer.h"
+#include "app/screennames.h"
+#include "content/datapath.h"
+#include "platform/commandbutton.h"
+#include "platform/image.h"
+#include "platform/timer.h"
+#include "screens/menu/menulayout.h"
+#include "screens/menu/menuscreen.h"
+#include "support/fakes.h"
+#include "support/mouse.h"
 
 #include <QTest>
 #include <algorithm>

@@ -1,8 +1,8 @@
-#include "fakes.h"
-#include "form.h"
-#include "image.h"
-#include "label.h"
-#include "quizlayout.h"
+#include "platform/form.h"
+#include "platform/image.h"
+#include "platform/label.h"
+#include "screens/quiz/quizlayout.h"
+#include "support/fakes.h"
 
 #include <QTest>
 

@@ -1,5 +1,5 @@
-#include "clock.h"
-#include "fakes.h"
+#include "platform/clock.h"
+#include "support/fakes.h"
 
 #include <QTest>
 

@@ -1,9 +1,9 @@
-#include "contentpath.h"
-#include "datapath.h"
-#include "entrynames.h"
-#include "explanation.h"
-#include "failure.h"
-#include "textfile.h"
+#include "content/contentpath.h"
+#include "content/datapath.h"
+#include "content/entrynames.h"
+#include "content/explanation.h"
+#include "content/textfile.h"
+#include "platform/failure.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,12 +1,12 @@
-#include "commandbutton.h"
-#include "failure.h"
-#include "fakes.h"
-#include "form.h"
-#include "image.h"
-#include "label.h"
-#include "mouse.h"
-#include "timer.h"
-#include "twips.h"
+#include "platform/commandbutton.h"
+#include "platform/failure.h"
+#include "platform/form.h"
+#include "platform/image.h"
+#include "platform/label.h"
+#include "platform/timer.h"
+#include "platform/twips.h"
+#include "support/fakes.h"
+#include "support/mouse.h"
 
 #include <QSignalSpy>
 #include <QTest>

@@ -1,5 +1,5 @@
-#include "deferredsound.h"
-#include "fakes.h"
+#include "sound/deferredsound.h"
+#include "support/fakes.h"
 
 #include <QTest>
 #include <QWidget>

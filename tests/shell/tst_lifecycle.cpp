@@ -1,8 +1,8 @@
-#include "failure.h"
-#include "fakes.h"
-#include "label.h"
-#include "screen.h"
-#include "timer.h"
+#include "app/screen.h"
+#include "platform/failure.h"
+#include "platform/label.h"
+#include "platform/timer.h"
+#include "support/fakes.h"
 
 #include <QApplication>
 #include <QTest>

@@ -1,5 +1,5 @@
-#include "deferredsound.h"
-#include "qtsoundplayer.h"
+#include "sound/deferredsound.h"
+#include "sound/qtsoundplayer.h"
 
 #include <QFile>
 #include <QProcess>

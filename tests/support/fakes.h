@@ -1,11 +1,11 @@
 #ifndef FAKES_H
 #define FAKES_H
 
-#include "clock.h"
-#include "errorreporter.h"
-#include "program.h"
-#include "random.h"
-#include "soundplayer.h"
+#include "app/errorreporter.h"
+#include "app/program.h"
+#include "platform/clock.h"
+#include "platform/random.h"
+#include "sound/soundplayer.h"
 
 #include <QStringList>
 #include <deque>

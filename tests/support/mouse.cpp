@@ -1,4 +1,4 @@
-#include "mouse.h"
+#include "support/mouse.h"
 
 #include <QTest>
 #include <QWidget>

@@ -1,5 +1,5 @@
-#include "menulayout.h"
-#include "screennames.h"
+#include "screens/menu/menulayout.h"
+#include "app/screennames.h"
 
 namespace {
 

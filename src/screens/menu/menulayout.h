@@ -1,7 +1,7 @@
 #ifndef MENULAYOUT_H
 #define MENULAYOUT_H
 
-#include "layout.h"
+#include "platform/layout.h"
 
 const FormSpec &menuLayout();
 

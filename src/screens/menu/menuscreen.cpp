@@ -1,11 +1,11 @@
-#include "menuscreen.h"
-#include "clock.h"
-#include "commandbutton.h"
-#include "contentpath.h"
-#include "image.h"
-#include "menulayout.h"
-#include "screennames.h"
-#include "timer.h"
+#include "screens/menu/menuscreen.h"
+#include "app/screennames.h"
+#include "content/contentpath.h"
+#include "platform/clock.h"
+#include "platform/commandbutton.h"
+#include "platform/image.h"
+#include "platform/timer.h"
+#include "screens/menu/menulayout.h"
 
 namespace {
 

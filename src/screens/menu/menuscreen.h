@@ -1,7 +1,7 @@
 #ifndef MENUSCREEN_H
 #define MENUSCREEN_H
 
-#include "screen.h"
+#include "app/screen.h"
 
 #include <cstdint>
 

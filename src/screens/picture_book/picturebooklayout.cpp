@@ -1,5 +1,5 @@
-#include "picturebooklayout.h"
-#include "screennames.h"
+#include "screens/picture_book/picturebooklayout.h"
+#include "app/screennames.h"
 
 namespace {
 

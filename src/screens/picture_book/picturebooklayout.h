@@ -1,7 +1,7 @@
 #ifndef PICTUREBOOKLAYOUT_H
 #define PICTUREBOOKLAYOUT_H
 
-#include "layout.h"
+#include "platform/layout.h"
 
 const FormSpec &pictureBookLayout();
 

@@ -1,7 +1,7 @@
 #ifndef PICTUREBOOKSCREEN_H
 #define PICTUREBOOKSCREEN_H
 
-#include "screen.h"
+#include "app/screen.h"
 
 #include <QStringList>
 #include <cstdint>

@@ -1,6 +1,6 @@
-#include "quizlayout.h"
-#include "quizboard.h"
-#include "screennames.h"
+#include "screens/quiz/quizlayout.h"
+#include "app/screennames.h"
+#include "screens/quiz/quizboard.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #ifndef QUIZLAYOUT_H
 #define QUIZLAYOUT_H
 
-#include "layout.h"
+#include "platform/layout.h"
 
 // The back colour of the answer tiles as the layout gives it.
 constexpr QRgb TileColor = 0xFF8080FF;

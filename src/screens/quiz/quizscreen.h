@@ -1,7 +1,7 @@
 #ifndef QUIZSCREEN_H
 #define QUIZSCREEN_H
 
-#include "screen.h"
+#include "app/screen.h"
 
 #include <array>
 #include <cstdint>

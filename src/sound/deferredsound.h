@@ -1,7 +1,7 @@
 #ifndef DEFERREDSOUND_H
 #define DEFERREDSOUND_H
 
-#include "soundplayer.h"
+#include "sound/soundplayer.h"
 
 #include <QString>
 #include <vector>

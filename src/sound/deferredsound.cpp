@@ -1,4 +1,4 @@
-#include "deferredsound.h"
+#include "sound/deferredsound.h"
 
 #include <QEvent>
 #include <QLibrary>

@@ -1,4 +1,4 @@
-#include "wavfile.h"
+#include "sound/wavfile.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "datapath.h"
+#include "content/datapath.h"
 
 QString DataPath;
 

@@ -3,9 +3,9 @@
 
 #include <QString>
 
-// The data root: the folder of the running executable without a trailing
-// separator. Set once at start-up, before any screen exists; every content
-// path is this followed directly by a relative path beginning with "/".
+// The program's data root: the folder of the running executable without a
+// trailing separator. The program sets it once at start-up, before any screen
+// exists; the content functions without a root argument read under it.
 extern QString DataPath;
 
 // The data root for a folder path as the platform reports it: one trailing
