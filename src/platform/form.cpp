@@ -47,6 +47,7 @@ Form::Form(const FormSpec &layout, SoundFactory &sounds)
         addControl(*row, sounds);
     std::reverse(m_stack.begin(), m_stack.end());
     setTabOrder(layout);
+    collectLabelArrays();
 }
 
 Form::~Form() = default;
@@ -143,13 +144,23 @@ SoundPlayer *Form::player(const QString &name) const
     return found->second.get();
 }
 
-ControlArray<Label> Form::labelArray(const QString &name) const
+void Form::collectLabelArrays()
 {
-    QMap<int16_t, Label *> elements;
-    for (Control *control : m_stack)
-        if (control->name() == name && control->index() >= 0)
-            elements.insert(int16_t(control->index()), qobject_cast<Label *>(control));
-    return ControlArray<Label>(name, elements);
+    std::map<QString, QMap<int16_t, Label *>> arrays;
+    for (Control *control : std::as_const(m_stack))
+        if (auto *label = qobject_cast<Label *>(control); label && control->index() >= 0)
+            arrays[control->name()].insert(int16_t(control->index()), label);
+    for (auto &[name, elements] : arrays)
+        m_labelArrays.try_emplace(name, name, std::move(elements));
+}
+
+const ControlArray<Label> &Form::labelArray(const QString &name) const
+{
+    const auto found = m_labelArrays.find(name);
+    if (found == m_labelArrays.end())
+        throw Failure(
+            QStringLiteral("画面 %1 にコントロール配列 %2 がありません。").arg(objectName(), name));
+    return found->second;
 }
 
 QList<Timer *> Form::timers() const

@@ -19,7 +19,8 @@ class Timer;
 
 // A screen's window, built from its layout table: a fixed-size window with
 // the layout's caption, client size and back colour, centred when shown, and
-// its controls stacked in layout order. Controls are found by name.
+// its controls stacked in layout order. Controls are found by name; the
+// label arrays are put together once, with the window.
 class Form : public QWidget
 {
     Q_OBJECT
@@ -39,7 +40,7 @@ public:
     ListBox *list(const QString &name) const;
     Timer *timer(const QString &name) const;
     SoundPlayer *player(const QString &name) const;
-    ControlArray<Label> labelArray(const QString &name) const;
+    const ControlArray<Label> &labelArray(const QString &name) const;
     const QList<Control *> &controls() const { return m_stack; }
     QList<Timer *> timers() const;
 
@@ -58,6 +59,7 @@ protected:
 private:
     void addControl(const ControlSpec &row, SoundFactory &sounds);
     void setTabOrder(const FormSpec &layout);
+    void collectLabelArrays();
     template <typename T> T *find(const QString &name) const;
 
     float m_clientWidth;
@@ -66,6 +68,7 @@ private:
     QList<Control *> m_stack;
     QHash<QString, Control *> m_controls;
     QHash<QString, Timer *> m_timers;
+    std::map<QString, ControlArray<Label>> m_labelArrays;
     std::map<QString, std::unique_ptr<SoundPlayer>> m_players;
     QList<QWidget *> m_focusOrder;
 };

@@ -43,3 +43,13 @@ void Image::paintEvent(QPaintEvent *)
         painter.drawPixmap(0, 0, m_picture);
     }
 }
+
+// Keeps the picture's size and puts its middle on the frame's. Halves are
+// kept: a picture an odd number of twips off the frame's size lies half a
+// twip off the whole grid. A picture larger than the frame reaches past it
+// by the same amount on both sides.
+void Image::centreOn(int frameLeft, int frameTop, int frameWidth, int frameHeight)
+{
+    setLeftTwips(float(frameLeft + (frameWidth - double(widthTwips())) / 2));
+    setTopTwips(float(frameTop + (frameHeight - double(heightTwips())) / 2));
+}

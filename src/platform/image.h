@@ -21,6 +21,7 @@ public:
     void setPicture(const QImage &picture);
     bool hasPicture() const { return !m_picture.isNull(); }
     QString pictureSource() const { return m_source; }
+    void centreOn(int frameLeft, int frameTop, int frameWidth, int frameHeight);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

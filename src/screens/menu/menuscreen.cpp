@@ -1,69 +1,74 @@
 #include "screens/menu/menuscreen.h"
 #include "app/screennames.h"
 #include "content/contentpath.h"
-#include "platform/clock.h"
 #include "platform/commandbutton.h"
 #include "platform/image.h"
 #include "platform/timer.h"
 #include "screens/menu/menulayout.h"
 
-namespace {
+MenuScreen::Controls::Controls(const Form &form)
+    : blueHead(form.image("Image2")),
+      pinkHead(form.image("Image3")), butterflies{form.image("Image5"), form.image("Image6"),
+                                                  form.image("Image7")},
+      toPictureBook(form.button("Command1")), toQuiz(form.button("Command2")),
+      toEnd(form.button("Command3")), leaveTimer(form.timer("Timer1")),
+      buttonSound(form.player("MediaPlayer1"))
+{
+}
 
-constexpr int TickMilliseconds = 100;
+MenuScreen::MenuScreen(Program &program)
+    : Screen(program, menuLayout()), m_leaveDelay(program.clock(), NextScreen, ClickTime)
+{
+}
 
-} // namespace
-
-MenuScreen::MenuScreen(Program &program) : Screen(program, menuLayout()) {}
+MenuScreen::~MenuScreen() = default;
 
 void MenuScreen::connectHandlers(Form &form)
 {
-    on(form.image("Image2"), &Control::clicked, [this] { showHead("Image3", "Image2"); });
-    on(form.image("Image3"), &Control::clicked, [this] { showHead("Image2", "Image3"); });
-    on(form.button("Command1"), &Control::clicked, [this] { buttonClicked(1); });
-    on(form.button("Command2"), &Control::clicked, [this] { buttonClicked(2); });
-    on(form.button("Command3"), &Control::clicked, [this] { buttonClicked(3); });
-    on(form.timer("Timer1"), &Timer::tick, [this] { timerTick(); });
+    m_ui = std::make_unique<Controls>(form);
+    on(m_ui->blueHead, &Control::clicked, [this] { showHead(m_ui->pinkHead, m_ui->blueHead); });
+    on(m_ui->pinkHead, &Control::clicked, [this] { showHead(m_ui->blueHead, m_ui->pinkHead); });
+    on(m_ui->toPictureBook, &Control::clicked, [this] { buttonClicked(ToPictureBook); });
+    on(m_ui->toQuiz, &Control::clicked, [this] { buttonClicked(ToQuiz); });
+    on(m_ui->toEnd, &Control::clicked, [this] { buttonClicked(ToEnd); });
+    on(m_ui->leaveTimer, &Timer::tick, [this] { timerTick(); });
 }
 
 // The button sound is loaded now and silenced at once, so that a click can
 // sound it without delay.
 void MenuScreen::load()
 {
-    SoundPlayer *player = form()->player("MediaPlayer1");
-    player->SetFile(ContentPath(ContentFile::ButtonSound));
-    player->Stop();
+    m_ui->buttonSound->SetFile(ContentPath(ContentFile::ButtonSound));
+    m_ui->buttonSound->Stop();
 }
 
-void MenuScreen::showHead(const QString &shown, const QString &hidden)
+void MenuScreen::showHead(Image *shown, Image *hidden)
 {
-    form()->image(hidden)->setVisible(false);
-    form()->image(shown)->setVisible(true);
+    hidden->setVisible(false);
+    shown->setVisible(true);
 }
 
 // A later click replaces the choice and starts the wait again.
 void MenuScreen::buttonClicked(int16_t next)
 {
     ShowButterflies();
-    form()->player("MediaPlayer1")->Play();
-    NextScreen = next;
-    form()->timer("Timer1")->setInterval(TickMilliseconds);
-    ClickTime = wholeSeconds(program().clock().secondsSinceMidnight());
+    m_ui->buttonSound->Play();
+    m_leaveDelay.choose(*m_ui->leaveTimer, next);
 }
 
 void MenuScreen::timerTick()
 {
-    if (!leaveDelayOver(program().clock(), ClickTime))
+    if (!m_leaveDelay.finished(*m_ui->leaveTimer))
         return;
-    form()->timer("Timer1")->setInterval(0);
     close();
     switch (NextScreen) {
-    case 1:
+    case ToPictureBook:
         program().open(ScreenName::PictureBook);
         break;
-    case 2:
+    case ToQuiz:
         program().open(ScreenName::Quiz);
         break;
-    case 3:
+    case ToEnd:
         program().end();
         break;
     }
@@ -71,7 +76,6 @@ void MenuScreen::timerTick()
 
 void MenuScreen::ShowButterflies()
 {
-    form()->image("Image5")->setVisible(true);
-    form()->image("Image6")->setVisible(true);
-    form()->image("Image7")->setVisible(true);
+    for (Image *butterfly : m_ui->butterflies)
+        butterfly->setVisible(true);
 }

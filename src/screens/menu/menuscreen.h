@@ -1,9 +1,16 @@
 #ifndef MENUSCREEN_H
 #define MENUSCREEN_H
 
+#include "app/leavedelay.h"
 #include "app/screen.h"
 
+#include <array>
 #include <cstdint>
+#include <memory>
+
+class CommandButton;
+class Image;
+class Timer;
 
 // The first screen: a hydrangea whose head turns between blue and pink on a
 // click, and three buttons that, after the button sound and a little over two
@@ -15,21 +22,45 @@ class MenuScreen : public Screen
 
 public:
     explicit MenuScreen(Program &program);
+    ~MenuScreen() override;
+
+    // What NextScreen holds between a button click and the tick that leaves.
+    enum Next : int16_t
+    {
+        ToPictureBook = 1,
+        ToQuiz = 2,
+        ToEnd = 3
+    };
 
 protected:
     void connectHandlers(Form &form) override;
     void load() override;
 
 private:
-    void showHead(const QString &shown, const QString &hidden);
+    // The window's controls by role, bound at every opening.
+    struct Controls
+    {
+        explicit Controls(const Form &form);
+        Image *blueHead;
+        Image *pinkHead;
+        std::array<Image *, 3> butterflies;
+        CommandButton *toPictureBook;
+        CommandButton *toQuiz;
+        CommandButton *toEnd;
+        Timer *leaveTimer;
+        SoundPlayer *buttonSound;
+    };
+
+    void showHead(Image *shown, Image *hidden);
     void buttonClicked(int16_t next);
     void timerTick();
     void ShowButterflies();
 
-    // What follows the delay: 1 the picture book, 2 the quiz, 3 the end.
     int16_t NextScreen = 0;
     // The latest button click, in whole seconds since midnight.
     int32_t ClickTime = 0;
+    LeaveDelay m_leaveDelay;
+    std::unique_ptr<Controls> m_ui;
 };
 
 #endif

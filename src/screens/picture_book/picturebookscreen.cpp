@@ -3,7 +3,6 @@
 #include "content/contentpath.h"
 #include "content/entrynames.h"
 #include "content/explanation.h"
-#include "platform/clock.h"
 #include "platform/commandbutton.h"
 #include "platform/image.h"
 #include "platform/label.h"
@@ -25,21 +24,34 @@ constexpr std::array<int16_t, 10> KanaIndexTable{1, 8, 20, 30, 37, 39, 52, 55, 5
 constexpr int16_t LeaveForQuiz = 1;
 constexpr int16_t LeaveForMenu = 2;
 
-constexpr int LeaveTickMilliseconds = 100;
-
 } // namespace
 
-PictureBookScreen::PictureBookScreen(Program &program) : Screen(program, pictureBookLayout()) {}
+PictureBookScreen::Controls::Controls(const Form &form)
+    : kanaIndex(form.labelArray("Label1")), entryName(form.label("Label2")),
+      explanation(form.list("List1")), picture(form.image("Image2")),
+      previousArrow(form.image("Image3")), nextArrow(form.image("Image4")),
+      toQuiz(form.button("Command1")), toMenu(form.button("Command2")),
+      leaveTimer(form.timer("Timer1")), entrySound(form.player("MediaPlayer1")),
+      buttonSound(form.player("MediaPlayer2"))
+{
+}
+
+PictureBookScreen::PictureBookScreen(Program &program)
+    : Screen(program, pictureBookLayout()), m_leaveDelay(program.clock(), NextScreen, ClickTime)
+{
+}
+
+PictureBookScreen::~PictureBookScreen() = default;
 
 void PictureBookScreen::connectHandlers(Form &form)
 {
-    onEach(form.labelArray("Label1"), &Control::clicked,
-           [this](int16_t index) { showKanaRow(index); });
-    on(form.image("Image3"), &Control::clicked, [this] { showPrevious(); });
-    on(form.image("Image4"), &Control::clicked, [this] { showNext(); });
-    on(form.button("Command1"), &Control::clicked, [this] { leaveFor(LeaveForQuiz); });
-    on(form.button("Command2"), &Control::clicked, [this] { leaveFor(LeaveForMenu); });
-    on(form.timer("Timer1"), &Timer::tick, [this] { waitToLeave(); });
+    m_ui = std::make_unique<Controls>(form);
+    onEach(m_ui->kanaIndex, &Control::clicked, [this](int16_t index) { showKanaRow(index); });
+    on(m_ui->previousArrow, &Control::clicked, [this] { showPrevious(); });
+    on(m_ui->nextArrow, &Control::clicked, [this] { showNext(); });
+    on(m_ui->toQuiz, &Control::clicked, [this] { leaveFor(LeaveForQuiz); });
+    on(m_ui->toMenu, &Control::clicked, [this] { leaveFor(LeaveForMenu); });
+    on(m_ui->leaveTimer, &Timer::tick, [this] { waitToLeave(); });
 
     // The arrow keys turn the pages as the two arrows do.
     auto *previousKey = new QShortcut(QKeySequence(Qt::Key_Left), &form);
@@ -55,7 +67,7 @@ void PictureBookScreen::connectHandlers(Form &form)
 // played later.
 void PictureBookScreen::load()
 {
-    const Image *frame = form()->image("Image2");
+    const Image *frame = m_ui->picture;
     PictureFrameTop = roundToInt16(frame->topTwips());
     PictureFrameLeft = roundToInt16(frame->leftTwips());
     PictureFrameWidth = roundToInt16(frame->widthTwips());
@@ -63,12 +75,10 @@ void PictureBookScreen::load()
 
     EntryNames = ReadEntryNames();
 
-    SoundPlayer *entrySound = form()->player("MediaPlayer1");
-    entrySound->SetFile(ContentPath(ContentFile::EntrySound));
-    entrySound->Stop();
-    SoundPlayer *buttonSound = form()->player("MediaPlayer2");
-    buttonSound->SetFile(ContentPath(ContentFile::ButtonSound));
-    buttonSound->Stop();
+    m_ui->entrySound->SetFile(ContentPath(ContentFile::EntrySound));
+    m_ui->entrySound->Stop();
+    m_ui->buttonSound->SetFile(ContentPath(ContentFile::ButtonSound));
+    m_ui->buttonSound->Stop();
 
     CurrentEntry = 0;
 }
@@ -78,29 +88,23 @@ void PictureBookScreen::load()
 // entry sound. Text and picture are read afresh every time.
 void PictureBookScreen::ShowEntry()
 {
-    Label *name = form()->label("Label2");
-    name->setVisible(true);
-    name->setCaption(EntryNames.at(CurrentEntry - 1));
+    m_ui->entryName->setVisible(true);
+    m_ui->entryName->setCaption(EntryNames.at(CurrentEntry - 1));
 
-    ListBox *explanation = form()->list("List1");
+    ListBox *explanation = m_ui->explanation;
     explanation->clear();
     explanation->setVisible(true);
     for (const QString &line : ReadExplanationLines(CurrentEntry))
         explanation->addItem(line);
 
-    Image *picture = form()->image("Image2");
+    Image *picture = m_ui->picture;
     picture->setVisible(false);
     picture->setStretch(false);
     picture->loadPicture(EntryPicturePath(CurrentEntry));
-    const float width = picture->widthTwips();
-    const float height = picture->heightTwips();
-    // Halves are kept: a picture an odd number of twips off the frame's size
-    // lies half a twip off the whole grid.
-    picture->setLeftTwips(PictureFrameLeft + (PictureFrameWidth - width) / 2);
-    picture->setTopTwips(PictureFrameTop + (PictureFrameHeight - height) / 2);
+    picture->centreOn(PictureFrameLeft, PictureFrameTop, PictureFrameWidth, PictureFrameHeight);
     picture->setVisible(true);
 
-    form()->player("MediaPlayer1")->Play();
+    m_ui->entrySound->Play();
 }
 
 // A tile always shows its entry, even the one already on screen.
@@ -129,17 +133,14 @@ void PictureBookScreen::showNext()
 // A further click restarts the delay; the last button clicked decides.
 void PictureBookScreen::leaveFor(int16_t next)
 {
-    form()->player("MediaPlayer2")->Play();
-    NextScreen = next;
-    form()->timer("Timer1")->setInterval(LeaveTickMilliseconds);
-    ClickTime = wholeSeconds(program().clock().secondsSinceMidnight());
+    m_ui->buttonSound->Play();
+    m_leaveDelay.choose(*m_ui->leaveTimer, next);
 }
 
 void PictureBookScreen::waitToLeave()
 {
-    if (!leaveDelayOver(program().clock(), ClickTime))
+    if (!m_leaveDelay.finished(*m_ui->leaveTimer))
         return;
-    form()->timer("Timer1")->setInterval(0);
     close();
     program().open(NextScreen == LeaveForQuiz ? ScreenName::Quiz : ScreenName::Menu);
 }

@@ -1,10 +1,18 @@
 #ifndef PICTUREBOOKSCREEN_H
 #define PICTUREBOOKSCREEN_H
 
+#include "app/leavedelay.h"
 #include "app/screen.h"
 
 #include <QStringList>
 #include <cstdint>
+#include <memory>
+
+class CommandButton;
+class Image;
+class Label;
+class ListBox;
+class Timer;
 
 // The picture book: one flower entry at a time on the pages of an open book,
 // its name and explanation on the left page and its picture centred on a
@@ -17,12 +25,30 @@ class PictureBookScreen : public Screen
 
 public:
     explicit PictureBookScreen(Program &program);
+    ~PictureBookScreen() override;
 
 protected:
     void connectHandlers(Form &form) override;
     void load() override;
 
 private:
+    // The window's controls by role, bound at every opening.
+    struct Controls
+    {
+        explicit Controls(const Form &form);
+        const ControlArray<Label> &kanaIndex;
+        Label *entryName;
+        ListBox *explanation;
+        Image *picture;
+        Image *previousArrow;
+        Image *nextArrow;
+        CommandButton *toQuiz;
+        CommandButton *toMenu;
+        Timer *leaveTimer;
+        SoundPlayer *entrySound;
+        SoundPlayer *buttonSound;
+    };
+
     void ShowEntry();
     void showKanaRow(int16_t index);
     void showPrevious();
@@ -38,6 +64,8 @@ private:
     int16_t PictureFrameHeight = 0;
     int16_t NextScreen = 0;
     int32_t ClickTime = 0;
+    LeaveDelay m_leaveDelay;
+    std::unique_ptr<Controls> m_ui;
 };
 
 #endif

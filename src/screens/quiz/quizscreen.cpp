@@ -1,7 +1,6 @@
 #include "screens/quiz/quizscreen.h"
 #include "app/screennames.h"
 #include "content/contentpath.h"
-#include "platform/clock.h"
 #include "platform/commandbutton.h"
 #include "platform/image.h"
 #include "platform/label.h"
@@ -16,30 +15,45 @@
 namespace {
 
 constexpr QRgb HighlightColor = 0xFFFF0000;
-constexpr int PauseTickMilliseconds = 100;
 constexpr int16_t NoHighlight = -1;
 constexpr int16_t ToPictureBook = 1;
 constexpr int16_t ToMenu = 2;
 
 } // namespace
 
-QuizScreen::QuizScreen(Program &program) : Screen(program, quizLayout()) {}
+QuizScreen::Controls::Controls(const Form &form)
+    : board(form.labelArray("Label1")), remaining(form.label("Label3")), rate(form.label("Label5")),
+      failBanner(form.label("Label10")), banner(form.image("Image2")),
+      flowerPicture(form.image("Image3")), mark(form.image("Image4")), medal(form.image("Image5")),
+      boardCover(form.image("Image6")), toPictureBook(form.button("Command1")),
+      toMenu(form.button("Command2")), leaveTimer(form.timer("Timer1")),
+      answerPause(form.timer("Timer2")), questionSound(form.player("MediaPlayer1")),
+      answerSound(form.player("MediaPlayer2"))
+{
+}
+
+QuizScreen::QuizScreen(Program &program)
+    : Screen(program, quizLayout()), m_leaveDelay(program.clock(), NextScreen, ClickTime)
+{
+}
+
+QuizScreen::~QuizScreen() = default;
 
 void QuizScreen::connectHandlers(Form &form)
 {
-    const ControlArray<Label> board = form.labelArray("Label1");
-    onEach(board, &Control::mouseMoved, [this](int16_t index) {
+    m_ui = std::make_unique<Controls>(form);
+    onEach(m_ui->board, &Control::mouseMoved, [this](int16_t index) {
         HoveredIndex = index;
         HighlightHovered();
     });
-    onEach(board, &Control::clicked, [this](int16_t index) { JudgeAnswer(index); });
+    onEach(m_ui->board, &Control::clicked, [this](int16_t index) { JudgeAnswer(index); });
     on(&form, &Form::mouseMoved, [this] { LeaveBoard(); });
-    on(form.timer("Timer2"), &Timer::tick, [this] { AnswerPauseTick(); });
-    on(form.label("Label10"), &Control::clicked, [this] { RestartFromFailBanner(); });
-    on(form.image("Image2"), &Control::clicked, [this] { RestartFromBanner(); });
-    on(form.button("Command1"), &Control::clicked, [this] { StartLeaving(ToPictureBook); });
-    on(form.button("Command2"), &Control::clicked, [this] { StartLeaving(ToMenu); });
-    on(form.timer("Timer1"), &Timer::tick, [this] { LeavePauseTick(); });
+    on(m_ui->answerPause, &Timer::tick, [this] { AnswerPauseTick(); });
+    on(m_ui->failBanner, &Control::clicked, [this] { RestartFromFailBanner(); });
+    on(m_ui->banner, &Control::clicked, [this] { RestartFromBanner(); });
+    on(m_ui->toPictureBook, &Control::clicked, [this] { StartLeaving(ToPictureBook); });
+    on(m_ui->toMenu, &Control::clicked, [this] { StartLeaving(ToMenu); });
+    on(m_ui->leaveTimer, &Timer::tick, [this] { LeavePauseTick(); });
 }
 
 void QuizScreen::load()
@@ -50,7 +64,7 @@ void QuizScreen::load()
 
 Label *QuizScreen::tile(int index) const
 {
-    return form()->labelArray("Label1")(index);
+    return m_ui->board(index);
 }
 
 // Starts a new game and puts up its first question. The picture frame is
@@ -58,21 +72,20 @@ Label *QuizScreen::tile(int index) const
 // first game, the last picture (centred on the same point) on a restart.
 void QuizScreen::ResetQuiz()
 {
-    const Image *picture = form()->image("Image3");
+    const Image *picture = m_ui->flowerPicture;
     PictureFrameTop = roundToInt16(picture->topTwips());
     PictureFrameLeft = roundToInt16(picture->leftTwips());
     PictureFrameWidth = roundToInt16(picture->widthTwips());
     PictureFrameHeight = roundToInt16(picture->heightTwips());
 
-    SoundPlayer *questionSound = form()->player("MediaPlayer1");
-    questionSound->SetFile(ContentPath(ContentFile::EntrySound));
-    questionSound->Stop();
-    form()->player("MediaPlayer2")->SetProperty1030(1);
+    m_ui->questionSound->SetFile(ContentPath(ContentFile::EntrySound));
+    m_ui->questionSound->Stop();
+    m_ui->answerSound->SetProperty1030(1);
 
     LastClickedNumber = 0;
     AskedCount = 0;
     CorrectCount = 0;
-    form()->label("Label5")->setCaption(QString());
+    m_ui->rate->setCaption(QString());
     for (int entry = 1; entry <= EntryCount; ++entry)
         AskedFlags.at(entry) = 0;
     DrawQuestion();
@@ -101,21 +114,16 @@ void QuizScreen::PresentQuestion()
     QuestionOpen = 1;
     AskedFlags.at(QuestionEntry) = 1;
     ++AskedCount;
-    form()->label("Label3")->setCaption(QString::number(EntryCount - AskedCount));
+    m_ui->remaining->setCaption(QString::number(EntryCount - AskedCount));
 
-    Image *picture = form()->image("Image3");
+    Image *picture = m_ui->flowerPicture;
     picture->setVisible(false);
     picture->setStretch(false);
     picture->loadPicture(EntryPicturePath(QuestionEntry));
-    const float width = picture->widthTwips();
-    const float height = picture->heightTwips();
-    picture->setLeftTwips(float(PictureFrameLeft + (PictureFrameWidth - double(width)) / 2));
-    picture->setTopTwips(float(PictureFrameTop + (PictureFrameHeight - double(height)) / 2));
-    picture->setWidthTwips(width);
-    picture->setHeightTwips(height);
+    picture->centreOn(PictureFrameLeft, PictureFrameTop, PictureFrameWidth, PictureFrameHeight);
     picture->setVisible(true);
 
-    form()->player("MediaPlayer1")->Play();
+    m_ui->questionSound->Play();
 }
 
 // The tile under the mouse turns red and the one lit before goes back.
@@ -147,8 +155,8 @@ void QuizScreen::JudgeAnswer(int16_t index)
     tile(index)->setBackColor(HighlightColor);
     LastClickedNumber = ClickedNumber;
 
-    SoundPlayer *sound = form()->player("MediaPlayer2");
-    Image *mark = form()->image("Image4");
+    SoundPlayer *sound = m_ui->answerSound;
+    Image *mark = m_ui->mark;
     if (ClickedNumber == QuestionEntry && QuestionOpen == 1) {
         ++CorrectCount;
         sound->SetFile(ContentPath(ContentFile::RightSound));
@@ -167,20 +175,13 @@ void QuizScreen::JudgeAnswer(int16_t index)
     // Whole numbers keep it exact where a floating-point quotient would fall
     // just short of a whole percent (29 of 50 is 58, not 57).
     CorrectRate = int16_t(CorrectCount * 100 / AskedCount);
-    form()->label("Label5")->setCaption(QString::number(CorrectRate));
-    startPause("Timer2");
-}
-
-// Both waits share ClickTime: whichever click came last starts them afresh.
-void QuizScreen::startPause(const QString &timerName)
-{
-    form()->timer(timerName)->setInterval(PauseTickMilliseconds);
-    ClickTime = wholeSeconds(program().clock().secondsSinceMidnight());
+    m_ui->rate->setCaption(QString::number(CorrectRate));
+    m_leaveDelay.start(*m_ui->answerPause);
 }
 
 void QuizScreen::AnswerPauseTick()
 {
-    if (!leaveDelayOver(program().clock(), ClickTime))
+    if (!m_leaveDelay.finished(*m_ui->answerPause))
         return;
     EndAnswerPause();
     if (AskedCount == EntryCount)
@@ -191,8 +192,8 @@ void QuizScreen::AnswerPauseTick()
 
 void QuizScreen::EndAnswerPause()
 {
-    form()->timer("Timer2")->setInterval(0);
-    form()->image("Image4")->setVisible(false);
+    m_ui->answerPause->setInterval(0);
+    m_ui->mark->setVisible(false);
     tile(QuestionEntry - 1)->setBackColor(TileColor);
 }
 
@@ -200,15 +201,15 @@ void QuizScreen::EndAnswerPause()
 // so the board rests until a new game; the fail banner lies in front of it.
 void QuizScreen::ShowResult()
 {
-    form()->image("Image6")->setVisible(true);
-    SoundPlayer *sound = form()->player("MediaPlayer2");
+    m_ui->boardCover->setVisible(true);
+    SoundPlayer *sound = m_ui->answerSound;
     if (CorrectRate < 50) {
         sound->SetFile(ContentPath(ContentFile::FailSound));
-        form()->label("Label10")->setVisible(true);
+        m_ui->failBanner->setVisible(true);
         return;
     }
     sound->SetFile(ContentPath(ContentFile::PassSound));
-    Image *medal = form()->image("Image5");
+    Image *medal = m_ui->medal;
     if (CorrectRate >= 90)
         medal->loadPicture(ContentPath(ContentFile::GoldMedal));
     else if (CorrectRate <= 74)
@@ -220,17 +221,17 @@ void QuizScreen::ShowResult()
 
 void QuizScreen::RestartFromFailBanner()
 {
-    form()->label("Label10")->setVisible(false);
-    form()->image("Image6")->setVisible(false);
+    m_ui->failBanner->setVisible(false);
+    m_ui->boardCover->setVisible(false);
     StopAnswerPauseForRestart();
     ResetQuiz();
 }
 
 void QuizScreen::RestartFromBanner()
 {
-    form()->label("Label10")->setVisible(false);
-    form()->image("Image6")->setVisible(false);
-    form()->image("Image5")->setVisible(false);
+    m_ui->failBanner->setVisible(false);
+    m_ui->boardCover->setVisible(false);
+    m_ui->medal->setVisible(false);
     StopAnswerPauseForRestart();
     ResetQuiz();
 }
@@ -240,22 +241,20 @@ void QuizScreen::RestartFromBanner()
 // it could be answered, and that question would still count as asked.
 void QuizScreen::StopAnswerPauseForRestart()
 {
-    if (form()->timer("Timer2")->interval() != 0)
+    if (m_ui->answerPause->interval() != 0)
         EndAnswerPause();
 }
 
 void QuizScreen::StartLeaving(int16_t nextScreen)
 {
-    form()->player("MediaPlayer2")->SetFile(ContentPath(ContentFile::ButtonSound));
-    NextScreen = nextScreen;
-    startPause("Timer1");
+    m_ui->answerSound->SetFile(ContentPath(ContentFile::ButtonSound));
+    m_leaveDelay.choose(*m_ui->leaveTimer, nextScreen);
 }
 
 void QuizScreen::LeavePauseTick()
 {
-    if (!leaveDelayOver(program().clock(), ClickTime))
+    if (!m_leaveDelay.finished(*m_ui->leaveTimer))
         return;
-    form()->timer("Timer1")->setInterval(0);
     close();
     program().open(NextScreen == ToPictureBook ? ScreenName::PictureBook : ScreenName::Menu);
 }

@@ -1,12 +1,17 @@
 #ifndef QUIZSCREEN_H
 #define QUIZSCREEN_H
 
+#include "app/leavedelay.h"
 #include "app/screen.h"
 
 #include <array>
 #include <cstdint>
+#include <memory>
 
+class CommandButton;
+class Image;
 class Label;
+class Timer;
 
 // The name quiz: one flower picture at a time against the fixed board of 60
 // name tiles. A game asks every entry once in random order, judges each click
@@ -18,12 +23,34 @@ class QuizScreen : public Screen
 
 public:
     explicit QuizScreen(Program &program);
+    ~QuizScreen() override;
 
 protected:
     void connectHandlers(Form &form) override;
     void load() override;
 
 private:
+    // The window's controls by role, bound at every opening.
+    struct Controls
+    {
+        explicit Controls(const Form &form);
+        const ControlArray<Label> &board;
+        Label *remaining;
+        Label *rate;
+        Label *failBanner;
+        Image *banner;
+        Image *flowerPicture;
+        Image *mark;
+        Image *medal;
+        Image *boardCover;
+        CommandButton *toPictureBook;
+        CommandButton *toMenu;
+        Timer *leaveTimer;
+        Timer *answerPause;
+        SoundPlayer *questionSound;
+        SoundPlayer *answerSound;
+    };
+
     void ResetQuiz();
     void DrawQuestion();
     void PresentQuestion();
@@ -42,7 +69,6 @@ private:
     void LeavePauseTick();
 
     Label *tile(int index) const;
-    void startPause(const QString &timerName);
 
     // Screen variables: they keep their values while the window is closed.
     int16_t QuestionEntry = 0;
@@ -61,6 +87,9 @@ private:
     int16_t PictureFrameHeight = 0;
     int32_t ClickTime = 0;
     int16_t NextScreen = 0;
+    // Both waits share ClickTime: whichever click came last starts them afresh.
+    LeaveDelay m_leaveDelay;
+    std::unique_ptr<Controls> m_ui;
 };
 
 #endif
