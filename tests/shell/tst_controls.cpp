@@ -99,6 +99,8 @@ private slots:
     void twipsReadBackAsSet();
     void pictureGivesNaturalSizeUnlessStretched();
     void controlArrayHasOnlyItsIndices();
+    void pictureCentresOnItsFrame_data();
+    void pictureCentresOnItsFrame();
     void focusFollowsTabOrder();
     void largeBoldTextStaysBold();
 
@@ -220,11 +222,38 @@ void TestControls::pictureGivesNaturalSizeUnlessStretched()
 
 void TestControls::controlArrayHasOnlyItsIndices()
 {
-    const ControlArray<Label> tiles = m_form->labelArray("Tile");
+    const ControlArray<Label> &tiles = m_form->labelArray("Tile");
     QCOMPARE(tiles.indices(), (QList<int16_t>{0, 1}));
     QCOMPARE(tiles(1)->topTwips(), 0.0f);
     QVERIFY_THROWS_EXCEPTION(Failure, tiles(2));
     QVERIFY_THROWS_EXCEPTION(Failure, tiles(-1));
+    QCOMPARE(&m_form->labelArray("Tile"), &tiles);
+    QVERIFY_THROWS_EXCEPTION(Failure, m_form->labelArray("Front"));
+}
+
+// Frame 3000 x 2000 twips at (600, 300); the pictures are whole pixels.
+void TestControls::pictureCentresOnItsFrame_data()
+{
+    QTest::addColumn<QSize>("pixels");
+    QTest::addColumn<QPointF>("topLeft");
+    QTest::newRow("even difference") << QSize(100, 100) << QPointF(1350, 550);
+    QTest::newRow("odd difference keeps the half") << QSize(101, 99) << QPointF(1342.5, 557.5);
+    QTest::newRow("larger than the frame") << QSize(220, 150) << QPointF(450, 175);
+}
+
+void TestControls::pictureCentresOnItsFrame()
+{
+    QFETCH(QSize, pixels);
+    QFETCH(QPointF, topLeft);
+    Image *image = m_form->image("Back");
+    QImage picture(pixels, QImage::Format_ARGB32);
+    picture.fill(Qt::red);
+    image->setStretch(false);
+    image->setPicture(picture);
+    image->centreOn(600, 300, 3000, 2000);
+    QCOMPARE(image->leftTwips(), float(topLeft.x()));
+    QCOMPARE(image->topTwips(), float(topLeft.y()));
+    QCOMPARE(image->widthTwips(), float(pixels.width() * 15));
 }
 
 void TestControls::focusFollowsTabOrder()
