@@ -6,6 +6,8 @@
 // is left idle for two seconds with the real sound player, counting timer
 // ticks. Prints one "key value" line per figure, for scripts/bench; a check
 // that fails (a handler that did not do its work) ends it with status 1.
+#include "screens/screens.h"
+#include "app/screen.h"
 #include "app/screennames.h"
 #include "content/contentpath.h"
 #include "content/datapath.h"
@@ -14,9 +16,6 @@
 #include "platform/label.h"
 #include "platform/random.h"
 #include "platform/timer.h"
-#include "screens/menu/menuscreen.h"
-#include "screens/picture_book/picturebookscreen.h"
-#include "screens/quiz/quizscreen.h"
 #include "sound/qtsoundplayer.h"
 #include "support/fakes.h"
 
@@ -92,14 +91,6 @@ double percentile95(QList<double> values)
 {
     std::sort(values.begin(), values.end());
     return values[qsizetype(std::ceil(0.95 * double(values.size()))) - 1];
-}
-
-void addScreens(Program &program)
-{
-    program.addScreen(ScreenName::Menu, [](Program &p) { return std::make_unique<MenuScreen>(p); });
-    program.addScreen(ScreenName::PictureBook,
-                      [](Program &p) { return std::make_unique<PictureBookScreen>(p); });
-    program.addScreen(ScreenName::Quiz, [](Program &p) { return std::make_unique<QuizScreen>(p); });
 }
 
 // Counts the paint events of one window, so that a timing can wait for the

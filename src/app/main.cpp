@@ -1,12 +1,11 @@
 #include "app/errorreporter.h"
 #include "app/program.h"
+#include "app/screen.h"
 #include "app/screennames.h"
 #include "content/datapath.h"
 #include "platform/clock.h"
 #include "platform/random.h"
-#include "screens/menu/menuscreen.h"
-#include "screens/picture_book/picturebookscreen.h"
-#include "screens/quiz/quizscreen.h"
+#include "screens/screens.h"
 #include "sound/deferredsound.h"
 
 #include <QApplication>
@@ -21,10 +20,7 @@ int main(int argc, char *argv[])
     DeferredSoundFactory sounds;
     DialogErrorReporter errors;
     Program program({clock, random, sounds, errors});
-    program.addScreen(ScreenName::Menu, [](Program &p) { return std::make_unique<MenuScreen>(p); });
-    program.addScreen(ScreenName::PictureBook,
-                      [](Program &p) { return std::make_unique<PictureBookScreen>(p); });
-    program.addScreen(ScreenName::Quiz, [](Program &p) { return std::make_unique<QuizScreen>(p); });
+    addScreens(program);
     QObject::connect(&program, &Program::ended, &app,
                      [](int status) { QApplication::exit(status); });
 

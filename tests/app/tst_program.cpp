@@ -1,12 +1,11 @@
+#include "app/screen.h"
 #include "app/screennames.h"
 #include "content/datapath.h"
 #include "platform/commandbutton.h"
 #include "platform/image.h"
 #include "platform/label.h"
 #include "platform/timer.h"
-#include "screens/menu/menuscreen.h"
-#include "screens/picture_book/picturebookscreen.h"
-#include "screens/quiz/quizscreen.h"
+#include "screens/screens.h"
 #include "support/fakes.h"
 #include "support/mouse.h"
 
@@ -49,10 +48,7 @@ void TestProgram_::init()
 {
     m_test = std::make_unique<TestProgram>();
     Program &program = m_test->program;
-    program.addScreen(ScreenName::Menu, [](Program &p) { return std::make_unique<MenuScreen>(p); });
-    program.addScreen(ScreenName::PictureBook,
-                      [](Program &p) { return std::make_unique<PictureBookScreen>(p); });
-    program.addScreen(ScreenName::Quiz, [](Program &p) { return std::make_unique<QuizScreen>(p); });
+    addScreens(program);
 }
 
 void TestProgram_::cleanup()

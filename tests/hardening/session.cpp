@@ -1,4 +1,5 @@
 #include "hardening/session.h"
+#include "app/screen.h"
 #include "app/screennames.h"
 #include "content/contentpath.h"
 #include "content/datapath.h"
@@ -7,9 +8,7 @@
 #include "platform/image.h"
 #include "platform/label.h"
 #include "platform/timer.h"
-#include "screens/menu/menuscreen.h"
-#include "screens/picture_book/picturebookscreen.h"
-#include "screens/quiz/quizscreen.h"
+#include "screens/screens.h"
 #include "support/mouse.h"
 
 #include <QApplication>
@@ -68,10 +67,7 @@ Session::Session(SoundFactory *players)
       program(Services{clock, random, players ? *players : sounds, errors})
 {
     DataPath = root;
-    program.addScreen(ScreenName::Menu, [](Program &p) { return std::make_unique<MenuScreen>(p); });
-    program.addScreen(ScreenName::PictureBook,
-                      [](Program &p) { return std::make_unique<PictureBookScreen>(p); });
-    program.addScreen(ScreenName::Quiz, [](Program &p) { return std::make_unique<QuizScreen>(p); });
+    addScreens(program);
 }
 
 Form *Session::form(const QString &screen)

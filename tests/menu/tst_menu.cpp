@@ -7,30 +7,13 @@
 #include "screens/menu/menuscreen.h"
 #include "support/fakes.h"
 #include "support/mouse.h"
+#include "support/stubscreens.h"
 
 #include <QTest>
 #include <algorithm>
 #include <map>
 
 namespace {
-
-// The screens the menu leads to, as empty windows.
-class ElsewhereScreen : public Screen
-{
-public:
-    ElsewhereScreen(Program &program, const FormSpec &layout) : Screen(program, layout) {}
-
-protected:
-    void connectHandlers(Form &) override {}
-    void load() override {}
-};
-
-const FormSpec &elsewhereLayout(const QString &name)
-{
-    static std::map<QString, FormSpec> layouts;
-    return layouts.try_emplace(name, FormSpec{name, name, 3000, 3000, 0xFFFFFFFF, {}})
-        .first->second;
-}
 
 // How far a colour is from the cyan ground, in the largest channel step.
 int groundDistance(QRgb colour)
@@ -92,11 +75,7 @@ void TestMenu::init()
 {
     m_test = std::make_unique<TestProgram>();
     Program &program = m_test->program;
-    program.addScreen(ScreenName::Menu, [](Program &p) { return std::make_unique<MenuScreen>(p); });
-    for (const QString &name : {ScreenName::PictureBook, ScreenName::Quiz})
-        program.addScreen(name, [name](Program &p) {
-            return std::make_unique<ElsewhereScreen>(p, elsewhereLayout(name));
-        });
+    addScreensStubbingAllBut(program, ScreenName::Menu);
     program.dispatch([&program] { program.open(ScreenName::Menu); });
     QVERIFY(QTest::qWaitForWindowExposed(menu()));
 }

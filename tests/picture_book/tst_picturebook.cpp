@@ -11,6 +11,7 @@
 #include "screens/picture_book/picturebookscreen.h"
 #include "support/fakes.h"
 #include "support/mouse.h"
+#include "support/stubscreens.h"
 
 #include <QApplication>
 #include <QFile>
@@ -18,26 +19,6 @@
 #include <QTest>
 
 namespace {
-
-// The menu and the quiz as empty windows: only whether they open matters here.
-class EmptyScreen : public Screen
-{
-public:
-    EmptyScreen(Program &program, const FormSpec &layout) : Screen(program, layout) {}
-
-protected:
-    void connectHandlers(Form &) override {}
-    void load() override {}
-};
-
-FormSpec emptyLayout(const QString &name)
-{
-    return {
-        .name = name, .caption = name, .clientWidth = 3000, .clientHeight = 3000, .controls = {}};
-}
-
-const FormSpec MenuLayout = emptyLayout(ScreenName::Menu);
-const FormSpec QuizLayout = emptyLayout(ScreenName::Quiz);
 
 // Entry pictures are 15 twips to the pixel; the frame is 3270 x 3375 twips
 // (218 x 225 pixels) at 5865, 2910.
@@ -97,13 +78,7 @@ void TestPictureBook::init()
     DataPath = copyContentPack(m_data->path());
     m_names = ReadEntryNames();
     m_test = std::make_unique<TestProgram>();
-    Program &program = m_test->program;
-    program.addScreen(ScreenName::PictureBook,
-                      [](Program &p) { return std::make_unique<PictureBookScreen>(p); });
-    program.addScreen(ScreenName::Menu,
-                      [](Program &p) { return std::make_unique<EmptyScreen>(p, MenuLayout); });
-    program.addScreen(ScreenName::Quiz,
-                      [](Program &p) { return std::make_unique<EmptyScreen>(p, QuizLayout); });
+    addScreensStubbingAllBut(m_test->program, ScreenName::PictureBook);
 }
 
 void TestPictureBook::cleanup()

@@ -9,6 +9,7 @@
 #include "screens/quiz/quizscreen.h"
 #include "support/fakes.h"
 #include "support/mouse.h"
+#include "support/stubscreens.h"
 
 #include <QSet>
 #include <QTemporaryDir>
@@ -18,30 +19,6 @@
 namespace {
 
 constexpr QRgb Red = 0xFFFF0000;
-
-// An empty window in place of a screen the quiz leaves for.
-class StubScreen : public Screen
-{
-public:
-    StubScreen(Program &program, const FormSpec &layout) : Screen(program, layout) {}
-
-protected:
-    void connectHandlers(Form &) override {}
-    void load() override {}
-};
-
-const FormSpec &stubLayout(const QString &name)
-{
-    static std::map<QString, FormSpec> layouts;
-    auto [layout, added] = layouts.try_emplace(name);
-    if (added)
-        layout->second = {.name = name,
-                          .caption = name,
-                          .clientWidth = 3000,
-                          .clientHeight = 3000,
-                          .controls = {}};
-    return layout->second;
-}
 
 // The random number that draws the entry straight away.
 double drawOf(int entry)
@@ -101,11 +78,7 @@ void TestQuiz::initTestCase()
 void TestQuiz::init()
 {
     m_test = std::make_unique<TestProgram>();
-    m_test->program.addScreen(ScreenName::Quiz,
-                              [](Program &p) { return std::make_unique<QuizScreen>(p); });
-    for (const QString &name : {ScreenName::PictureBook, ScreenName::Menu})
-        m_test->program.addScreen(
-            name, [name](Program &p) { return std::make_unique<StubScreen>(p, stubLayout(name)); });
+    addScreensStubbingAllBut(m_test->program, ScreenName::Quiz);
 }
 
 void TestQuiz::cleanup()

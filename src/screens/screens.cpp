@@ -1,0 +1,30 @@
+#include "screens/screens.h"
+#include "app/screennames.h"
+#include "screens/menu/menuscreen.h"
+#include "screens/picture_book/picturebookscreen.h"
+#include "screens/quiz/quizscreen.h"
+
+namespace {
+
+template <typename Kind> std::unique_ptr<Screen> make(Program &program)
+{
+    return std::make_unique<Kind>(program);
+}
+
+} // namespace
+
+const std::vector<ScreenKind> &screenKinds()
+{
+    static const std::vector<ScreenKind> kinds{
+        {ScreenName::Menu, make<MenuScreen>},
+        {ScreenName::PictureBook, make<PictureBookScreen>},
+        {ScreenName::Quiz, make<QuizScreen>},
+    };
+    return kinds;
+}
+
+void addScreens(Program &program)
+{
+    for (const ScreenKind &kind : screenKinds())
+        program.addScreen(kind.name, kind.create);
+}

@@ -1,0 +1,44 @@
+#include "support/stubscreens.h"
+#include "app/screen.h"
+#include "screens/screens.h"
+
+#include <map>
+
+namespace {
+
+class StubScreen : public Screen
+{
+public:
+    StubScreen(Program &program, const FormSpec &layout) : Screen(program, layout) {}
+
+protected:
+    void connectHandlers(Form &) override {}
+    void load() override {}
+};
+
+const FormSpec &stubLayout(const QString &name)
+{
+    static std::map<QString, FormSpec> layouts;
+    return layouts
+        .try_emplace(name, FormSpec{.name = name,
+                                    .caption = name,
+                                    .clientWidth = 3000,
+                                    .clientHeight = 3000,
+                                    .controls = {}})
+        .first->second;
+}
+
+} // namespace
+
+void addScreensStubbingAllBut(Program &program, const QString &real)
+{
+    for (const ScreenKind &kind : screenKinds()) {
+        if (kind.name == real) {
+            program.addScreen(kind.name, kind.create);
+            continue;
+        }
+        const QString name = kind.name;
+        program.addScreen(
+            name, [name](Program &p) { return std::make_unique<StubScreen>(p, stubLayout(name)); });
+    }
+}
