@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
+#include <cmath>
 #include <qdrawutil.h>
 
 namespace {
@@ -14,7 +15,9 @@ namespace {
 constexpr int SunkenEdge = 2;
 
 // Qt draws text this large as outlines and then leaves out the synthetic
-// bold it gives faces that have no bold of their own.
+// bold it gives faces that have no bold of their own. On a scaled screen its
+// synthetic bold is lost or much lighter at every size, so there bold text
+// is always drawn by the label itself.
 constexpr int OutlineTextPixels = 64;
 
 Qt::Alignment horizontal(Align align)
@@ -82,7 +85,7 @@ void Label::paintEvent(QPaintEvent *)
     const bool fits = QFontMetricsF(font()).horizontalAdvance(m_caption) <= textArea.width() + 1;
     if (fits)
         textArea.setWidth(textArea.width() + 1);
-    if (fits && needsDrawnBold()) {
+    if (fits && needsDrawnBold(painter)) {
         drawBoldLine(painter, textArea);
         return;
     }
@@ -90,12 +93,15 @@ void Label::paintEvent(QPaintEvent *)
     painter.drawText(textArea, horizontal(m_align) | Qt::AlignTop | wrap, m_caption);
 }
 
-bool Label::needsDrawnBold() const
+bool Label::needsDrawnBold(const QPainter &painter) const
 {
-    return font().bold() && font().pixelSize() >= OutlineTextPixels && !hasBoldFace(font());
+    const qreal deviceScale = std::sqrt(std::abs(painter.deviceTransform().determinant()));
+    return font().bold() && (deviceScale > 1 || font().pixelSize() >= OutlineTextPixels) &&
+           !hasBoldFace(font());
 }
 
-// One line of large bold text: the glyph outlines filled and stroked.
+// One line of bold text: the glyph outlines filled and stroked a little, as
+// heavy as the bold Qt gives small text at 100 %.
 void Label::drawBoldLine(QPainter &painter, const QRect &area) const
 {
     const QFontMetricsF metrics(font());
@@ -108,7 +114,7 @@ void Label::drawBoldLine(QPainter &painter, const QRect &area) const
     QPainterPath text;
     text.addText(QPointF(x, area.top() + metrics.ascent()), font(), m_caption);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(m_foreColor), font().pixelSize() / 30.0, Qt::SolidLine, Qt::RoundCap,
+    painter.setPen(QPen(QColor(m_foreColor), font().pixelSize() / 60.0, Qt::SolidLine, Qt::RoundCap,
                         Qt::RoundJoin));
     painter.setBrush(QColor(m_foreColor));
     painter.drawPath(text);

@@ -100,7 +100,8 @@ private slots:
     void pictureGivesNaturalSizeUnlessStretched();
     void controlArrayHasOnlyItsIndices();
     void focusFollowsTabOrder();
-    void largeBoldTextStaysBold();
+    void boldTextStaysBoldAtEveryScale_data();
+    void boldTextStaysBoldAtEveryScale();
 
 private:
     RecordingSounds m_sounds;
@@ -238,30 +239,67 @@ void TestControls::focusFollowsTabOrder()
     QCOMPARE(second.count(), 2);
 }
 
-// Faces without a bold style get a drawn one even at sizes Qt draws as
-// outlines; the bold banner must carry clearly more ink than a regular one.
-void TestControls::largeBoldTextStaysBold()
+namespace {
+
+// The light ink a label leaves on its dark back, rendered at a screen scale.
+qint64 inkAt(Label &label, qreal scale)
 {
-    auto ink = [this](bool bold) {
-        const ControlSpec row{.kind = ControlKind::Label,
-                              .name = "Banner",
-                              .width = 4305,
-                              .height = 1425,
-                              .caption = "不合格",
-                              .backColor = 0xFFFF00FF,
-                              .foreColor = 0xFFFFFFFF,
-                              .font = {Face::PMincho, 88, bold}};
-        Label banner(row, m_form);
-        const QImage picture = banner.grab().toImage();
-        int white = 0;
-        for (int y = 0; y < picture.height(); ++y)
-            for (int x = 0; x < picture.width(); ++x)
-                white += picture.pixel(x, y) == 0xFFFFFFFF;
-        return white;
+    QImage picture(label.size() * scale, QImage::Format_RGB32);
+    picture.setDevicePixelRatio(scale);
+    label.render(&picture);
+    qint64 ink = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            ink += qGreen(picture.pixel(x, y));
+    return ink;
+}
+
+} // namespace
+
+void TestControls::boldTextStaysBoldAtEveryScale_data()
+{
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<int>("pixelSize");
+    QTest::addColumn<qreal>("scale");
+    for (qreal scale : {1.0, 1.5, 2.0}) {
+        const QByteArray at = " at " + QByteArray::number(scale);
+        QTest::newRow("kana tile" + at) << "あ" << 32 << scale;
+        QTest::newRow("entry name" + at) << "あさがお" << 21 << scale;
+        QTest::newRow("fail banner" + at) << "不合格" << 88 << scale;
+    }
+}
+
+// Faces without a bold style get a drawn one wherever Qt would draw the text
+// as outlines and leave its synthetic bold out: at large sizes, and at
+// ordinary sizes on a scaled screen. Bold must carry clearly more ink than
+// regular at every scale, and about as much more as it does at 100 %.
+void TestControls::boldTextStaysBoldAtEveryScale()
+{
+    QFETCH(QString, caption);
+    QFETCH(int, pixelSize);
+    QFETCH(qreal, scale);
+    auto ratio = [&](qreal at) {
+        auto label = [&](bool bold) {
+            return ControlSpec{.kind = ControlKind::Label,
+                               .name = "Text",
+                               .width = float(pixelSize * 15 * (caption.size() + 1)),
+                               .height = float(pixelSize * 15 * 3 / 2),
+                               .caption = caption,
+                               .backColor = 0xFF000080,
+                               .foreColor = 0xFFFFFFFF,
+                               .font = {Face::Mincho, pixelSize, bold}};
+        };
+        Label regular(label(false), m_form);
+        Label bold(label(true), m_form);
+        return double(inkAt(bold, at)) / double(inkAt(regular, at));
     };
-    const int regular = ink(false);
-    QVERIFY(regular > 0);
-    QVERIFY2(ink(true) > regular * 13 / 10, qPrintable(QString::number(regular)));
+    const double here = ratio(scale);
+    QVERIFY2(here > 1.3, qPrintable(QString::number(here)));
+    if (pixelSize < 64) {
+        const double unscaled = ratio(1.0);
+        QVERIFY2(here > unscaled * 0.8 && here < unscaled * 1.25,
+                 qPrintable(QStringLiteral("%1 against %2 at 100 %").arg(here).arg(unscaled)));
+    }
 }
 
 QTEST_MAIN(TestControls)
