@@ -1,6 +1,8 @@
 #include "control.h"
+#include "accessiblecontrol.h"
 #include "twips.h"
 
+#include <QMetaMethod>
 #include <QMouseEvent>
 
 Control::Control(const ControlSpec &row, QWidget *parent)
@@ -11,6 +13,17 @@ Control::Control(const ControlSpec &row, QWidget *parent)
     setMouseTracking(true);
     setVisible(row.visible);
     place();
+    installControlAccessibility();
+}
+
+bool Control::isClickHandled() const
+{
+    return isSignalConnected(QMetaMethod::fromSignal(&Control::clicked));
+}
+
+void Control::click()
+{
+    emit clicked();
 }
 
 void Control::setLeftTwips(float left)

@@ -28,6 +28,11 @@ public:
     void setWidthTwips(float width);
     void setHeightTwips(float height);
 
+    // Whether anything reacts to a click, and a click made by other means
+    // than the mouse (assistive technology, the keyboard).
+    bool isClickHandled() const;
+    void click();
+
 signals:
     void clicked();
     void mouseMoved();

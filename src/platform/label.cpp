@@ -46,11 +46,12 @@ bool hasBoldFace(const QFont &font)
 } // namespace
 
 Label::Label(const ControlSpec &row, QWidget *parent)
-    : Control(row, parent), m_caption(row.caption), m_backColor(row.backColor),
-      m_foreColor(row.foreColor), m_align(row.align), m_sunken(row.sunken)
+    : Control(row, parent), m_caption(row.caption), m_description(row.description),
+      m_backColor(row.backColor), m_foreColor(row.foreColor), m_align(row.align),
+      m_sunken(row.sunken)
 {
     setFont(fontFor(row.font));
-    setAccessibleName(m_caption);
+    nameForAssistiveTechnology();
 }
 
 void Label::setCaption(const QString &caption)
@@ -58,8 +59,19 @@ void Label::setCaption(const QString &caption)
     if (caption == m_caption)
         return;
     m_caption = caption;
-    setAccessibleName(caption);
+    nameForAssistiveTechnology();
     update();
+}
+
+// A change of name is announced, so a count or a rate is heard as it changes.
+void Label::nameForAssistiveTechnology()
+{
+    if (m_description.isEmpty())
+        setAccessibleName(m_caption);
+    else if (m_description.contains(QLatin1String("%1")))
+        setAccessibleName(m_description.arg(m_caption));
+    else
+        setAccessibleName(m_description);
 }
 
 void Label::setBackColor(QRgb color)

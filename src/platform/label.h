@@ -27,10 +27,12 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void nameForAssistiveTechnology();
     bool needsDrawnBold(const QPainter &painter) const;
     void drawBoldLine(QPainter &painter, const QRect &area) const;
 
     QString m_caption;
+    QString m_description;
     QRgb m_backColor;
     QRgb m_foreColor;
     Align m_align;
