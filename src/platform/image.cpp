@@ -33,13 +33,12 @@ void Image::setPicture(const QImage &picture)
 
 void Image::paintEvent(QPaintEvent *)
 {
-    if (m_picture.isNull())
-        return;
     QPainter painter(this);
     if (m_stretch) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawPixmap(rect(), m_picture);
-    } else {
+    } else if (!m_picture.isNull()) {
         painter.drawPixmap(0, 0, m_picture);
     }
+    drawFocusMark(painter);
 }

@@ -99,10 +99,11 @@ void Label::paintEvent(QPaintEvent *)
         textArea.setWidth(textArea.width() + 1);
     if (fits && needsDrawnBold(painter)) {
         drawBoldLine(painter, textArea);
-        return;
+    } else {
+        const int wrap = fits ? 0 : Qt::TextWordWrap;
+        painter.drawText(textArea, horizontal(m_align) | Qt::AlignTop | wrap, m_caption);
     }
-    const int wrap = fits ? 0 : Qt::TextWordWrap;
-    painter.drawText(textArea, horizontal(m_align) | Qt::AlignTop | wrap, m_caption);
+    drawFocusMark(painter);
 }
 
 bool Label::needsDrawnBold(const QPainter &painter) const

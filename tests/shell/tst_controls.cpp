@@ -75,7 +75,10 @@ const FormSpec &testLayout()
                  .left = 3000,
                  .top = 600,
                  .width = 600,
-                 .height = 300},
+                 .height = 300,
+                 .backColor = 0xFF0000FF,
+                 .tabIndex = 2,
+                 .tabStop = true},
                 {.kind = ControlKind::Player, .name = "MediaPlayer1"},
             },
     };
@@ -100,6 +103,7 @@ private slots:
     void pictureGivesNaturalSizeUnlessStretched();
     void controlArrayHasOnlyItsIndices();
     void focusFollowsTabOrder();
+    void labelTabStopIsReachedAndPressedByKeys();
     void boldTextStaysBoldAtEveryScale_data();
     void boldTextStaysBoldAtEveryScale();
 
@@ -237,6 +241,29 @@ void TestControls::focusFollowsTabOrder()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QCOMPARE(second.count(), 2);
+}
+
+// A label marked as a tab stop comes after the buttons, shows a mark while it
+// has the focus, and Space or Enter clicks it; a mouse click leaves the focus
+// where it was.
+void TestControls::labelTabStopIsReachedAndPressedByKeys()
+{
+    Label *tile = m_form->labelArray("Tile")(0);
+    const QImage unfocused = tile->grab().toImage();
+    clickAt(m_form, centreOf(tile));
+    QCOMPARE(QApplication::focusWidget(), m_form->button("Command1"));
+
+    QSignalSpy clicks(tile, &Control::clicked);
+    QTest::keyClick(m_form, Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), tile);
+    QVERIFY(tile->grab().toImage() != unfocused);
+    QTest::keyClick(tile, Qt::Key_Space);
+    QTest::keyClick(tile, Qt::Key_Enter);
+    QTest::keyClick(tile, Qt::Key_A);
+    QCOMPARE(clicks.count(), 2);
+    QTest::keyClick(tile, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), m_form->button("Command1"));
 }
 
 namespace {
