@@ -5,10 +5,12 @@
 #include "image.h"
 #include "label.h"
 #include "mouse.h"
+#include "picture.h"
 #include "timer.h"
 #include "twips.h"
 
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -101,6 +103,7 @@ private slots:
     void intervalZeroStopsTheTimer();
     void twipsReadBackAsSet();
     void pictureGivesNaturalSizeUnlessStretched();
+    void scaledScreensUseTheLargePicture();
     void controlArrayHasOnlyItsIndices();
     void focusFollowsTabOrder();
     void labelTabStopIsReachedAndPressedByKeys();
@@ -221,6 +224,28 @@ void TestControls::pictureGivesNaturalSizeUnlessStretched()
     image->setPicture(picture);
     QCOMPARE(image->widthTwips(), 1500.0f);
     QCOMPARE(image->size(), QSize(100, 100));
+}
+
+// On a screen scaled by 1.5 or more a fixed picture is drawn from its
+// twice-as-large version, which takes the place and size of the plain one.
+void TestControls::scaledScreensUseTheLargePicture()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("banner.gif");
+    QVERIFY(QFile(path).open(QIODevice::WriteOnly));
+    QCOMPARE(highResolutionPicture(path, 2), QString());
+    QVERIFY(QFile(dir.filePath("banner@2x.gif")).open(QIODevice::WriteOnly));
+    QCOMPARE(highResolutionPicture(path, 1), QString());
+    QCOMPARE(highResolutionPicture(path, 1.25), QString());
+    QCOMPARE(highResolutionPicture(path, 1.5), dir.filePath("banner@2x.gif"));
+    QCOMPARE(highResolutionPicture(path, 2), dir.filePath("banner@2x.gif"));
+
+    Image *image = m_form->image("Back");
+    QImage large(20, 42, QImage::Format_RGB32);
+    large.setDevicePixelRatio(2);
+    image->setPicture(large);
+    QCOMPARE(image->widthTwips(), 150.0f);
+    QCOMPARE(image->size(), QSize(10, 21));
 }
 
 void TestControls::controlArrayHasOnlyItsIndices()
