@@ -1,10 +1,10 @@
 #include "audiooutput.h"
 
+#include <QAudioDevice>
 #include <QFile>
 #include <QLibraryInfo>
 #include <QList>
 #include <QLoggingCategory>
-#include <QAudioDevice>
 #include <QMediaDevices>
 #include <QMutex>
 #include <QStandardPaths>
@@ -59,8 +59,14 @@ bool audioOutputPresent()
     return present;
 }
 
-void quietMultimediaInfo()
+void quietMultimedia()
 {
     if (!userSetsLoggingRules())
         QLoggingCategory::setFilterRules(QStringLiteral("qt.multimedia*.info=false"));
+    // A list with no device type in it.
+    for (const char *variable :
+         {"QT_FFMPEG_DECODING_HW_DEVICE_TYPES", "QT_FFMPEG_ENCODING_HW_DEVICE_TYPES"}) {
+        if (!qEnvironmentVariableIsSet(variable))
+            qputenv(variable, ",");
+    }
 }

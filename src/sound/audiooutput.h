@@ -7,9 +7,13 @@
 // says so in one line of its own. When it finds one they are passed on.
 bool audioOutputPresent();
 
-// Turns off Qt Multimedia's information lines (which backend, which FFmpeg)
-// that it prints at every start, unless the user has set up Qt's logging
-// rules: those are then left to decide alone.
-void quietMultimediaInfo();
+// Keeps Qt Multimedia from printing at every start, before it is loaded:
+// its information lines (which backend, which FFmpeg) are turned off unless
+// the user has set up Qt's logging rules, which are then left to decide
+// alone; and its FFmpeg backend is told not to look for hardware video
+// codecs, unless the user says which to use. The program plays short WAV
+// sounds and no video, and the codec drivers' own libraries complain on
+// stderr when they are missing.
+void quietMultimedia();
 
 #endif

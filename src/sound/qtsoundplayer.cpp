@@ -46,7 +46,7 @@ QString describe(WavProblem problem)
 bool machineHasAudioOutput()
 {
     static const bool present = [] {
-        quietMultimediaInfo();
+        quietMultimedia();
         const bool found = audioOutputPresent();
         if (!found)
             SoundNotices::shared().noOutput();
