@@ -50,7 +50,7 @@ bool audioOutputPresent()
     heldLock.lock();
     const QList<HeldMessage> messages = std::exchange(held, {});
     heldLock.unlock();
-    if (present) {
+    if (present || userSetsLoggingRules()) {
         for (const HeldMessage &message : messages)
             qt_message_output(message.type,
                               QMessageLogContext(nullptr, 0, nullptr, message.category.constData()),

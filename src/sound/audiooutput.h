@@ -4,7 +4,8 @@
 // Whether the machine has an audio output device to play on, as Qt
 // Multimedia sees it. Qt's own complaints while it looks, such as an audio
 // server it cannot connect to, are held back when it finds none: the caller
-// says so in one line of its own. When it finds one they are passed on.
+// says so in one line of its own. When it finds one, or when the user has
+// set up Qt's logging rules to see its messages, they are passed on.
 bool audioOutputPresent();
 
 // Keeps Qt Multimedia from printing at every start, before it is loaded:
