@@ -6,12 +6,39 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QtEndian>
 #include <cmath>
 
 namespace {
 
 const QList<QByteArray> SourceFormats = {"jpeg", "png", "webp"};
 constexpr qint64 BytesPerPixel = 4;
+
+const QByteArray PngSignature("\x89PNG\r\n\x1a\n");
+const QByteArray PngEndChunk("IEND");
+constexpr qint64 PngChunkFrame = 12; // length, type and checksum
+
+// Whether a PNG file has a chunk before its end chunk that claims more bytes
+// than the file holds. The decoder would take memory for the whole claimed
+// length, up to 2 GB, before it finds the data missing.
+bool pngChunkPastTheEnd(QIODevice *device)
+{
+    const qint64 start = device->pos();
+    const qint64 size = device->size();
+    bool pastTheEnd = false;
+    if (device->read(PngSignature.size()) == PngSignature) {
+        QByteArray header;
+        while (!pastTheEnd && (header = device->peek(8)).size() == 8 &&
+               !header.endsWith(PngEndChunk)) {
+            const qint64 chunk = PngChunkFrame + qFromBigEndian<quint32>(header.constData());
+            pastTheEnd = chunk > size - device->pos();
+            if (!pastTheEnd)
+                device->seek(device->pos() + chunk);
+        }
+    }
+    device->seek(start);
+    return pastTheEnd;
+}
 
 PackedPicture refused(const QString &problem)
 {
@@ -62,6 +89,8 @@ PackedPicture PicturePacker::pack(QIODevice *device) const
     reader.setAllocationLimit(int(MaximumSourcePixels * BytesPerPixel / (1024 * 1024)) + 1);
     if (!SourceFormats.contains(reader.format()))
         return refused(QStringLiteral("JPEG、PNG、WebP のどの絵としても読めません。"));
+    if (reader.format() == "png" && pngChunkPastTheEnd(device))
+        return refused(QStringLiteral("絵のデータが途中で切れています。"));
     const QSize size = reader.size();
     if (!size.isValid())
         return refused(QStringLiteral("絵の大きさを読み取れません（ファイルが壊れています）。"));
