@@ -60,7 +60,7 @@ QStringList entriesOf(const QString &folder)
 }
 
 // A folder as a teacher brings it: photographs named by number and by name,
-// in both kana, one broken; texts good and bad in every way the pack refuses.
+// in both kana, one broken and one too large; texts good and bad in every way the pack refuses.
 void makeSource(const QString &source)
 {
     const QString pictures = source + "/pictures/";
@@ -71,6 +71,7 @@ void makeSource(const QString &source)
              withExifOrientation(encoded(markedPicture(QSize(4000, 3000)), "JPEG"), 6));
     const QByteArray jpeg = encoded(gradientPicture(QSize(300, 300)), "JPEG");
     writeAll(pictures + "7.jpg", jpeg.left(jpeg.size() / 2));
+    writeAll(pictures + "8.jpg", jpegClaiming(QSize(20000, 20000)));
 
     const QString texts = source + "/texts/";
     writeAll(texts + "1.txt", SourceText1.toUtf8());
@@ -122,13 +123,14 @@ void TestHanaPack::refusedSourcesAreNamed()
         return lines.filter(file).filter(what).size() == 1;
     };
     QVERIFY2(has("pictures/7.jpg: ", "途中で切れて"), qPrintable(m_run.output));
+    QVERIFY(has("pictures/8.jpg: ", "絵が大きすぎます（20000 × 20000 ピクセル"));
     QVERIFY(has("texts/うめ.txt: ", "2行目が一覧の幅より広すぎます"));
     QVERIFY(has("texts/10.txt: ", "1行目の文字「😀」（U+1F600）"));
     QVERIFY(has("texts/12.txt: ", "UTF-8"));
     QVERIFY(has("元の写真から作った絵: 4 枚", "1, 20, 45, 60 番"));
     QVERIFY(has("元の文から作った説明: 1 件", "1 番"));
     QVERIFY(has("同梱のパックから: 絵 56 枚、説明 59 件", "11 個"));
-    QVERIFY(has("使わなかった元のファイル: 4 個", ""));
+    QVERIFY(has("使わなかった元のファイル: 5 個", ""));
     QVERIFY(!m_run.output.contains(QChar(0x1B)));
 }
 
