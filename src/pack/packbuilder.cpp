@@ -14,11 +14,15 @@
 
 namespace {
 
-const QString PicturesFolder = QStringLiteral("pictures");
-const QString TextsFolder = QStringLiteral("texts");
-const QStringList PictureSuffixes = {QStringLiteral("jpg"), QStringLiteral("jpeg"),
-                                     QStringLiteral("png"), QStringLiteral("webp")};
-const QStringList TextSuffixes = {QStringLiteral("txt")};
+const SourceKind Pictures{
+    QStringLiteral("pictures"),
+    {QStringLiteral("jpg"), QStringLiteral("jpeg"), QStringLiteral("png"), QStringLiteral("webp")},
+    QStringLiteral("絵"),
+    ContentBridge::entryPictureFile};
+const SourceKind Texts{QStringLiteral("texts"),
+                       {QStringLiteral("txt")},
+                       QStringLiteral("説明"),
+                       ContentBridge::entryTextFile};
 
 QString line(const QString &path, const QString &what)
 {
@@ -111,11 +115,11 @@ bool PackBuilder::checkFolders()
         fail(line(source, QStringLiteral("元のフォルダが見つかりません。")));
         return false;
     }
-    const bool pictures = QFileInfo(source + u'/' + PicturesFolder).isDir();
-    const bool texts = QFileInfo(source + u'/' + TextsFolder).isDir();
+    const bool pictures = QFileInfo(source + u'/' + Pictures.folder).isDir();
+    const bool texts = QFileInfo(source + u'/' + Texts.folder).isDir();
     if (!pictures && !texts) {
         fail(line(source, QStringLiteral("中に %1 のフォルダも %2 のフォルダもありません。")
-                              .arg(PicturesFolder, TextsFolder)));
+                              .arg(Pictures.folder, Texts.folder)));
         return false;
     }
     const QFileInfo out(m_options.out);
@@ -161,68 +165,60 @@ bool PackBuilder::writeNames(const QString &root)
 
 bool PackBuilder::packPictures(const QString &root)
 {
-    const EntryMatcher matcher(ContentBridge::boardNames());
-    const SourceFolder folder(m_options.source + u'/' + PicturesFolder, PictureSuffixes, matcher);
-    if (!folder.exists())
-        m_output.print(
-            line(m_options.source + u'/' + PicturesFolder,
-                 QStringLiteral("フォルダがないので、絵はすべて同梱のパックのものです。")));
-    refuse(folder.refused(), folder.refused().size());
-
     const PicturePacker packer(ContentBridge::pictureFrame());
-    int done = 0;
-    for (auto file = folder.files().cbegin(); file != folder.files().cend(); ++file) {
-        if (stopped())
-            return false;
-        m_output.show(QStringLiteral("絵 %1 / %2: %3")
-                          .arg(++done)
-                          .arg(folder.files().size())
-                          .arg(QFileInfo(*file).fileName()));
-        const PackedPicture picture = packer.pack(*file);
-        if (!picture.problem.isEmpty()) {
-            refuse({line(*file, picture.problem)}, 1);
-            continue;
-        }
-        if (!writeFile(root + ContentBridge::entryPictureFile(file.key()), picture.gif))
-            return false;
-        m_summary.picturesMade << file.key();
-    }
-    return true;
+    const auto make = [&packer](const QString &file) {
+        const PackedPicture picture = packer.pack(file);
+        return MadeFile{picture.gif, picture.problem.isEmpty()
+                                         ? QStringList()
+                                         : QStringList{line(file, picture.problem)}};
+    };
+    return packFolder(root, Pictures, make, &m_summary.picturesMade);
 }
 
 bool PackBuilder::packTexts(const QString &root)
 {
-    const EntryMatcher matcher(ContentBridge::boardNames());
-    const SourceFolder folder(m_options.source + u'/' + TextsFolder, TextSuffixes, matcher);
+    const TextPacker packer(ContentBridge::listFont(), ContentBridge::listTextWidth());
+    const auto make = [&packer](const QString &file) {
+        QByteArray source;
+        QString problem;
+        if (!ContentBridge::readTextBytes(file, &source, &problem))
+            return MadeFile{{}, {line(file, problem)}};
+        const PackedText text = packer.pack(source, QDir::toNativeSeparators(file));
+        return MadeFile{text.bytes, text.problems};
+    };
+    return packFolder(root, Texts, make, &m_summary.textsMade);
+}
+
+// Makes the file of each entry that one source folder gives; a file that
+// cannot be made leaves the entry as the bundled pack has it.
+bool PackBuilder::packFolder(const QString &root, const SourceKind &kind,
+                             const std::function<MadeFile(const QString &)> &make, QList<int> *made)
+{
+    const QString path = m_options.source + u'/' + kind.folder;
+    const SourceFolder folder(path, kind.suffixes, EntryMatcher(ContentBridge::boardNames()));
     if (!folder.exists())
         m_output.print(
-            line(m_options.source + u'/' + TextsFolder,
-                 QStringLiteral("フォルダがないので、説明はすべて同梱のパックのものです。")));
+            line(path, QStringLiteral("フォルダがないので、%1はすべて同梱のパックのものです。")
+                           .arg(kind.name)));
     refuse(folder.refused(), folder.refused().size());
 
-    const TextPacker packer(ContentBridge::listFont(), ContentBridge::listTextWidth());
     int done = 0;
     for (auto file = folder.files().cbegin(); file != folder.files().cend(); ++file) {
         if (stopped())
             return false;
-        m_output.show(QStringLiteral("説明 %1 / %2: %3")
+        m_output.show(QStringLiteral("%1 %2 / %3: %4")
+                          .arg(kind.name)
                           .arg(++done)
                           .arg(folder.files().size())
                           .arg(QFileInfo(*file).fileName()));
-        QByteArray source;
-        QString problem;
-        if (!ContentBridge::readTextBytes(*file, &source, &problem)) {
-            refuse({line(*file, problem)}, 1);
+        const MadeFile result = make(*file);
+        if (!result.problems.isEmpty()) {
+            refuse(result.problems, 1);
             continue;
         }
-        const PackedText text = packer.pack(source, QDir::toNativeSeparators(*file));
-        if (!text.problems.isEmpty()) {
-            refuse(text.problems, 1);
-            continue;
-        }
-        if (!writeFile(root + ContentBridge::entryTextFile(file.key()), text.bytes))
+        if (!writeFile(root + kind.target(file.key()), result.bytes))
             return false;
-        m_summary.textsMade << file.key();
+        *made << file.key();
     }
     return true;
 }

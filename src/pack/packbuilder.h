@@ -1,9 +1,11 @@
 #ifndef PACKBUILDER_H
 #define PACKBUILDER_H
 
+#include <QByteArray>
 #include <QList>
 #include <QStringList>
 #include <csignal>
+#include <functional>
 
 class ProgressLine;
 class QTemporaryDir;
@@ -31,6 +33,24 @@ struct PackSummary
     QStringList lines(const QString &out, int entries) const;
 };
 
+// One folder of a source: its name, the suffixes of its files, what it
+// holds as the user calls it, and the content file each entry's file makes.
+struct SourceKind
+{
+    QString folder;
+    QStringList suffixes;
+    QString name;
+    QString (*target)(int entry);
+};
+
+// What one source file gives: the bytes of its content file, or the lines
+// that say why it gives none.
+struct MadeFile
+{
+    QByteArray bytes;
+    QStringList problems;
+};
+
 // Makes a complete content folder from a source folder: each entry's
 // picture and text from the source where it gives a usable one, from the
 // bundled pack otherwise, the names list from the quiz board, and the fixed
@@ -50,6 +70,8 @@ private:
     bool writeNames(const QString &root);
     bool packPictures(const QString &root);
     bool packTexts(const QString &root);
+    bool packFolder(const QString &root, const SourceKind &kind,
+                    const std::function<MadeFile(const QString &)> &make, QList<int> *made);
     bool putInPlace(QTemporaryDir &work);
     bool writeFile(const QString &path, const QByteArray &bytes);
     bool stopped();
