@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFile>
 #include <csignal>
+#include <cstdio>
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace {
@@ -20,6 +22,43 @@ void requestStop(int)
 
 constexpr int Refused = 1;
 constexpr int Usage = 2;
+
+// Keeps the error stream quiet while an instance lives. libpng writes its
+// own errors there, into the middle of the progress line; hana-pack names a
+// bad picture in its own words.
+class QuietErrorStream
+{
+public:
+    QuietErrorStream() : m_saved(dup(STDERR_FILENO))
+    {
+        const int nothing = open("/dev/null", O_WRONLY);
+        if (m_saved >= 0 && nothing >= 0)
+            dup2(nothing, STDERR_FILENO);
+        if (nothing >= 0)
+            close(nothing);
+    }
+    ~QuietErrorStream()
+    {
+        std::fflush(stderr);
+        if (m_saved >= 0) {
+            dup2(m_saved, STDERR_FILENO);
+            close(m_saved);
+        }
+    }
+    QuietErrorStream(const QuietErrorStream &) = delete;
+    QuietErrorStream &operator=(const QuietErrorStream &) = delete;
+
+private:
+    int m_saved;
+};
+
+PackSummary pack(const PackOptions &options, ProgressLine &progress, bool terminal)
+{
+    if (!terminal)
+        return PackBuilder(options, progress).run();
+    const QuietErrorStream quiet;
+    return PackBuilder(options, progress).run();
+}
 
 } // namespace
 
@@ -52,14 +91,15 @@ int main(int argc, char *argv[])
 
     QFile output;
     output.open(STDOUT_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered);
-    ProgressLine progress(&output, isatty(STDOUT_FILENO));
+    const bool terminal = isatty(STDOUT_FILENO);
+    ProgressLine progress(&output, terminal);
 
     PackOptions options;
     options.source = QDir::cleanPath(parser.positionalArguments().at(0));
     options.out = QDir::cleanPath(parser.positionalArguments().at(1));
     options.bundled = ContentBridge::bundledRoot();
     options.stop = &stopRequested;
-    const PackSummary summary = PackBuilder(options, progress).run();
+    const PackSummary summary = pack(options, progress, terminal);
     for (const QString &line : summary.lines(options.out, int(ContentBridge::boardNames().size())))
         progress.print(line);
     return summary.clean() ? 0 : Refused;
