@@ -119,10 +119,12 @@ void TestPackSources::progressOnlyOnATerminal()
     toTerminal.show("絵 2 / 2");
     toTerminal.clear();
     toTerminal.print("作りました");
+    toTerminal.show("説明 1 / 1: " + QString(40, QChar(0x3042)) + ".txt");
     const QString erase = QStringLiteral("\r\x1b[K");
-    QCOMPARE(QString::fromUtf8(terminal.data()), erase + "絵 1 / 2" + erase +
-                                                     "a.jpg: 壊れています\n" + erase + "絵 1 / 2" +
-                                                     erase + "絵 2 / 2" + erase + "作りました\n");
+    QCOMPARE(QString::fromUtf8(terminal.data()),
+             erase + "絵 1 / 2" + erase + "a.jpg: 壊れています\n" + erase + "絵 1 / 2" + erase +
+                 "絵 2 / 2" + erase + "作りました\n" + erase +
+                 "説明 1 / 1: " + QString(25, QChar(0x3042)) + "…");
 }
 
 QTEST_MAIN(TestPackSources)
