@@ -1,11 +1,13 @@
 #include "gifwriter.h"
 
 #include <gif_lib.h>
+#include <memory>
 #include <vector>
 
 namespace {
 
 constexpr int ColourResolutionBits = 8;
+constexpr int GraphicsControlBytes = 4;
 
 int appendToBuffer(GifFileType *gif, const GifByteType *bytes, int count)
 {
@@ -22,34 +24,40 @@ int colourTableSize(qsizetype colours)
     return size;
 }
 
-ColorMapObject *colourMap(const QList<QRgb> &palette)
+// A colour table that frees itself; giflib copies what it is given.
+std::unique_ptr<ColorMapObject, void (*)(ColorMapObject *)> colourMap(const QList<QRgb> &palette)
 {
     std::vector<GifColorType> colours(colourTableSize(palette.size()), GifColorType{0, 0, 0});
     for (qsizetype i = 0; i < palette.size(); ++i)
         colours[i] = GifColorType{GifByteType(qRed(palette[i])), GifByteType(qGreen(palette[i])),
                                   GifByteType(qBlue(palette[i]))};
-    return GifMakeMapObject(int(colours.size()), colours.data());
+    return {GifMakeMapObject(int(colours.size()), colours.data()), GifFreeMapObject};
 }
 
-bool describe(GifFileType *gif, const IndexedPicture &picture)
+// The screen, the transparent colour if any, and the one image, row by row.
+bool encode(GifFileType *gif, const IndexedPicture &picture)
 {
-    gif->SWidth = picture.size.width();
-    gif->SHeight = picture.size.height();
-    gif->SColorResolution = ColourResolutionBits;
-    gif->SBackGroundColor = 0;
-    gif->SColorMap = colourMap(picture.palette);
-    if (!gif->SColorMap)
+    const auto map = colourMap(picture.palette);
+    const int width = picture.size.width();
+    const int height = picture.size.height();
+    EGifSetGifVersion(gif, picture.transparentIndex >= 0);
+    if (!map || EGifPutScreenDesc(gif, width, height, ColourResolutionBits, 0, map.get()) != GIF_OK)
         return false;
-
-    SavedImage image{};
-    image.ImageDesc = GifImageDesc{0, 0, gif->SWidth, gif->SHeight, false, nullptr};
-    image.RasterBits = reinterpret_cast<GifByteType *>(const_cast<char *>(picture.pixels.data()));
-    if (!GifMakeSavedImage(gif, &image))
+    if (picture.transparentIndex >= 0) {
+        const GraphicsControlBlock control{DISPOSAL_UNSPECIFIED, false, 0,
+                                           picture.transparentIndex};
+        GifByteType extension[GraphicsControlBytes];
+        const size_t length = EGifGCBToExtension(&control, extension);
+        if (EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, int(length), extension) != GIF_OK)
+            return false;
+    }
+    if (EGifPutImageDesc(gif, 0, 0, width, height, false, nullptr) != GIF_OK)
         return false;
-    if (picture.transparentIndex < 0)
-        return true;
-    const GraphicsControlBlock control{DISPOSAL_UNSPECIFIED, false, 0, picture.transparentIndex};
-    return EGifGCBToSavedExtension(&control, gif, 0) == GIF_OK;
+    auto *row = reinterpret_cast<GifPixelType *>(const_cast<char *>(picture.pixels.data()));
+    for (int y = 0; y < height; ++y, row += width)
+        if (EGifPutLine(gif, row, width) != GIF_OK)
+            return false;
+    return true;
 }
 
 } // namespace
@@ -64,10 +72,8 @@ QByteArray writeGif(const IndexedPicture &picture)
     GifFileType *gif = EGifOpen(&bytes, appendToBuffer, &error);
     if (!gif)
         return {};
-    // EGifSpew writes the whole file and closes it; on failure it is closed here.
-    if (!describe(gif, picture) || EGifSpew(gif) != GIF_OK) {
-        EGifCloseFile(gif, &error);
+    const bool encoded = encode(gif, picture);
+    if (EGifCloseFile(gif, &error) != GIF_OK || !encoded)
         return {};
-    }
     return bytes;
 }
