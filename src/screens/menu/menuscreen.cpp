@@ -47,12 +47,13 @@ void MenuScreen::buttonClicked(int16_t next)
     form()->player("MediaPlayer1")->Play();
     NextScreen = next;
     form()->timer("Timer1")->setInterval(TickMilliseconds);
-    ClickTime = wholeSeconds(program().clock().secondsSinceMidnight());
+    m_click = clickMomentNow(program().clock());
+    ClickTime = m_click.clickTime;
 }
 
 void MenuScreen::timerTick()
 {
-    if (!leaveDelayOver(program().clock(), ClickTime))
+    if (!leaveDelayOver(program().clock(), m_click))
         return;
     form()->timer("Timer1")->setInterval(0);
     close();

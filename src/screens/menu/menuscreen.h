@@ -1,6 +1,7 @@
 #ifndef MENUSCREEN_H
 #define MENUSCREEN_H
 
+#include "clock.h"
 #include "screen.h"
 
 #include <cstdint>
@@ -30,6 +31,8 @@ private:
     int16_t NextScreen = 0;
     // The latest button click, in whole seconds since midnight.
     int32_t ClickTime = 0;
+    // Where the click lay on the monotonic clock, which measures the wait.
+    ClickMoment m_click;
 };
 
 #endif

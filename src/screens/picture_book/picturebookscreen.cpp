@@ -132,12 +132,13 @@ void PictureBookScreen::leaveFor(int16_t next)
     form()->player("MediaPlayer2")->Play();
     NextScreen = next;
     form()->timer("Timer1")->setInterval(LeaveTickMilliseconds);
-    ClickTime = wholeSeconds(program().clock().secondsSinceMidnight());
+    m_click = clickMomentNow(program().clock());
+    ClickTime = m_click.clickTime;
 }
 
 void PictureBookScreen::waitToLeave()
 {
-    if (!leaveDelayOver(program().clock(), ClickTime))
+    if (!leaveDelayOver(program().clock(), m_click))
         return;
     form()->timer("Timer1")->setInterval(0);
     close();

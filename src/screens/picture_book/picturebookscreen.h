@@ -1,6 +1,7 @@
 #ifndef PICTUREBOOKSCREEN_H
 #define PICTUREBOOKSCREEN_H
 
+#include "clock.h"
 #include "screen.h"
 
 #include <QStringList>
@@ -38,6 +39,8 @@ private:
     int16_t PictureFrameHeight = 0;
     int16_t NextScreen = 0;
     int32_t ClickTime = 0;
+    // Where the click lay on the monotonic clock, which measures the wait.
+    ClickMoment m_click;
 };
 
 #endif

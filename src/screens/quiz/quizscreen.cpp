@@ -175,12 +175,13 @@ void QuizScreen::JudgeAnswer(int16_t index)
 void QuizScreen::startPause(const QString &timerName)
 {
     form()->timer(timerName)->setInterval(PauseTickMilliseconds);
-    ClickTime = wholeSeconds(program().clock().secondsSinceMidnight());
+    m_click = clickMomentNow(program().clock());
+    ClickTime = m_click.clickTime;
 }
 
 void QuizScreen::AnswerPauseTick()
 {
-    if (!leaveDelayOver(program().clock(), ClickTime))
+    if (!leaveDelayOver(program().clock(), m_click))
         return;
     EndAnswerPause();
     if (AskedCount == EntryCount)
@@ -253,7 +254,7 @@ void QuizScreen::StartLeaving(int16_t nextScreen)
 
 void QuizScreen::LeavePauseTick()
 {
-    if (!leaveDelayOver(program().clock(), ClickTime))
+    if (!leaveDelayOver(program().clock(), m_click))
         return;
     form()->timer("Timer1")->setInterval(0);
     close();

@@ -1,6 +1,7 @@
 #ifndef QUIZSCREEN_H
 #define QUIZSCREEN_H
 
+#include "clock.h"
 #include "screen.h"
 
 #include <array>
@@ -60,6 +61,8 @@ private:
     int16_t PictureFrameWidth = 0;
     int16_t PictureFrameHeight = 0;
     int32_t ClickTime = 0;
+    // Where the click lay on the monotonic clock, which measures the wait.
+    ClickMoment m_click;
     int16_t NextScreen = 0;
 };
 
