@@ -42,13 +42,6 @@ QAccessible::Role AccessibleControl::role() const
     return QAccessible::StaticText;
 }
 
-QAccessible::State AccessibleControl::state() const
-{
-    QAccessible::State state = QAccessibleWidget::state();
-    state.focusable = control()->focusPolicy() != Qt::NoFocus;
-    return state;
-}
-
 QStringList AccessibleControl::actionNames() const
 {
     QStringList names = QAccessibleWidget::actionNames();

@@ -15,7 +15,6 @@ public:
     explicit AccessibleControl(Control *control);
 
     QAccessible::Role role() const override;
-    QAccessible::State state() const override;
     QStringList actionNames() const override;
     void doAction(const QString &actionName) override;
 

@@ -47,13 +47,12 @@ void MenuScreen::buttonClicked(int16_t next)
     form()->player("MediaPlayer1")->Play();
     NextScreen = next;
     form()->timer("Timer1")->setInterval(TickMilliseconds);
-    m_click = clickMomentNow(program().clock());
-    ClickTime = m_click.clickTime;
+    ClickTime = clickMomentNow(program().clock());
 }
 
 void MenuScreen::timerTick()
 {
-    if (!leaveDelayOver(program().clock(), m_click))
+    if (!leaveDelayOver(program().clock(), ClickTime))
         return;
     form()->timer("Timer1")->setInterval(0);
     close();

@@ -30,9 +30,9 @@ private:
     // What follows the delay: 1 the picture book, 2 the quiz, 3 the end.
     int16_t NextScreen = 0;
     // The latest button click, in whole seconds since midnight.
-    int32_t ClickTime = 0;
-    // Where the click lay on the monotonic clock, which measures the wait.
-    ClickMoment m_click;
+    // The click time in whole seconds, and where the click lay on the
+    // monotonic clock, which measures the wait.
+    ClickMoment ClickTime;
 };
 
 #endif

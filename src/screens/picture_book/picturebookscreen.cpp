@@ -132,13 +132,12 @@ void PictureBookScreen::leaveFor(int16_t next)
     form()->player("MediaPlayer2")->Play();
     NextScreen = next;
     form()->timer("Timer1")->setInterval(LeaveTickMilliseconds);
-    m_click = clickMomentNow(program().clock());
-    ClickTime = m_click.clickTime;
+    ClickTime = clickMomentNow(program().clock());
 }
 
 void PictureBookScreen::waitToLeave()
 {
-    if (!leaveDelayOver(program().clock(), m_click))
+    if (!leaveDelayOver(program().clock(), ClickTime))
         return;
     form()->timer("Timer1")->setInterval(0);
     close();

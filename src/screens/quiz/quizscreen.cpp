@@ -175,13 +175,12 @@ void QuizScreen::JudgeAnswer(int16_t index)
 void QuizScreen::startPause(const QString &timerName)
 {
     form()->timer(timerName)->setInterval(PauseTickMilliseconds);
-    m_click = clickMomentNow(program().clock());
-    ClickTime = m_click.clickTime;
+    ClickTime = clickMomentNow(program().clock());
 }
 
 void QuizScreen::AnswerPauseTick()
 {
-    if (!leaveDelayOver(program().clock(), m_click))
+    if (!leaveDelayOver(program().clock(), ClickTime))
         return;
     EndAnswerPause();
     if (AskedCount == EntryCount)
@@ -254,7 +253,7 @@ void QuizScreen::StartLeaving(int16_t nextScreen)
 
 void QuizScreen::LeavePauseTick()
 {
-    if (!leaveDelayOver(program().clock(), m_click))
+    if (!leaveDelayOver(program().clock(), ClickTime))
         return;
     form()->timer("Timer1")->setInterval(0);
     close();
