@@ -8,7 +8,7 @@ constexpr int TickMilliseconds = 100;
 
 } // namespace
 
-LeaveDelay::LeaveDelay(const Clock &clock, int16_t &nextScreen, int32_t &clickTime)
+LeaveDelay::LeaveDelay(const Clock &clock, int16_t &nextScreen, ClickMoment &clickTime)
     : m_clock(clock), m_nextScreen(nextScreen), m_clickTime(clickTime)
 {
 }
@@ -22,7 +22,7 @@ void LeaveDelay::choose(Timer &timer, int16_t next)
 void LeaveDelay::start(Timer &timer)
 {
     timer.setInterval(TickMilliseconds);
-    m_clickTime = wholeSeconds(m_clock.secondsSinceMidnight());
+    m_clickTime = clickMomentNow(m_clock);
 }
 
 bool LeaveDelay::finished(Timer &timer) const

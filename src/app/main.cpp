@@ -13,6 +13,9 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // Wayland compositors find the program's desktop entry, and so its name
+    // and icon, by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("net.hanazukan.Hana"));
     DataPath = dataPathFor(QCoreApplication::applicationDirPath());
 
     SystemClock clock;

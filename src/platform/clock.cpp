@@ -1,6 +1,7 @@
 #include "platform/clock.h"
 
 #include <QTime>
+#include <chrono>
 #include <cmath>
 
 namespace {
@@ -14,18 +15,26 @@ double SystemClock::secondsSinceMidnight() const
     return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
 }
 
+double SystemClock::monotonicSeconds() const
+{
+    const auto sinceStart = std::chrono::steady_clock::now().time_since_epoch();
+    return std::chrono::duration<double>(sinceStart).count();
+}
+
 // nearbyint rounds in the default mode, to nearest with halves to even.
 int32_t wholeSeconds(double seconds)
 {
     return int32_t(std::nearbyint(seconds));
 }
 
-// The clock restarts at midnight, so an elapsed time that comes out more
-// than half a day negative has crossed midnight and is counted on from there.
-bool leaveDelayOver(const Clock &clock, int32_t clickTime)
+ClickMoment clickMomentNow(const Clock &clock)
 {
-    double elapsed = clock.secondsSinceMidnight() - double(clickTime);
-    if (elapsed < -SecondsPerDay / 2)
-        elapsed += SecondsPerDay;
-    return elapsed > LeaveDelaySeconds;
+    const double timeOfDay = clock.secondsSinceMidnight();
+    return {wholeSeconds(timeOfDay), timeOfDay, clock.monotonicSeconds()};
+}
+
+bool leaveDelayOver(const Clock &clock, const ClickMoment &click)
+{
+    const double sinceClick = clock.monotonicSeconds() - click.monotonic;
+    return (click.timeOfDay - double(click.clickTime)) + sinceClick > LeaveDelaySeconds;
 }

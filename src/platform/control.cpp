@@ -1,7 +1,11 @@
 #include "platform/control.h"
+#include "platform/accessiblecontrol.h"
 #include "platform/twips.h"
 
+#include <QKeyEvent>
+#include <QMetaMethod>
 #include <QMouseEvent>
+#include <QPainter>
 
 Control::Control(const ControlSpec &row, QWidget *parent)
     : QWidget(parent), m_name(row.name), m_index(row.index), m_left(row.left), m_top(row.top),
@@ -10,7 +14,20 @@ Control::Control(const ControlSpec &row, QWidget *parent)
     setObjectName(row.index < 0 ? row.name : QStringLiteral("%1(%2)").arg(row.name).arg(row.index));
     setMouseTracking(true);
     setVisible(row.visible);
+    if (row.tabStop)
+        setFocusPolicy(Qt::TabFocus);
     place();
+    installControlAccessibility();
+}
+
+bool Control::isClickHandled() const
+{
+    return isSignalConnected(QMetaMethod::fromSignal(&Control::clicked));
+}
+
+void Control::click()
+{
+    emit clicked();
 }
 
 void Control::setLeftTwips(float left)
@@ -80,4 +97,44 @@ void Control::mouseDoubleClickEvent(QMouseEvent *event)
 {
     m_pressed = false;
     event->accept();
+}
+
+void Control::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (!event->isAutoRepeat())
+            click();
+        event->accept();
+        return;
+    default:
+        event->ignore();
+    }
+}
+
+void Control::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void Control::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    update();
+}
+
+void Control::drawFocusMark(QPainter &painter) const
+{
+    if (!hasFocus())
+        return;
+    const QRect mark = rect().adjusted(3, 3, -4, -4);
+    painter.setClipping(false);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(Qt::white, 1));
+    painter.drawRect(mark);
+    painter.setPen(QPen(Qt::black, 1, Qt::DashLine));
+    painter.drawRect(mark);
 }

@@ -5,10 +5,14 @@
 
 #include <QWidget>
 
+class QPainter;
+
 // Base of every visible control kind. Geometry is kept in twips as set, so
 // what is read back is exactly what was written; the widget is placed at the
 // nearest logical pixel. A control takes every mouse event over it, so that a
 // click or a move never falls through to the control or window behind it.
+// A label or picture marked as a tab stop is reached by Tab, never by a
+// click, and Space or Enter on it clicks it.
 class Control : public QWidget
 {
     Q_OBJECT
@@ -28,12 +32,22 @@ public:
     void setWidthTwips(float width);
     void setHeightTwips(float height);
 
+    // Whether anything reacts to a click, and a click made by other means
+    // than the mouse (assistive technology, the keyboard).
+    bool isClickHandled() const;
+    void click();
+
 signals:
     void clicked();
     void mouseMoved();
 
 protected:
     void setSizeTwips(float width, float height);
+    // A mark on a control that has the keyboard focus, seen on any colour.
+    void drawFocusMark(QPainter &painter) const;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;

@@ -5,8 +5,9 @@
 
 #include <QFont>
 
-// The layouts name the Windows Mincho faces; IPA Mincho and IPA P Mincho
-// stand in for them at the pixel sizes the layouts give.
+// The layouts' Mincho faces at the pixel sizes they give: "ＭＳ 明朝" and
+// "ＭＳ Ｐ明朝" where they are installed, IPA Mincho and IPA P Mincho in
+// their place elsewhere.
 QFont fontFor(const FontSpec &wanted);
 
 #endif

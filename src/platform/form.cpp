@@ -21,9 +21,10 @@ QString controlKey(const QString &name, int index)
     return index < 0 ? name : QStringLiteral("%1(%2)").arg(name).arg(index);
 }
 
-bool takesFocus(ControlKind kind)
+bool takesFocus(const ControlSpec &control)
 {
-    return kind == ControlKind::Button || kind == ControlKind::List;
+    return control.kind == ControlKind::Button || control.kind == ControlKind::List ||
+           control.tabStop;
 }
 
 } // namespace
@@ -83,13 +84,13 @@ void Form::setTabOrder(const FormSpec &layout)
 {
     std::vector<const ControlSpec *> order;
     for (const ControlSpec &control : layout.controls)
-        if (takesFocus(control.kind) && control.tabIndex >= 0)
+        if (takesFocus(control) && control.tabIndex >= 0)
             order.push_back(&control);
     std::sort(order.begin(), order.end(),
               [](auto *a, auto *b) { return a->tabIndex < b->tabIndex; });
     QWidget *previous = nullptr;
     for (const ControlSpec *control : order) {
-        QWidget *widget = m_controls.value(control->name);
+        QWidget *widget = m_controls.value(controlKey(control->name, control->index));
         if (previous)
             QWidget::setTabOrder(previous, widget);
         m_focusOrder.append(widget);

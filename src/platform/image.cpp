@@ -8,7 +8,20 @@ Image::Image(const ControlSpec &row, QWidget *parent) : Control(row, parent), m_
 {
     setAccessibleName(row.description);
     if (!row.picture.isEmpty())
-        loadPicture(row.picture);
+        loadLayoutPicture(row.picture);
+}
+
+void Image::loadLayoutPicture(const QString &path)
+{
+    const QString large = highResolutionPicture(path, devicePixelRatioF());
+    if (large.isEmpty()) {
+        loadPicture(path);
+        return;
+    }
+    QImage picture = ::loadPicture(large);
+    picture.setDevicePixelRatio(2);
+    setPicture(picture);
+    m_source = path;
 }
 
 void Image::setStretch(bool stretch)
@@ -26,22 +39,23 @@ void Image::setPicture(const QImage &picture)
 {
     m_picture = QPixmap::fromImage(picture);
     m_source.clear();
-    if (!m_stretch)
-        setSizeTwips(pixelsToTwips(picture.width()), pixelsToTwips(picture.height()));
+    if (!m_stretch) {
+        const QSize size = picture.deviceIndependentSize().toSize();
+        setSizeTwips(pixelsToTwips(size.width()), pixelsToTwips(size.height()));
+    }
     update();
 }
 
 void Image::paintEvent(QPaintEvent *)
 {
-    if (m_picture.isNull())
-        return;
     QPainter painter(this);
     if (m_stretch) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawPixmap(rect(), m_picture);
-    } else {
+    } else if (!m_picture.isNull()) {
         painter.drawPixmap(0, 0, m_picture);
     }
+    drawFocusMark(painter);
 }
 
 // Keeps the picture's size and puts its middle on the frame's. Halves are

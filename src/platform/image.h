@@ -7,7 +7,9 @@
 
 // A picture box. Without stretching it takes the natural size of each picture
 // given to it (15 twips to a pixel); with stretching it scales the picture to
-// its own box. Transparent pixels show whatever lies behind.
+// its own box. Transparent pixels show whatever lies behind. A fixed picture
+// of the layout is drawn from its twice-as-large version beside it
+// ("name@2x.gif") on screens scaled by 1.5 or more, in the same place and size.
 class Image : public Control
 {
     Q_OBJECT
@@ -27,6 +29,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void loadLayoutPicture(const QString &path);
+
     QPixmap m_picture;
     QString m_source;
     bool m_stretch;

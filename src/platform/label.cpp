@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
+#include <cmath>
 #include <qdrawutil.h>
 
 namespace {
@@ -14,7 +15,9 @@ namespace {
 constexpr int SunkenEdge = 2;
 
 // Qt draws text this large as outlines and then leaves out the synthetic
-// bold it gives faces that have no bold of their own.
+// bold it gives faces that have no bold of their own. On a scaled screen its
+// synthetic bold is lost or much lighter at every size, so there bold text
+// is always drawn by the label itself.
 constexpr int OutlineTextPixels = 64;
 
 Qt::Alignment horizontal(Align align)
@@ -43,11 +46,12 @@ bool hasBoldFace(const QFont &font)
 } // namespace
 
 Label::Label(const ControlSpec &row, QWidget *parent)
-    : Control(row, parent), m_caption(row.caption), m_backColor(row.backColor),
-      m_foreColor(row.foreColor), m_align(row.align), m_sunken(row.sunken)
+    : Control(row, parent), m_caption(row.caption), m_description(row.description),
+      m_backColor(row.backColor), m_foreColor(row.foreColor), m_align(row.align),
+      m_sunken(row.sunken)
 {
     setFont(fontFor(row.font));
-    setAccessibleName(m_caption);
+    nameForAssistiveTechnology();
 }
 
 void Label::setCaption(const QString &caption)
@@ -55,8 +59,19 @@ void Label::setCaption(const QString &caption)
     if (caption == m_caption)
         return;
     m_caption = caption;
-    setAccessibleName(caption);
+    nameForAssistiveTechnology();
     update();
+}
+
+// A change of name is announced, so a count or a rate is heard as it changes.
+void Label::nameForAssistiveTechnology()
+{
+    if (m_description.isEmpty())
+        setAccessibleName(m_caption);
+    else if (m_description.contains(QLatin1String("%1")))
+        setAccessibleName(m_description.arg(m_caption));
+    else
+        setAccessibleName(m_description);
 }
 
 void Label::setBackColor(QRgb color)
@@ -82,20 +97,24 @@ void Label::paintEvent(QPaintEvent *)
     const bool fits = QFontMetricsF(font()).horizontalAdvance(m_caption) <= textArea.width() + 1;
     if (fits)
         textArea.setWidth(textArea.width() + 1);
-    if (fits && needsDrawnBold()) {
+    if (fits && needsDrawnBold(painter)) {
         drawBoldLine(painter, textArea);
-        return;
+    } else {
+        const int wrap = fits ? 0 : Qt::TextWordWrap;
+        painter.drawText(textArea, horizontal(m_align) | Qt::AlignTop | wrap, m_caption);
     }
-    const int wrap = fits ? 0 : Qt::TextWordWrap;
-    painter.drawText(textArea, horizontal(m_align) | Qt::AlignTop | wrap, m_caption);
+    drawFocusMark(painter);
 }
 
-bool Label::needsDrawnBold() const
+bool Label::needsDrawnBold(const QPainter &painter) const
 {
-    return font().bold() && font().pixelSize() >= OutlineTextPixels && !hasBoldFace(font());
+    const qreal deviceScale = std::sqrt(std::abs(painter.deviceTransform().determinant()));
+    return font().bold() && (deviceScale > 1 || font().pixelSize() >= OutlineTextPixels) &&
+           !hasBoldFace(font());
 }
 
-// One line of large bold text: the glyph outlines filled and stroked.
+// One line of bold text: the glyph outlines filled and stroked a little, as
+// heavy as the bold Qt gives small text at 100 %.
 void Label::drawBoldLine(QPainter &painter, const QRect &area) const
 {
     const QFontMetricsF metrics(font());
@@ -108,7 +127,7 @@ void Label::drawBoldLine(QPainter &painter, const QRect &area) const
     QPainterPath text;
     text.addText(QPointF(x, area.top() + metrics.ascent()), font(), m_caption);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(m_foreColor), font().pixelSize() / 30.0, Qt::SolidLine, Qt::RoundCap,
+    painter.setPen(QPen(QColor(m_foreColor), font().pixelSize() / 60.0, Qt::SolidLine, Qt::RoundCap,
                         Qt::RoundJoin));
     painter.setBrush(QColor(m_foreColor));
     painter.drawPath(text);

@@ -3,6 +3,8 @@
 
 #include "platform/control.h"
 
+class QPainter;
+
 // An opaque text box: its back colour fills the whole rectangle, its text
 // starts at the top edge and wraps inside the fixed box, lines below the
 // bottom edge are cut off, and an optional sunken edge lies just inside it.
@@ -25,10 +27,12 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    bool needsDrawnBold() const;
+    void nameForAssistiveTechnology();
+    bool needsDrawnBold(const QPainter &painter) const;
     void drawBoldLine(QPainter &painter, const QRect &area) const;
 
     QString m_caption;
+    QString m_description;
     QRgb m_backColor;
     QRgb m_foreColor;
     Align m_align;

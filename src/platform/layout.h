@@ -54,7 +54,11 @@ struct ControlSpec
     bool sunken = false;
     bool stretch = false;
     int tabIndex = -1;
-    QString description = {}; // what a picture shows, for assistive technology
+    bool tabStop = false; // a label or picture the Tab key reaches
+    // The spoken name for assistive technology: what a picture shows, or a
+    // label's name where its caption alone says too little; "%1" in it stands
+    // for the label's caption as it changes. Empty: the caption.
+    QString description = {};
 };
 
 // A screen's window: caption, client size in twips, back colour, and the

@@ -134,3 +134,14 @@ QImage decodePicture(QIODevice *device, const QString &path)
             path, QStringLiteral("GIF画像として読み込めません（%1）。").arg(reader.errorString()));
     return image;
 }
+
+QString highResolutionPicture(const QString &path, qreal devicePixelRatio)
+{
+    constexpr qreal LargeFrom = 1.5;
+    if (devicePixelRatio < LargeFrom)
+        return {};
+    const QFileInfo picture(path);
+    const QString large =
+        picture.path() + "/" + picture.completeBaseName() + "@2x." + picture.suffix();
+    return QFileInfo::exists(large) ? large : QString();
+}

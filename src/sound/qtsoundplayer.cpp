@@ -1,10 +1,12 @@
 #include "sound/qtsoundplayer.h"
 
+#include "sound/audiooutput.h"
+#include "sound/soundnotices.h"
 #include "sound/wavfile.h"
 
-#include <QSet>
+#include <QAudioDevice>
+#include <QMediaDevices>
 #include <QUrl>
-#include <cstdio>
 
 namespace {
 
@@ -39,23 +41,30 @@ QString describe(WavProblem problem)
     return QString();
 }
 
-// One line for each file that cannot be played, however often it is asked
-// for: a quiz would otherwise repeat it at every answer.
-void warnOnce(const QString &path, const QString &problem)
+// Looked at once a run, before the first player: the answer and its one
+// notice hold for every sound.
+bool machineHasAudioOutput()
 {
-    static QSet<QString> warned;
-    if (warned.contains(path))
-        return;
-    warned.insert(path);
-    std::fprintf(stderr, "hana: warning: cannot play sound %s: %s\n", qPrintable(path),
-                 qPrintable(problem));
+    static const bool present = [] {
+        quietMultimedia();
+        const bool found = audioOutputPresent();
+        if (!found)
+            SoundNotices::shared().noOutput();
+        return found;
+    }();
+    return present;
 }
 
 } // namespace
 
-QtSoundPlayer::QtSoundPlayer()
+QtSoundPlayer::QtSoundPlayer() : QtSoundPlayer(SoundNotices::shared(), machineHasAudioOutput()) {}
+
+QtSoundPlayer::QtSoundPlayer(SoundNotices &notices, bool audible) : m_notices(notices)
 {
-    QObject::connect(&m_effect, &QSoundEffect::statusChanged, &m_effect,
+    if (!audible)
+        return;
+    m_effect = std::make_unique<QSoundEffect>();
+    QObject::connect(m_effect.get(), &QSoundEffect::statusChanged, m_effect.get(),
                      [this] { warnIfUnplayable(); });
 }
 
@@ -63,26 +72,31 @@ QtSoundPlayer::QtSoundPlayer()
 // silent, and the warning is ours alone.
 void QtSoundPlayer::SetFile(const QString &path)
 {
-    m_effect.stop();
+    Stop();
     if (path != m_path) {
         m_path = path;
         const WavProblem problem = checkWavFile(path);
         if (problem != WavProblem::None)
-            warnOnce(path, describe(problem));
-        m_effect.setSource(problem == WavProblem::None ? QUrl::fromLocalFile(path) : QUrl());
+            m_notices.unplayable(path, describe(problem));
+        if (m_effect)
+            m_effect->setSource(problem == WavProblem::None ? QUrl::fromLocalFile(path) : QUrl());
     }
-    m_effect.play();
+    if (m_effect)
+        m_effect->play();
 }
 
 void QtSoundPlayer::Play()
 {
-    m_effect.stop();
-    m_effect.play();
+    if (!m_effect)
+        return;
+    m_effect->stop();
+    m_effect->play();
 }
 
 void QtSoundPlayer::Stop()
 {
-    m_effect.stop();
+    if (m_effect)
+        m_effect->stop();
 }
 
 // The original control's property of this number changes nothing that the
@@ -91,11 +105,13 @@ void QtSoundPlayer::SetProperty1030(int32_t) {}
 
 void QtSoundPlayer::warnIfUnplayable()
 {
-    if (m_effect.status() == QSoundEffect::Error)
-        warnOnce(m_path, QStringLiteral("the player cannot decode it"));
+    if (m_effect->status() == QSoundEffect::Error)
+        m_notices.playerFailed(m_path, !QMediaDevices::audioOutputs().isEmpty());
 }
+
+QtSoundFactory::QtSoundFactory() : m_audible(machineHasAudioOutput()) {}
 
 std::unique_ptr<SoundPlayer> QtSoundFactory::create(const QString &)
 {
-    return std::make_unique<QtSoundPlayer>();
+    return std::make_unique<QtSoundPlayer>(SoundNotices::shared(), m_audible);
 }

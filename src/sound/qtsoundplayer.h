@@ -4,14 +4,20 @@
 #include "sound/soundplayer.h"
 
 #include <QSoundEffect>
+#include <memory>
 
-// Plays short WAV files through Qt Multimedia. A missing or unplayable file,
-// or a machine without audio output, stays silent with one warning line; a
-// file that cannot be played is never handed to Qt at all.
+class SoundNotices;
+
+// Plays short WAV files through Qt Multimedia. A missing or unplayable file
+// stays silent with one warning line and is never handed to Qt at all. On a
+// machine without audio output every player is silent and one line says so.
 class QtSoundPlayer : public SoundPlayer
 {
 public:
+    // A player with this process's notices, audible when the machine has an
+    // audio output.
     QtSoundPlayer();
+    QtSoundPlayer(SoundNotices &notices, bool audible);
 
     void SetFile(const QString &path) override;
     void Play() override;
@@ -21,14 +27,19 @@ public:
 private:
     void warnIfUnplayable();
 
-    QSoundEffect m_effect;
+    SoundNotices &m_notices;
+    std::unique_ptr<QSoundEffect> m_effect;
     QString m_path;
 };
 
 class QtSoundFactory : public SoundFactory
 {
 public:
+    QtSoundFactory();
     std::unique_ptr<SoundPlayer> create(const QString &controlName) override;
+
+private:
+    bool m_audible;
 };
 
 #endif

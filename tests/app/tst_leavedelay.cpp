@@ -16,7 +16,7 @@ private slots:
 private:
     FakeClock m_clock;
     int16_t NextScreen = 0;
-    int32_t ClickTime = 0;
+    ClickMoment ClickTime;
     LeaveDelay m_delay{m_clock, NextScreen, ClickTime};
     Timer m_timer{QStringLiteral("Timer1"), 0, nullptr};
 };
@@ -26,14 +26,14 @@ void TestLeaveDelay::clickStoresChoiceTimeAndTicks()
     m_clock.now = 100.5;
     m_delay.choose(m_timer, 2);
     QCOMPARE(NextScreen, int16_t(2));
-    QCOMPARE(ClickTime, 100);
+    QCOMPARE(ClickTime.clickTime, 100);
     QCOMPARE(m_timer.interval(), 100);
     QVERIFY(m_timer.isTicking());
 
     m_clock.now = 200.6;
     m_delay.start(m_timer);
     QCOMPARE(NextScreen, int16_t(2));
-    QCOMPARE(ClickTime, 201);
+    QCOMPARE(ClickTime.clickTime, 201);
 }
 
 void TestLeaveDelay::waitEndsOnlyAfterMoreThanTwoSeconds()

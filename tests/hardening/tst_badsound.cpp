@@ -77,7 +77,7 @@ QList<BrokenSound> makeBrokenSounds()
     return {
         {"missing", Stand::Missing, {}, "no such file"},
         {"a folder", Stand::Folder, {}, "a folder"},
-        {"unreadable", Stand::Unreadable, good, "Permission denied"},
+        {"unreadable", Stand::Unreadable, good, "cannot be read"},
         {"empty", Stand::Bytes, "", "empty"},
         {"cut in half", Stand::Bytes, good.left(good.size() / 2), "cut short"},
         {"cut in its header", Stand::Bytes, good.left(30), "cut short"},

@@ -3,12 +3,14 @@
 #include "platform/form.h"
 #include "platform/image.h"
 #include "platform/label.h"
+#include "platform/picture.h"
 #include "platform/timer.h"
 #include "platform/twips.h"
 #include "support/fakes.h"
 #include "support/mouse.h"
 
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -75,7 +77,10 @@ const FormSpec &testLayout()
                  .left = 3000,
                  .top = 600,
                  .width = 600,
-                 .height = 300},
+                 .height = 300,
+                 .backColor = 0xFF0000FF,
+                 .tabIndex = 2,
+                 .tabStop = true},
                 {.kind = ControlKind::Player, .name = "MediaPlayer1"},
             },
     };
@@ -98,11 +103,14 @@ private slots:
     void intervalZeroStopsTheTimer();
     void twipsReadBackAsSet();
     void pictureGivesNaturalSizeUnlessStretched();
+    void scaledScreensUseTheLargePicture();
     void controlArrayHasOnlyItsIndices();
     void pictureCentresOnItsFrame_data();
     void pictureCentresOnItsFrame();
     void focusFollowsTabOrder();
-    void largeBoldTextStaysBold();
+    void labelTabStopIsReachedAndPressedByKeys();
+    void boldTextStaysBoldAtEveryScale_data();
+    void boldTextStaysBoldAtEveryScale();
 
 private:
     RecordingSounds m_sounds;
@@ -220,6 +228,28 @@ void TestControls::pictureGivesNaturalSizeUnlessStretched()
     QCOMPARE(image->size(), QSize(100, 100));
 }
 
+// On a screen scaled by 1.5 or more a fixed picture is drawn from its
+// twice-as-large version, which takes the place and size of the plain one.
+void TestControls::scaledScreensUseTheLargePicture()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("banner.gif");
+    QVERIFY(QFile(path).open(QIODevice::WriteOnly));
+    QCOMPARE(highResolutionPicture(path, 2), QString());
+    QVERIFY(QFile(dir.filePath("banner@2x.gif")).open(QIODevice::WriteOnly));
+    QCOMPARE(highResolutionPicture(path, 1), QString());
+    QCOMPARE(highResolutionPicture(path, 1.25), QString());
+    QCOMPARE(highResolutionPicture(path, 1.5), dir.filePath("banner@2x.gif"));
+    QCOMPARE(highResolutionPicture(path, 2), dir.filePath("banner@2x.gif"));
+
+    Image *image = m_form->image("Back");
+    QImage large(20, 42, QImage::Format_RGB32);
+    large.setDevicePixelRatio(2);
+    image->setPicture(large);
+    QCOMPARE(image->widthTwips(), 150.0f);
+    QCOMPARE(image->size(), QSize(10, 21));
+}
+
 void TestControls::controlArrayHasOnlyItsIndices()
 {
     const ControlArray<Label> &tiles = m_form->labelArray("Tile");
@@ -267,30 +297,90 @@ void TestControls::focusFollowsTabOrder()
     QCOMPARE(second.count(), 2);
 }
 
-// Faces without a bold style get a drawn one even at sizes Qt draws as
-// outlines; the bold banner must carry clearly more ink than a regular one.
-void TestControls::largeBoldTextStaysBold()
+// A label marked as a tab stop comes after the buttons, shows a mark while it
+// has the focus, and Space or Enter clicks it; a mouse click leaves the focus
+// where it was.
+void TestControls::labelTabStopIsReachedAndPressedByKeys()
 {
-    auto ink = [this](bool bold) {
-        const ControlSpec row{.kind = ControlKind::Label,
-                              .name = "Banner",
-                              .width = 4305,
-                              .height = 1425,
-                              .caption = "不合格",
-                              .backColor = 0xFFFF00FF,
-                              .foreColor = 0xFFFFFFFF,
-                              .font = {Face::PMincho, 88, bold}};
-        Label banner(row, m_form);
-        const QImage picture = banner.grab().toImage();
-        int white = 0;
-        for (int y = 0; y < picture.height(); ++y)
-            for (int x = 0; x < picture.width(); ++x)
-                white += picture.pixel(x, y) == 0xFFFFFFFF;
-        return white;
+    Label *tile = m_form->labelArray("Tile")(0);
+    const QImage unfocused = tile->grab().toImage();
+    clickAt(m_form, centreOf(tile));
+    QCOMPARE(QApplication::focusWidget(), m_form->button("Command1"));
+
+    QSignalSpy clicks(tile, &Control::clicked);
+    QTest::keyClick(m_form, Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), tile);
+    QVERIFY(tile->grab().toImage() != unfocused);
+    QTest::keyClick(tile, Qt::Key_Space);
+    QTest::keyClick(tile, Qt::Key_Enter);
+    QTest::keyClick(tile, Qt::Key_A);
+    QCOMPARE(clicks.count(), 2);
+    QTest::keyClick(tile, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), m_form->button("Command1"));
+}
+
+namespace {
+
+// The light ink a label leaves on its dark back, rendered at a screen scale.
+qint64 inkAt(Label &label, qreal scale)
+{
+    QImage picture(label.size() * scale, QImage::Format_RGB32);
+    picture.setDevicePixelRatio(scale);
+    label.render(&picture);
+    qint64 ink = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            ink += qGreen(picture.pixel(x, y));
+    return ink;
+}
+
+} // namespace
+
+void TestControls::boldTextStaysBoldAtEveryScale_data()
+{
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<int>("pixelSize");
+    QTest::addColumn<qreal>("scale");
+    for (qreal scale : {1.0, 1.5, 2.0}) {
+        const QByteArray at = " at " + QByteArray::number(scale);
+        QTest::newRow("kana tile" + at) << "あ" << 32 << scale;
+        QTest::newRow("entry name" + at) << "あさがお" << 21 << scale;
+        QTest::newRow("fail banner" + at) << "不合格" << 88 << scale;
+    }
+}
+
+// Faces without a bold style get a drawn one wherever Qt would draw the text
+// as outlines and leave its synthetic bold out: at large sizes, and at
+// ordinary sizes on a scaled screen. Bold must carry clearly more ink than
+// regular at every scale, and about as much more as it does at 100 %.
+void TestControls::boldTextStaysBoldAtEveryScale()
+{
+    QFETCH(QString, caption);
+    QFETCH(int, pixelSize);
+    QFETCH(qreal, scale);
+    auto ratio = [&](qreal at) {
+        auto label = [&](bool bold) {
+            return ControlSpec{.kind = ControlKind::Label,
+                               .name = "Text",
+                               .width = float(pixelSize * 15 * (caption.size() + 1)),
+                               .height = float(pixelSize * 15 * 3 / 2),
+                               .caption = caption,
+                               .backColor = 0xFF000080,
+                               .foreColor = 0xFFFFFFFF,
+                               .font = {Face::Mincho, pixelSize, bold}};
+        };
+        Label regular(label(false), m_form);
+        Label bold(label(true), m_form);
+        return double(inkAt(bold, at)) / double(inkAt(regular, at));
     };
-    const int regular = ink(false);
-    QVERIFY(regular > 0);
-    QVERIFY2(ink(true) > regular * 13 / 10, qPrintable(QString::number(regular)));
+    const double here = ratio(scale);
+    QVERIFY2(here > 1.3, qPrintable(QString::number(here)));
+    if (pixelSize < 64) {
+        const double unscaled = ratio(1.0);
+        QVERIFY2(here > unscaled * 0.8 && here < unscaled * 1.25,
+                 qPrintable(QStringLiteral("%1 against %2 at 100 %").arg(here).arg(unscaled)));
+    }
 }
 
 QTEST_MAIN(TestControls)

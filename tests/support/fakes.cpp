@@ -58,3 +58,18 @@ QString copyContentPack(const QString &into)
     }
     return into;
 }
+
+double FakeClock::monotonicSeconds() const
+{
+    if (now - m_seen < -SecondsPerDay / 2)
+        m_offset += SecondsPerDay;
+    m_seen = now;
+    return now + m_offset;
+}
+
+void FakeClock::setWallClock(double timeOfDay)
+{
+    m_offset += monotonicSeconds() - (timeOfDay + m_offset);
+    now = timeOfDay;
+    m_seen = timeOfDay;
+}

@@ -12,11 +12,23 @@
 #include <memory>
 
 // A clock the test sets by hand.
+// Setting now lets time pass: the monotonic count runs on by as much, and on
+// across midnight when now comes out more than half a day earlier.
+// setWallClock sets the time of day without any time passing.
 class FakeClock : public Clock
 {
 public:
     double secondsSinceMidnight() const override { return now; }
+    double monotonicSeconds() const override;
+    void setWallClock(double timeOfDay);
     double now = 36000.0;
+
+private:
+    // The monotonic count is now plus this offset, which changes only when
+    // midnight passes or the wall clock is set, so that differences of the
+    // count are as exact as differences of now.
+    mutable double m_seen = now;
+    mutable double m_offset = 0;
 };
 
 // Hands out queued numbers in [0, 1); 0 when the queue is empty.

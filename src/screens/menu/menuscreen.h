@@ -57,8 +57,9 @@ private:
     void ShowButterflies();
 
     int16_t NextScreen = 0;
-    // The latest button click, in whole seconds since midnight.
-    int32_t ClickTime = 0;
+    // The latest button click, in whole seconds since midnight, and where it
+    // lay on the monotonic clock, which measures the wait.
+    ClickMoment ClickTime;
     LeaveDelay m_leaveDelay;
     std::unique_ptr<Controls> m_ui;
 };

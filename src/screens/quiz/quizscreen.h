@@ -85,7 +85,9 @@ private:
     int16_t PictureFrameLeft = 0;
     int16_t PictureFrameWidth = 0;
     int16_t PictureFrameHeight = 0;
-    int32_t ClickTime = 0;
+    // The click time in whole seconds, and where the click lay on the
+    // monotonic clock, which measures the wait.
+    ClickMoment ClickTime;
     int16_t NextScreen = 0;
     // Both waits share ClickTime: whichever click came last starts them afresh.
     LeaveDelay m_leaveDelay;

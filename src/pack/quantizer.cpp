@@ -1,0 +1,78 @@
+#include "pack/quantizer.h"
+
+#include <libimagequant.h>
+#include <memory>
+#include <vector>
+
+namespace {
+
+constexpr int MaximumColours = 256;
+constexpr float FullDithering = 1.0f;
+constexpr int OpaqueFrom = 128;
+
+struct AttrDeleter
+{
+    void operator()(liq_attr *attr) const { liq_attr_destroy(attr); }
+};
+struct ImageDeleter
+{
+    void operator()(liq_image *image) const { liq_image_destroy(image); }
+};
+struct ResultDeleter
+{
+    void operator()(liq_result *result) const { liq_result_destroy(result); }
+};
+
+// The picture as RGBA bytes with its alpha made all or nothing: a GIF has
+// one transparent colour and no partial transparency.
+QImage withBinaryAlpha(const QImage &picture)
+{
+    QImage rgba = picture.convertToFormat(QImage::Format_RGBA8888);
+    for (int y = 0; y < rgba.height(); ++y) {
+        uchar *pixel = rgba.scanLine(y);
+        for (int x = 0; x < rgba.width(); ++x, pixel += 4) {
+            if (pixel[3] < OpaqueFrom)
+                std::fill(pixel, pixel + 4, 0);
+            else
+                pixel[3] = 255;
+        }
+    }
+    return rgba;
+}
+
+} // namespace
+
+IndexedPicture quantize(const QImage &picture)
+{
+    QImage rgba = withBinaryAlpha(picture);
+    const int width = rgba.width();
+    const int height = rgba.height();
+    std::vector<void *> rows(height);
+    for (int y = 0; y < height; ++y)
+        rows[y] = rgba.scanLine(y);
+
+    std::unique_ptr<liq_attr, AttrDeleter> attr(liq_attr_create());
+    liq_set_max_colors(attr.get(), MaximumColours);
+    std::unique_ptr<liq_image, ImageDeleter> image(
+        liq_image_create_rgba_rows(attr.get(), rows.data(), width, height, 0));
+    liq_result *quantized = nullptr;
+    if (!image || liq_image_quantize(image.get(), attr.get(), &quantized) != LIQ_OK)
+        return {};
+    std::unique_ptr<liq_result, ResultDeleter> result(quantized);
+    liq_set_dithering_level(result.get(), FullDithering);
+
+    IndexedPicture indexed;
+    indexed.size = rgba.size();
+    indexed.pixels.resize(qsizetype(width) * height);
+    if (liq_write_remapped_image(result.get(), image.get(), indexed.pixels.data(),
+                                 size_t(indexed.pixels.size())) != LIQ_OK)
+        return {};
+    const liq_palette *palette = liq_get_palette(result.get());
+    for (unsigned i = 0; i < palette->count; ++i) {
+        const liq_color &colour = palette->entries[i];
+        indexed.palette << qRgba(colour.r, colour.g, colour.b, colour.a);
+        if (colour.a < OpaqueFrom)
+            indexed.transparentIndex = int(i);
+    }
+    return indexed;
+}

@@ -1,0 +1,285 @@
+#include "check/expectations.h"
+#include "content/contentcheck.h"
+#include "content/entrynames.h"
+#include "content/explanation.h"
+#include "content/textfile.h"
+#include "pack/contentbridge.h"
+#include "pack/packbuilder.h"
+#include "pack/progressline.h"
+#include "platform/picture.h"
+#include "sourcepictures.h"
+#include "support/fakes.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QString SourceText1 = QStringLiteral("朝に咲く花です。\n\nつるをのばします。\n");
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeAll(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QString bundled()
+{
+    return qEnvironmentVariable("HANA_SOURCE_DIR") + "/data";
+}
+
+struct Run
+{
+    int exitCode = -1;
+    QString output;
+};
+
+Run runPack(const QStringList &arguments)
+{
+    QProcess pack;
+    pack.start(HANA_PACK_PATH, arguments);
+    pack.waitForFinished(120000);
+    return Run{pack.exitCode(), QString::fromUtf8(pack.readAllStandardOutput())};
+}
+
+// The folder's entries, hidden ones too.
+QStringList entriesOf(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+// A folder as a teacher brings it: photographs named by number and by name,
+// in both kana, one broken and one too large; texts good and bad in every way the pack refuses.
+void makeSource(const QString &source)
+{
+    const QString pictures = source + "/pictures/";
+    writeAll(pictures + "1.jpg", encoded(gradientPicture(QSize(800, 600)), "JPEG"));
+    writeAll(pictures + "サ ク ラ.png", encoded(noisePicture(QSize(500, 500), 3), "PNG"));
+    writeAll(pictures + "ひまわり.png", encoded(discPicture(QSize(400, 300)), "PNG"));
+    writeAll(pictures + "60.jpg",
+             withExifOrientation(encoded(markedPicture(QSize(4000, 3000)), "JPEG"), 6));
+    const QByteArray jpeg = encoded(gradientPicture(QSize(300, 300)), "JPEG");
+    writeAll(pictures + "7.jpg", jpeg.left(jpeg.size() / 2));
+    writeAll(pictures + "8.jpg", jpegClaiming(QSize(20000, 20000)));
+
+    const QString texts = source + "/texts/";
+    writeAll(texts + "1.txt", SourceText1.toUtf8());
+    writeAll(texts + "うめ.txt", ("短い行\n" + QString(30, QChar(0x82B1)) + "\n").toUtf8());
+    writeAll(texts + "10.txt", QStringLiteral("カンナ😀の花\n").toUtf8());
+    writeAll(texts + "12.txt", QByteArray("\x82\xa0\x82\xa2\r\n"));
+}
+
+} // namespace
+
+class TestHanaPack : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void refusedSourcesAreNamed();
+    void resultPassesTheContentCheck();
+    void picturesShowWhatTheSourcesShow();
+    void textsBecomeTheBooksRows();
+    void namesListIsTheBoard();
+    void everythingElseIsTheBundledPack();
+    void nothingIsLeftBesideTheResult();
+    void cleanSourceSucceeds();
+    void sourcesItCannotUse_data();
+    void sourcesItCannotUse();
+    void failureOnTheWayLeavesNothing();
+    void stopLeavesNothing();
+    void wrongArgumentsShowTheUsage();
+
+private:
+    QTemporaryDir m_dir;
+    QString m_out;
+    Run m_run;
+};
+
+void TestHanaPack::initTestCase()
+{
+    makeSource(m_dir.filePath("garden"));
+    m_out = m_dir.filePath("garden-pack");
+    m_run = runPack({m_dir.filePath("garden"), m_out});
+}
+
+void TestHanaPack::refusedSourcesAreNamed()
+{
+    QCOMPARE(m_run.exitCode, 1);
+    const QStringList lines = m_run.output.split('\n');
+    const auto has = [&lines](const QString &file, const QString &what) {
+        return lines.filter(file).filter(what).size() == 1;
+    };
+    QVERIFY2(has("pictures/7.jpg: ", "途中で切れて"), qPrintable(m_run.output));
+    QVERIFY(has("pictures/8.jpg: ", "絵が大きすぎます（20000 × 20000 ピクセル"));
+    QVERIFY(has("texts/うめ.txt: ", "2行目が一覧の幅より広すぎます"));
+    QVERIFY(has("texts/10.txt: ", "1行目の文字「😀」（U+1F600）"));
+    QVERIFY(has("texts/12.txt: ", "UTF-8"));
+    QVERIFY(has("元の写真から作った絵: 4 枚", "1, 20, 45, 60 番"));
+    QVERIFY(has("元の文から作った説明: 1 件", "1 番"));
+    QVERIFY(has("同梱のパックから: 絵 56 枚、説明 59 件", "11 個"));
+    QVERIFY(has("使わなかった元のファイル: 5 個", ""));
+    QVERIFY(!m_run.output.contains(QChar(0x1B)));
+}
+
+void TestHanaPack::resultPassesTheContentCheck()
+{
+    QCOMPARE(checkContent(m_out, screenExpectations()), QStringList());
+}
+
+void TestHanaPack::picturesShowWhatTheSourcesShow()
+{
+    QCOMPARE(loadPicture(m_out + "/画像/h1.gif").size(), QSize(218, 164));
+    QCOMPARE(loadPicture(m_out + "/画像/h20.gif").size(), QSize(218, 218));
+
+    const QImage sunflower =
+        loadPicture(m_out + "/画像/h45.gif").convertToFormat(QImage::Format_ARGB32);
+    QCOMPARE(sunflower.size(), QSize(218, 164));
+    QCOMPARE(qAlpha(sunflower.pixel(0, 0)), 0);
+    QCOMPARE(qAlpha(sunflower.pixel(109, 82)), 255);
+
+    // Stored lying on its side; its red left edge is the top once turned.
+    const QImage turned = loadPicture(m_out + "/画像/h60.gif");
+    QCOMPARE(turned.size(), QSize(169, 225));
+    QVERIFY(turned.pixelColor(84, 5).red() > 220 && turned.pixelColor(84, 5).green() < 40);
+    QVERIFY(turned.pixelColor(84, 219).green() > 40);
+}
+
+void TestHanaPack::textsBecomeTheBooksRows()
+{
+    const QByteArray bytes = readAll(m_out + "/説明/s1.txt");
+    QVERIFY(bytes.endsWith("\r\n"));
+    QCOMPARE(bytes.count('\n'), bytes.count("\r\n"));
+    bool valid = false;
+    QCOMPARE(splitLines(decodeContentText(bytes, &valid)), splitLines(SourceText1));
+    QVERIFY(valid);
+    QVERIFY(!bytes.startsWith("\xEF\xBB\xBF"));
+}
+
+void TestHanaPack::namesListIsTheBoard()
+{
+    const QString path = m_out + "/説明/name.txt";
+    QCOMPARE(parseEntryNames(readTextFile(path), path), ContentBridge::boardNames());
+}
+
+// A refused source leaves its entry as the bundled pack has it.
+void TestHanaPack::everythingElseIsTheBundledPack()
+{
+    const QList<int> madePictures{1, 20, 45, 60};
+    for (int entry = 1; entry <= 60; ++entry) {
+        const QString picture = ContentBridge::entryPictureFile(entry);
+        QCOMPARE(readAll(m_out + picture) == readAll(bundled() + picture),
+                 !madePictures.contains(entry));
+        const QString text = ContentBridge::entryTextFile(entry);
+        QCOMPARE(readAll(m_out + text) == readAll(bundled() + text), entry != 1);
+    }
+    for (const QString &file : ContentBridge::fixedFiles())
+        QCOMPARE(readAll(m_out + file), readAll(bundled() + file));
+}
+
+void TestHanaPack::nothingIsLeftBesideTheResult()
+{
+    QCOMPARE(entriesOf(m_dir.path()), (QStringList{"garden", "garden-pack"}));
+    QCOMPARE(entriesOf(m_out), (QStringList{"画像", "説明", "音"}));
+}
+
+void TestHanaPack::cleanSourceSucceeds()
+{
+    const QString source = m_dir.filePath("clean");
+    writeAll(source + "/texts/ゆり.txt", "白い花。\n");
+    const Run run = runPack({source, m_dir.filePath("clean-pack")});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.output.contains("元の文から作った説明: 1 件（56 番）"), qPrintable(run.output));
+    QVERIFY(run.output.contains("pictures: フォルダがないので"));
+    QVERIFY(!run.output.contains("使わなかった"));
+}
+
+void TestHanaPack::sourcesItCannotUse_data()
+{
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("named");
+    const QString empty = m_dir.filePath("empty-source");
+    QDir().mkpath(empty);
+    const QString taken = m_dir.filePath("taken");
+    writeAll(taken + "/keep.txt", "mine");
+    QTest::newRow("no source") << m_dir.filePath("missing") << m_dir.filePath("out1")
+                               << m_dir.filePath("missing") + ": 元のフォルダが見つかりません";
+    QTest::newRow("neither folder in the source")
+        << empty << m_dir.filePath("out2") << empty + ": 中に pictures のフォルダも";
+    QTest::newRow("result already there")
+        << m_dir.filePath("garden") << taken << taken + ": すでにあります";
+    QTest::newRow("no folder for the result")
+        << m_dir.filePath("garden") << m_dir.filePath("nowhere/out")
+        << m_dir.filePath("nowhere") + ": 作る先のフォルダが見つかりません";
+}
+
+void TestHanaPack::sourcesItCannotUse()
+{
+    QFETCH(QString, source);
+    QFETCH(QString, out);
+    QFETCH(QString, named);
+    const QStringList before = entriesOf(m_dir.path());
+    const Run run = runPack({source, out});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.output.contains(named), qPrintable(run.output));
+    QVERIFY(run.output.contains("は作りませんでした"));
+    QCOMPARE(entriesOf(m_dir.path()), before);
+    QCOMPARE(readAll(m_dir.filePath("taken/keep.txt")), QByteArray("mine"));
+}
+
+// A bundled pack that lacks a sound stops the run after half the copying.
+void TestHanaPack::failureOnTheWayLeavesNothing()
+{
+    QTemporaryDir dir;
+    const QString broken = copyContentPack(dir.filePath("bundled"));
+    QVERIFY(QFile::remove(broken + "/音/x.wav"));
+    makeSource(dir.filePath("garden"));
+
+    QBuffer output;
+    output.open(QIODevice::WriteOnly);
+    ProgressLine progress(&output, false);
+    const PackOptions options{dir.filePath("garden"), dir.filePath("out"), broken};
+    const PackSummary summary = PackBuilder(options, progress).run();
+    QVERIFY(!summary.made);
+    QVERIFY(!summary.clean());
+    QVERIFY(QString::fromUtf8(output.data()).contains("x.wav: "));
+    QCOMPARE(entriesOf(dir.path()), (QStringList{"bundled", "garden"}));
+}
+
+void TestHanaPack::stopLeavesNothing()
+{
+    QTemporaryDir dir;
+    makeSource(dir.filePath("garden"));
+    const std::sig_atomic_t stop = 1;
+    QBuffer output;
+    output.open(QIODevice::WriteOnly);
+    ProgressLine progress(&output, false);
+    const PackOptions options{dir.filePath("garden"), dir.filePath("out"), bundled(), &stop};
+    QVERIFY(!PackBuilder(options, progress).run().made);
+    QCOMPARE(entriesOf(dir.path()), QStringList{"garden"});
+}
+
+void TestHanaPack::wrongArgumentsShowTheUsage()
+{
+    QProcess pack;
+    pack.start(HANA_PACK_PATH, {m_dir.filePath("garden")});
+    pack.waitForFinished();
+    QCOMPARE(pack.exitCode(), 2);
+    QVERIFY(pack.readAllStandardError().contains("SOURCE"));
+}
+
+QTEST_MAIN(TestHanaPack)
+#include "tst_hanapack.moc"
