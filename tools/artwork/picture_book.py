@@ -10,10 +10,18 @@ sit on its left page, the entry's picture on its right page, so the spine runs
 down the book at picture x 320 (window x 348), between the two.
 """
 
+import sys
+from pathlib import Path
+
 from PIL import Image
 
-from common_gif import (Pen, fill_gradient, fill_shape, mincho, new_canvas, new_mask,
-                        write_gif)
+sys.path.insert(0, str(Path(__file__).resolve().parents[1]))  # the canvas and GIF writer
+
+from canvas import new_canvas, reduced  # noqa: E402
+from gif import write_gif  # noqa: E402
+from pen import WINDOW_GREEN, Pen, fill_gradient, fill_shape, mincho, new_mask  # noqa: E402
+
+OUTPUT = Path(__file__).resolve().parents[2] / "artwork" / "picture_book"
 
 BOOK_SIZE = (640, 400)
 # The book itself; everything around it stays transparent.
@@ -192,12 +200,16 @@ def check_arrow(transparent):
         "the arrow has a gap along its middle"
 
 
+def write(canvas, name):
+    """Writes the picture and returns where it is transparent."""
+    return write_gif(reduced(canvas), OUTPUT / f"{name}.gif", behind=WINDOW_GREEN)
+
+
 def main():
-    check_book_margins(write_gif(draw_book(), "artwork/picture_book/book.gif"))
+    check_book_margins(write(draw_book(), "book"))
     for name, size, pointing_right in (("arrow_left", (53, 33), False),
                                        ("arrow_right", (53, 35), True)):
-        check_arrow(write_gif(draw_arrow(*size, pointing_right),
-                              f"artwork/picture_book/{name}.gif"))
+        check_arrow(write(draw_arrow(*size, pointing_right), name))
 
 
 if __name__ == "__main__":

@@ -9,10 +9,18 @@ at (70, 120), is centred on it with its corners just touching the blue rim.
 """
 
 import math
+import sys
+from pathlib import Path
 
 from PIL import ImageChops
 
-from common_gif import Pen, fill_gradient, mincho, new_canvas, new_mask, write_gif
+sys.path.insert(0, str(Path(__file__).resolve().parents[1]))  # the canvas and GIF writer
+
+from canvas import new_canvas, reduced  # noqa: E402
+from gif import write_gif  # noqa: E402
+from pen import WINDOW_GREEN, Pen, fill_gradient, mincho, new_mask  # noqa: E402
+
+OUTPUT = Path(__file__).resolve().parents[2] / "artwork" / "quiz"
 
 DISC_SIZE = (267, 265)
 # The picture frame in disc coordinates.
@@ -178,9 +186,14 @@ def check_banner(transparent):
     assert not transparent[:, inset:-inset].any(), "the banner has holes along its ends"
 
 
+def write(canvas, name):
+    """Writes the picture and returns where it is transparent."""
+    return write_gif(reduced(canvas), OUTPUT / f"{name}.gif", behind=WINDOW_GREEN)
+
+
 def main():
-    check_disc(write_gif(draw_disc(), "artwork/quiz/disc.gif"))
-    check_banner(write_gif(draw_banner(), "artwork/quiz/banner.gif"))
+    check_disc(write(draw_disc(), "disc"))
+    check_banner(write(draw_banner(), "banner"))
 
 
 if __name__ == "__main__":
