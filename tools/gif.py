@@ -19,8 +19,12 @@ Running a generator again writes the same files byte for byte.
 import numpy as np
 from PIL import Image
 
+from canvas import reduced
+
 PALETTE_SIZE = 256
 TRANSPARENT_INDEX = PALETTE_SIZE - 1
+# Screens at 150 % and more show a screen's fixed pictures drawn at this factor.
+HIGH_DPI_FACTOR = 2
 
 
 def flattened(picture, behind):
@@ -114,6 +118,22 @@ def save_gif(picture, path):
 def write_gif(picture, path, behind=None, fixed=()):
     """Reduces a final-size picture to a palette and writes it as a GIF."""
     return save_gif(to_palette(picture, behind, fixed), path)
+
+
+def write_screen_gifs(canvas, path, behind, check=None):
+    """Writes a screen's fixed picture from its canvas at its own size and, beside
+    it, at HIGH_DPI_FACTOR times that size; check(transparent, factor), when
+    given, is run on each file's transparency as read back."""
+    for factor in (1, HIGH_DPI_FACTOR):
+        transparent = write_gif(reduced(canvas, factor), high_dpi_path(path, factor), behind)
+        if check:
+            check(transparent, factor)
+
+
+def high_dpi_path(path, factor):
+    """Where the picture drawn at `factor` times its size is kept: beside the
+    picture itself, named as Qt looks for it (name@2x.gif)."""
+    return path if factor == 1 else path.with_name(f"{path.stem}@{factor}x{path.suffix}")
 
 
 def read_back(path, size, transparent):

@@ -11,8 +11,10 @@ import numpy as np
 from PIL import Image, ImageDraw
 
 from canvas import SCALE, new_canvas, reduced
-from gif import TRANSPARENT_INDEX, to_palette, write_gif
+from gif import HIGH_DPI_FACTOR, TRANSPARENT_INDEX, high_dpi_path, to_palette, write_gif
 
+ARTWORK = Path(__file__).resolve().parents[1] / "artwork"
+SCREENS = ("menu", "picture_book", "quiz")
 WHITE = (255, 255, 255)
 CYAN = (0, 255, 255)
 
@@ -122,6 +124,57 @@ class Canvas(unittest.TestCase):
             ys, xs = np.nonzero(alpha >= 128)
             self.assertEqual((xs.min(), xs.max() + 1), (10 * factor, 20 * factor))
             self.assertEqual((ys.min(), ys.max() + 1), (10 * factor, 20 * factor))
+
+    def test_high_dpi_picture_lies_beside_the_picture(self):
+        path = Path("artwork/menu/background.gif")
+        self.assertEqual(high_dpi_path(path, 1), path)
+        self.assertEqual(high_dpi_path(path, 2), Path("artwork/menu/background@2x.gif"))
+
+
+def box_reduced(rgba, factor):
+    """An RGBA array averaged over factor x factor blocks, colours weighted by
+    their cover."""
+    height, width = rgba.shape[0] // factor, rgba.shape[1] // factor
+    blocks = rgba.astype(float).reshape(height, factor, width, factor, 4)
+    alpha = blocks[..., 3:] / 255
+    cover = alpha.mean(axis=(1, 3))
+    colour = (blocks[..., :3] * alpha).mean(axis=(1, 3)) / np.maximum(cover, 1e-9)
+    return colour, cover[..., 0]
+
+
+class HighDpiArtwork(unittest.TestCase):
+    """The committed screen pictures and their high-DPI pictures."""
+
+    def pairs(self):
+        for screen in SCREENS:
+            for path in sorted((ARTWORK / screen).glob("*.gif")):
+                if "@" not in path.stem:
+                    yield path, high_dpi_path(path, HIGH_DPI_FACTOR)
+
+    def test_every_picture_has_one_twice_its_size_in_the_same_format(self):
+        pairs = list(self.pairs())
+        self.assertEqual(len(pairs), 11)
+        for one, two in pairs:
+            with self.subTest(picture=one.name), Image.open(one) as small, Image.open(two) as big:
+                self.assertEqual(big.size, (small.width * HIGH_DPI_FACTOR,
+                                            small.height * HIGH_DPI_FACTOR))
+                self.assertEqual(two.read_bytes()[:6], one.read_bytes()[:6])
+                self.assertEqual("transparency" in big.info, "transparency" in small.info)
+                self.assertEqual(len(big.getpalette()), 3 * 256)
+
+    def test_every_high_dpi_picture_is_in_register_with_its_picture(self):
+        for one, two in self.pairs():
+            with self.subTest(picture=one.name):
+                small, big = decoded(one).astype(float), decoded(two)
+                misfit = {}
+                for shift in ((0, 0), (0, 1), (1, 0), (0, -1), (-1, 0)):
+                    colour, cover = box_reduced(np.roll(big, shift, axis=(0, 1)), HIGH_DPI_FACTOR)
+                    solid = (cover == 1) & (small[..., 3] > 0)
+                    misfit[shift] = np.abs(colour - small[..., :3])[solid].mean()
+                self.assertEqual(min(misfit, key=misfit.get), (0, 0), misfit)
+                transparent_there = box_reduced(big, HIGH_DPI_FACTOR)[1] < 0.5
+                disagree = (transparent_there != (small[..., 3] == 0)).mean()
+                self.assertLess(disagree, 0.05)
 
 
 if __name__ == "__main__":
