@@ -3,8 +3,9 @@
 book on a light green rounded tile.
 
 One list of shapes, in the 256 x 256 units of the SVG viewBox, drives both
-outputs: it is written out as `hana.svg` and drawn with PIL, at four times the
-size and then scaled down, as `hana-48.png`, `hana-128.png` and `hana-256.png`.
+outputs: it is written out as `hana.svg` and drawn with PIL, on a canvas larger
+than each size and then reduced, as `hana-48.png`, `hana-128.png` and
+`hana-256.png`.
 Every shape is a filled outline with an optional stroke centred on its edge,
 as SVG draws it, so the pictures match the SVG.
 
@@ -15,11 +16,14 @@ import sys
 from pathlib import Path
 from typing import NamedTuple
 
-from PIL import Image, ImageDraw
+from PIL import ImageDraw
+
+sys.path.insert(0, str(Path(__file__).resolve().parents[1]))  # the canvas
+
+from canvas import SCALE, new_canvas, reduced  # noqa: E402
 
 VIEW = 256
 PNG_SIZES = (48, 128, 256)
-SUPERSAMPLE = 4
 CURVE_STEPS = 32
 ELLIPSE_STEPS = 96
 
@@ -241,15 +245,15 @@ def stroke(draw, points, colour, width):
 
 def render(picture, size):
     """The picture as a size x size RGBA image, transparent outside the tile."""
-    scale = size * SUPERSAMPLE / VIEW
-    canvas = Image.new("RGBA", (size * SUPERSAMPLE,) * 2, (0, 0, 0, 0))
+    scale = size * SCALE / VIEW
+    canvas = new_canvas(size, size)
     draw = ImageDraw.Draw(canvas)
     for shape in picture:
         points = [(x * scale, y * scale) for x, y in shape.outline()]
         draw.polygon(points, fill=shape.paint.fill)
         if shape.paint.stroke:
             stroke(draw, points, shape.paint.stroke, shape.paint.width * scale)
-    return canvas.resize((size, size), Image.LANCZOS)
+    return reduced(canvas)
 
 
 def main():

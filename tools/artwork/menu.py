@@ -7,18 +7,25 @@ head_pink.gif        the same head recoloured pink, in register with the backgro
 emblem.gif           the 花 emblem
 butterfly_spread.gif / butterfly_raised.gif   the butterfly, transparent around it
 
+and each of them at twice its size beside it, as name@2x.gif, for screens at 150 %
+and more; the 2x heads line up with the 2x background just as the 1x ones do.
+
 Running it again reproduces the same files byte for byte.
 """
+import sys
 from pathlib import Path
 
 import numpy as np
 from PIL import Image
 
-import menu_butterfly
-import menu_emblem
-import menu_hydrangea
-from menu_palette import (PALETTE_SIZE, build_palette, nearest_indices, paletted, reduce, rgb_of,
-                          save_gif)
+sys.path.insert(0, str(Path(__file__).resolve().parents[1]))  # the canvas and GIF writer
+
+import menu_butterfly  # noqa: E402
+import menu_emblem  # noqa: E402
+import menu_hydrangea  # noqa: E402
+from canvas import reduced  # noqa: E402
+from gif import (HIGH_DPI_FACTOR, PALETTE_SIZE, high_dpi_path, save_gif, to_palette,  # noqa: E402
+                 write_screen_gifs)
 
 OUTPUT = Path(__file__).resolve().parents[2] / "artwork" / "menu"
 
@@ -28,31 +35,47 @@ PINK_HEAD_BOX = (99, 60, 343, 250)
 
 # Butterflies are shown over the cyan window and the flower head; their soft
 # edge pixels are mixed with a colour between the two.
-EDGE_BACKDROP = np.array((40, 170, 235), float)
-TRANSPARENT = 0
+EDGE_BACKDROP = (40, 170, 235)
 
 
 def main():
-    OUTPUT.mkdir(parents=True, exist_ok=True)
-    blue = rgb_array(menu_hydrangea.scene(menu_hydrangea.BLUE_SCHEME))
-    pink = rgb_array(menu_hydrangea.scene(menu_hydrangea.PINK_SCHEME))
-    background = reduce(blue, fixed=[menu_hydrangea.CYAN])
-    pictures = {
-        "background": background,
-        "head_blue": background.crop(BLUE_HEAD_BOX),
-        "head_pink": pink_head(background, blue, pink),
-        "emblem": reduce(menu_emblem.emblem(), fixed=emblem_colours()),
-    }
-    for name, picture in pictures.items():
-        save_gif(picture, OUTPUT / f"{name}.gif")
+    scenes = [menu_hydrangea.scene(scheme)
+              for scheme in (menu_hydrangea.BLUE_SCHEME, menu_hydrangea.PINK_SCHEME)]
+    for factor in (1, HIGH_DPI_FACTOR):
+        write_scene(scenes, factor)
     butterflies = {"butterfly_spread": menu_butterfly.spread(),
                    "butterfly_raised": menu_butterfly.raised()}
-    for name, picture in butterflies.items():
-        save_gif(with_transparency(picture), OUTPUT / f"{name}.gif", transparency=TRANSPARENT)
-    check_files(blue, pink)
+    for name, canvas in butterflies.items():
+        write_screen_gifs(canvas, OUTPUT / f"{name}.gif", EDGE_BACKDROP)
+    check_sizes()
 
 
-def rgb_array(picture):
+def write_scene(scenes, factor):
+    """Writes the background, the two heads and the emblem at `factor` times
+    their size, and checks that the heads match the background."""
+    blue, pink = (rgb_of(reduced(scene, factor)) for scene in scenes)
+    background = to_palette(Image.fromarray(blue), fixed=[menu_hydrangea.CYAN])
+    pictures = {
+        "background": background,
+        "head_blue": background.crop(scaled(BLUE_HEAD_BOX, factor)),
+        "head_pink": pink_head(background, blue, pink, scaled(PINK_HEAD_BOX, factor)),
+        "emblem": to_palette(menu_emblem.emblem(factor), fixed=emblem_colours()),
+    }
+    for name, picture in pictures.items():
+        save_gif(picture, path_of(name, factor))
+    check_background(factor)
+    check_heads(blue, pink, factor)
+
+
+def path_of(name, factor):
+    return high_dpi_path(OUTPUT / f"{name}.gif", factor)
+
+
+def scaled(box, factor):
+    return tuple(edge * factor for edge in box)
+
+
+def rgb_of(picture):
     return np.asarray(picture.convert("RGB"))
 
 
@@ -60,93 +83,66 @@ def emblem_colours():
     return [*menu_emblem.GREENS, *menu_emblem.PINKS, menu_emblem.NAVY, menu_emblem.FRAME]
 
 
-def pink_head(background, blue, pink):
+def pink_head(background, blue, pink, box):
     """The pink head: the background's pixels where nothing changed, new colours elsewhere.
 
     Untouched pixels keep their exact background colours, so the pink head sits on
     the background without a visible seam.
     """
-    left, top, right, bottom = PINK_HEAD_BOX
-    indices = np.asarray(background)[top:bottom, left:right]
+    left, top, right, bottom = box
+    around = rgb_of(background)[top:bottom, left:right]
     changed = (blue[top:bottom, left:right] != pink[top:bottom, left:right]).any(axis=2)
-    kept = np.unique(indices[~changed])
-    background_palette = palette_of(background)
-    new_pixels = pink[top:bottom, left:right][changed]
-    palette = build_palette(background_palette[kept], new_pixels)
-    result = np.searchsorted(kept, indices).astype(np.uint8)
-    result[changed] = nearest_indices(new_pixels.reshape(-1, 1, 3), palette).ravel()
-    return paletted(result, palette)
+    head = np.where(changed[..., None], pink[top:bottom, left:right], around)
+    kept = np.unique(around[~changed], axis=0)
+    return to_palette(Image.fromarray(head), fixed=kept)
 
 
-def palette_of(picture):
-    return np.array(picture.getpalette()[:3 * PALETTE_SIZE], dtype=np.uint8).reshape(-1, 3)
-
-
-def with_transparency(rgba):
-    """A paletted butterfly whose background is palette entry 0, marked transparent.
-
-    Pixels at least half covered become opaque; their anti-aliased colour is
-    finished against a cyan-blue close to what the butterfly is shown over.
-    """
-    layers = np.asarray(rgba, float)
-    alpha = layers[..., 3:] / 255
-    colour = np.rint(layers[..., :3] * alpha + EDGE_BACKDROP * (1 - alpha)).astype(np.uint8)
-    opaque = alpha[..., 0] >= 0.5
-    palette = build_palette([menu_hydrangea.CYAN], colour[opaque])
-    indices = nearest_indices(colour, palette, allowed=(1, PALETTE_SIZE))
-    indices[~opaque] = TRANSPARENT
-    return paletted(indices, palette)
-
-
-def check_files(blue, pink):
-    """Reads the written files back and checks what the program relies on."""
+def check_sizes():
+    """Every picture has the size its place on the screen takes, and its
+    high-DPI picture exactly twice that."""
     expected = {
-        "background": ((640, 400), b"GIF87a"), "head_blue": ((247, 199), b"GIF87a"),
-        "head_pink": ((244, 190), b"GIF87a"), "emblem": ((206, 207), b"GIF87a"),
-        "butterfly_spread": ((63, 63), b"GIF89a"), "butterfly_raised": ((54, 53), b"GIF89a"),
+        "background": (640, 400), "head_blue": (247, 199), "head_pink": (244, 190),
+        "emblem": (206, 207), "butterfly_spread": (63, 63), "butterfly_raised": (54, 53),
     }
-    for name, (size, version) in expected.items():
-        path = OUTPUT / f"{name}.gif"
-        with Image.open(path) as picture:
-            assert picture.size == size, (name, picture.size)
-            assert ("transparency" in picture.info) == (version == b"GIF89a"), name
-        assert path.read_bytes()[:6] == version, name
-    check_background()
-    check_heads(blue, pink)
+    for name, (width, height) in expected.items():
+        for factor in (1, HIGH_DPI_FACTOR):
+            with Image.open(path_of(name, factor)) as picture:
+                assert picture.size == (width * factor, height * factor), (name, picture.size)
 
 
-def check_background():
-    background = read("background")
+def check_background(factor):
+    background = read("background", factor)
     assert len(background.getpalette()) == 3 * PALETTE_SIZE
     assert rgb_of(background)[0, 0].tolist() == list(menu_hydrangea.CYAN)
 
 
-def check_heads(blue, pink):
+def check_heads(blue, pink, factor):
     """The heads must match the background exactly wherever they are not recoloured."""
-    background = read("background")
-    head_blue = read("head_blue")
+    background = read("background", factor)
+    head_blue = read("head_blue", factor)
     assert head_blue.getpalette() == background.getpalette()
-    left, top, right, bottom = BLUE_HEAD_BOX
+    left, top, right, bottom = scaled(BLUE_HEAD_BOX, factor)
     assert np.array_equal(np.asarray(head_blue), np.asarray(background)[top:bottom, left:right])
-    left, top, right, bottom = PINK_HEAD_BOX
+    left, top, right, bottom = scaled(PINK_HEAD_BOX, factor)
     changed = (blue != pink).any(axis=2)
     assert not changed[:top].any() and not changed[bottom:].any()
     assert not changed[:, :left].any() and not changed[:, right:].any()
     unchanged = ~changed[top:bottom, left:right]
     around = rgb_of(background)[top:bottom, left:right]
-    assert np.array_equal(rgb_of(read("head_pink"))[unchanged], around[unchanged])
-    check_head_inside(PINK_HEAD_BOX)
+    assert np.array_equal(rgb_of(read("head_pink", factor))[unchanged], around[unchanged])
+    check_head_inside(scaled(PINK_HEAD_BOX, factor), factor)
 
 
-def read(name):
-    with Image.open(OUTPUT / f"{name}.gif") as picture:
+def read(name, factor):
+    with Image.open(path_of(name, factor)) as picture:
         picture.load()
         return picture
 
 
-def check_head_inside(box):
+def check_head_inside(box, factor):
     """Every pixel the flower head touches lies inside the box."""
-    alpha = np.asarray(menu_hydrangea.head_only(menu_hydrangea.BLUE_SCHEME))[..., 3]
+    head = menu_hydrangea.head_only(menu_hydrangea.BLUE_SCHEME)
+    alpha = np.asarray(reduced(head, factor))[..., 3]
     ys, xs = np.nonzero(alpha)
     left, top, right, bottom = box
     assert left <= xs.min() and xs.max() < right and top <= ys.min() and ys.max() < bottom, \

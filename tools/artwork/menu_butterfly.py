@@ -2,7 +2,8 @@
 """A yellow butterfly with black markings: wings spread (from above) and raised (from the side)."""
 import math
 
-from menu_draw import Canvas, rotated, shade, smooth_closed, smooth_open, translated
+from canvas import CLEAR
+from menu_draw import Pen, rotated, shade, smooth_closed, smooth_open, translated
 
 YELLOW = (255, 222, 40)
 YELLOW_LIGHT = (255, 240, 120)
@@ -23,30 +24,32 @@ SIDE_HINDWING = [(2, -1), (11, -9), (21, -13), (27, -7), (25, 0), (29, 6), (26, 
 
 
 def spread():
-    """The butterfly seen from above, wings open, slightly turned (RGBA, 63 x 63)."""
-    canvas = Canvas((63, 63), (0, 0, 0, 0))
+    """The canvas of the butterfly seen from above, wings open, slightly turned
+    (63 x 63 final pixels)."""
+    pen = Pen((63, 63), CLEAR)
     for flip in (1, -1):
         side = _placer(origin=(31.5, 29.5), turn=math.radians(-10), flip=flip)
-        draw_wing(canvas, [side(p) for p in HINDWING], side(HINDWING_ROOT),
+        draw_wing(pen, [side(p) for p in HINDWING], side(HINDWING_ROOT),
                   eyespot=side((10.5, 15)))
-        draw_wing(canvas, [side(p) for p in FOREWING], side(FOREWING_ROOT),
+        draw_wing(pen, [side(p) for p in FOREWING], side(FOREWING_ROOT),
                   spots=[side(p) for p in ((10, -9), (15, -12))])
-    draw_body_from_above(canvas, _placer(origin=(31.5, 29.5), turn=math.radians(-10)))
-    return canvas.shrunk()
+    draw_body_from_above(pen, _placer(origin=(31.5, 29.5), turn=math.radians(-10)))
+    return pen.image
 
 
 def raised():
-    """The butterfly seen from the side, wings raised together (RGBA, 54 x 53)."""
-    canvas = Canvas((54, 53), (0, 0, 0, 0))
+    """The canvas of the butterfly seen from the side, wings raised together
+    (54 x 53 final pixels)."""
+    pen = Pen((54, 53), CLEAR)
     place = _placer(origin=(21, 41), turn=math.radians(-8))
     far = [place(p) for p in translated(SIDE_FOREWING, -2.5, -1)]
-    canvas.polygon(smooth_closed(far, 8), shade(YELLOW, 0.75), BLACK, 1.1)
-    draw_wing(canvas, [place(p) for p in SIDE_HINDWING], place((3, -1)),
+    pen.polygon(smooth_closed(far, 8), shade(YELLOW, 0.75), BLACK, 1.1)
+    draw_wing(pen, [place(p) for p in SIDE_HINDWING], place((3, -1)),
               eyespot=place((20, -2)))
-    draw_wing(canvas, [place(p) for p in SIDE_FOREWING], place((1, -1)),
+    draw_wing(pen, [place(p) for p in SIDE_FOREWING], place((1, -1)),
               spots=[place(p) for p in ((9, -17), (12, -22))])
-    draw_body_from_side(canvas, place)
-    return canvas.shrunk()
+    draw_body_from_side(pen, place)
+    return pen.image
 
 
 def _placer(origin, turn, flip=1):
@@ -57,24 +60,24 @@ def _placer(origin, turn, flip=1):
     return place
 
 
-def draw_wing(canvas, control_points, root, spots=(), eyespot=None):
+def draw_wing(pen, control_points, root, spots=(), eyespot=None):
     """A yellow wing with a black margin, yellow dots in the margin and black veins."""
     outline = smooth_closed(control_points, 8)
-    canvas.polygon(outline, BLACK)
-    canvas.polygon(towards(root, outline, 0.8), YELLOW)
-    canvas.polygon(towards(root, outline, 0.45), YELLOW_LIGHT)
+    pen.polygon(outline, BLACK)
+    pen.polygon(towards(root, outline, 0.8), YELLOW)
+    pen.polygon(towards(root, outline, 0.45), YELLOW_LIGHT)
     rim = outer_edge(root, outline)
     step = max(1, len(rim) // 5)
     for point in rim[step // 2::step]:
-        canvas.line(towards(root, [point], 0.3) + towards(root, [point], 0.84), BLACK, 0.8)
+        pen.line(towards(root, [point], 0.3) + towards(root, [point], 0.84), BLACK, 0.8)
     for point in rim[step::step]:
-        canvas.disc(towards(root, [point], 0.9)[0], 1.0, YELLOW_LIGHT)
+        pen.disc(towards(root, [point], 0.9)[0], 1.0, YELLOW_LIGHT)
     for spot in spots:
-        canvas.disc(spot, 1.6, BLACK)
+        pen.disc(spot, 1.6, BLACK)
     if eyespot:
-        canvas.disc(eyespot, 2.4, BLACK)
-        canvas.disc(eyespot, 1.6, ORANGE)
-    canvas.line(outline + [outline[0]], BLACK, 1.1)
+        pen.disc(eyespot, 2.4, BLACK)
+        pen.disc(eyespot, 1.6, ORANGE)
+    pen.line(outline + [outline[0]], BLACK, 1.1)
 
 
 def towards(root, points, factor):
@@ -93,29 +96,29 @@ def outer_edge(root, outline):
     return [p for p, d in zip(ordered, ordered_distances) if d > far]
 
 
-def draw_body_from_above(canvas, place):
+def draw_body_from_above(pen, place):
     for tip in ((-7, -23), (7, -23)):
         bend = (tip[0] * 0.35, -16)
         antenna = [place(p) for p in smooth_open([(0, -10), bend, tip], 6)]
-        canvas.line(antenna, BLACK, 0.8)
-        canvas.disc(antenna[-1], 1.4, BLACK)
+        pen.line(antenna, BLACK, 0.8)
+        pen.disc(antenna[-1], 1.4, BLACK)
     body = [place(p) for p in smooth_closed([(0, -8), (2.2, -4), (2, 4), (1.2, 14), (0, 17),
                                              (-1.2, 14), (-2, 4), (-2.2, -4)], 6)]
-    canvas.polygon(body, BODY, BLACK, 0.8)
-    canvas.disc(place((0, -9.5)), 2.6, BODY)
+    pen.polygon(body, BODY, BLACK, 0.8)
+    pen.disc(place((0, -9.5)), 2.6, BODY)
     for eye in ((-1.4, -10.3), (1.4, -10.3)):
-        canvas.disc(place(eye), 0.7, (240, 240, 240))
+        pen.disc(place(eye), 0.7, (240, 240, 240))
 
 
-def draw_body_from_side(canvas, place):
+def draw_body_from_side(pen, place):
     for foot in ((-6, 8), (-1, 9), (4, 8)):
-        canvas.line([place((foot[0] * 0.5, 1)), place(foot)], BLACK, 1.0)
+        pen.line([place((foot[0] * 0.5, 1)), place(foot)], BLACK, 1.0)
     for tip in ((-15, -15), (-11, -18)):
         antenna = [place(p) for p in smooth_open([(-5, -3), (tip[0] * 0.6, tip[1] * 0.55), tip], 6)]
-        canvas.line(antenna, BLACK, 0.8)
-        canvas.disc(antenna[-1], 1.3, BLACK)
+        pen.line(antenna, BLACK, 0.8)
+        pen.disc(antenna[-1], 1.3, BLACK)
     body = [place(p) for p in smooth_closed([(-3, -2), (3, -2.5), (10, 0), (17, 3.5), (18, 5.5),
                                              (15, 6), (8, 4), (1, 3), (-3, 2)], 6)]
-    canvas.polygon(body, BODY, BLACK, 0.8)
-    canvas.disc(place((-5, -1)), 2.8, BODY)
-    canvas.disc(place((-6, -1.8)), 0.8, (240, 240, 240))
+    pen.polygon(body, BODY, BLACK, 0.8)
+    pen.disc(place((-5, -1)), 2.8, BODY)
+    pen.disc(place((-6, -1.8)), 0.8, (240, 240, 240))

@@ -1,22 +1,23 @@
 #!/usr/bin/python3
 """Drawing helpers for the menu pictures.
 
-Shapes are given in final-picture pixels (floats) and drawn on a canvas four
-times larger; shrinking it with a Lanczos filter gives smooth anti-aliased edges.
+Shapes are given in final-picture pixels (floats) and drawn on a canvas from
+canvas.new_canvas(), SCALE times larger; reducing it gives smooth anti-aliased
+edges.
 """
 import math
 
-from PIL import Image, ImageDraw
+from PIL import ImageDraw
 
-SCALE = 4
+from canvas import SCALE, new_canvas
 
 
-class Canvas:
-    """An RGBA picture drawn at SCALE times its final size."""
+class Pen:
+    """Draws on an RGBA canvas for a picture of `size` final pixels, with every
+    coordinate and width in final pixels; the canvas is `image`."""
 
     def __init__(self, size, background):
-        self.size = size
-        self.image = Image.new("RGBA", (size[0] * SCALE, size[1] * SCALE), background)
+        self.image = new_canvas(*size, background)
         self.draw = ImageDraw.Draw(self.image)
 
     def polygon(self, points, fill, outline=None, width=1.0):
@@ -35,10 +36,6 @@ class Canvas:
 
     def ellipse(self, centre, rx, ry, fill, outline=None, width=1.0):
         self.polygon(ellipse_points(centre, rx, ry), fill, outline, width)
-
-    def shrunk(self):
-        """The picture at its final size."""
-        return self.image.resize(self.size, Image.LANCZOS)
 
 
 def _scaled(points):

@@ -3,7 +3,7 @@
 import numpy as np
 from PIL import Image, ImageDraw, ImageFont
 
-from menu_draw import SCALE
+from canvas import SCALE, reduced
 
 SIZE = (206, 207)
 FONT = "/usr/share/fonts/opentype/ipafont-mincho/ipam.ttf"
@@ -21,20 +21,20 @@ THICKENING = 1.6  # final pixels added to the font's strokes, so the pink reads 
 BAYER = np.array([[0, 8, 2, 10], [12, 4, 14, 6], [3, 11, 1, 9], [15, 7, 13, 5]]) / 16 + 1 / 32
 
 
-def emblem():
-    """The emblem as an RGB array."""
-    outline, fill = glyph_coverage()
+def emblem(factor=1):
+    """The emblem as an RGB picture, `factor` times its size."""
+    outline, fill = glyph_coverage(factor)
     height, width = outline.shape
     ground = dithered(GREENS, width, height, slope=(0.25, 0.55))
     pink = dithered(PINKS, width, height, slope=(0.2, 0.7))
     picture = blend(ground, np.array(NAVY, float), outline)
     picture = blend(picture, pink, fill)
-    draw_frame(picture)
-    return np.rint(picture).astype(np.uint8)
+    draw_frame(picture, factor)
+    return Image.fromarray(np.rint(picture).astype(np.uint8), "RGB")
 
 
-def glyph_coverage():
-    """How much of each final pixel the outlined glyph and its pink fill cover (0..1)."""
+def glyph_coverage(factor):
+    """How much of each pixel the outlined glyph and its pink fill cover (0..1)."""
     big = (SIZE[0] * SCALE, SIZE[1] * SCALE)
     font = ImageFont.truetype(FONT, GLYPH_HEIGHT * SCALE * 1000 // 880)
     left, top, right, bottom = font.getbbox(CHARACTER)
@@ -44,7 +44,7 @@ def glyph_coverage():
         mask = Image.new("L", big, 0)
         ImageDraw.Draw(mask).text(origin, CHARACTER, font=font, fill=255,
                                   stroke_width=round(extra * SCALE), stroke_fill=255)
-        masks.append(np.asarray(mask.resize(SIZE, Image.LANCZOS), float) / 255)
+        masks.append(np.asarray(reduced(mask, factor), float) / 255)
     return masks
 
 
@@ -62,7 +62,9 @@ def blend(under, over, coverage):
     return under + (over - under) * coverage[..., None]
 
 
-def draw_frame(picture):
-    """A thin green line just inside the edge gives the square a finished border."""
-    picture[2, 2:-2] = picture[-3, 2:-2] = FRAME
-    picture[2:-2, 2] = picture[2:-2, -3] = FRAME
+def draw_frame(picture, factor):
+    """A thin green line just inside the edge gives the square a finished border:
+    one final pixel wide, two pixels in from the edge."""
+    inner, outer = 2 * factor, 3 * factor
+    picture[inner:outer, inner:-inner] = picture[-outer:-inner, inner:-inner] = FRAME
+    picture[inner:-inner, inner:outer] = picture[inner:-inner, -outer:-inner] = FRAME

@@ -7,7 +7,8 @@ same in both, so the two heads line up pixel for pixel.
 import math
 import random
 
-from menu_draw import (Canvas, ellipse_points, lerp, mix, rotated, shade, smooth_closed,
+from canvas import CLEAR
+from menu_draw import (Pen, ellipse_points, lerp, mix, rotated, shade, smooth_closed,
                        smooth_open, translated)
 
 SIZE = (640, 400)
@@ -39,46 +40,46 @@ LEAF_EDGE = (25, 80, 25)
 
 
 def scene(scheme):
-    """The whole background picture (RGBA, final size) with the given head colours."""
-    canvas = Canvas(SIZE, CYAN + (255,))
-    draw_stem(canvas)
-    draw_leaf(canvas, base=LEAF_BASES[0], tip=(26, 322), half_width=60, bend=-10)
-    draw_leaf(canvas, base=LEAF_BASES[1], tip=(428, 312), half_width=58, bend=8)
-    draw_snail(canvas, origin=(84, 257))
-    draw_head(canvas, scheme)
-    return canvas.shrunk()
+    """The canvas of the whole background picture with the given head colours."""
+    pen = Pen(SIZE, CYAN + (255,))
+    draw_stem(pen)
+    draw_leaf(pen, base=LEAF_BASES[0], tip=(26, 322), half_width=60, bend=-10)
+    draw_leaf(pen, base=LEAF_BASES[1], tip=(428, 312), half_width=58, bend=8)
+    draw_snail(pen, origin=(84, 257))
+    draw_head(pen, scheme)
+    return pen.image
 
 
 def head_only(scheme):
     """Just the flower head on a transparent ground, to measure where it lies."""
-    canvas = Canvas(SIZE, (0, 0, 0, 0))
-    draw_head(canvas, scheme)
-    return canvas.shrunk()
+    pen = Pen(SIZE, CLEAR)
+    draw_head(pen, scheme)
+    return pen.image
 
 
 # The stem and the leaves
 
-def draw_stem(canvas):
+def draw_stem(pen):
     stem = smooth_open([(221, 230), (223, 290), (220, 330), (223, 360)])
-    canvas.line(stem, LEAF_EDGE, 10)
-    canvas.line(stem, LEAF_MID, 7)
-    canvas.line(translated(stem, -1.5, 0)[2:-2], LEAF_LIGHT, 2.5)
+    pen.line(stem, LEAF_EDGE, 10)
+    pen.line(stem, LEAF_MID, 7)
+    pen.line(translated(stem, -1.5, 0)[2:-2], LEAF_LIGHT, 2.5)
     for base in LEAF_BASES:
-        canvas.line([(221, 296), base], LEAF_EDGE, 6)
-        canvas.line([(221, 296), base], LEAF_MID, 3.5)
+        pen.line([(221, 296), base], LEAF_EDGE, 6)
+        pen.line([(221, 296), base], LEAF_MID, 3.5)
 
 
-def draw_leaf(canvas, base, tip, half_width, bend):
+def draw_leaf(pen, base, tip, half_width, bend):
     """A broad toothed hydrangea leaf, lit on its upper half, with veins."""
     axis, upper, lower = leaf_geometry(base, tip, half_width, bend)
     outline = upper + lower[::-1]
-    canvas.polygon(outline, LEAF_MID)
-    canvas.polygon(upper + axis[::-1], LEAF_LIGHT)
+    pen.polygon(outline, LEAF_MID)
+    pen.polygon(upper + axis[::-1], LEAF_LIGHT)
     for edge in (upper, lower):
         for vein in lateral_veins(axis, edge):
-            canvas.line(vein, LEAF_VEIN, 1.1)
-    canvas.line(axis[:-3], LEAF_VEIN, 2.0)
-    canvas.line(outline + [outline[0]], LEAF_EDGE, 1.6)
+            pen.line(vein, LEAF_VEIN, 1.1)
+    pen.line(axis[:-3], LEAF_VEIN, 2.0)
+    pen.line(outline + [outline[0]], LEAF_EDGE, 1.6)
 
 
 def leaf_geometry(base, tip, half_width, bend, samples=160):
@@ -134,49 +135,49 @@ BODY_DARK = (235, 205, 100)
 BODY_LINE = (160, 115, 40)
 
 
-def draw_snail(canvas, origin, size=1.2):
+def draw_snail(pen, origin, size=1.2):
     """A small yellow snail crawling left; `origin` is the top-left of its drawing."""
     ox, oy = origin
 
     def at(points):
         return [(ox + x * size, oy + y * size) for x, y in points]
 
-    canvas.ellipse(at([(33, 45)])[0], 29 * size, 3.5 * size, shade(LEAF_MID, 0.8))
+    pen.ellipse(at([(33, 45)])[0], 29 * size, 3.5 * size, shade(LEAF_MID, 0.8))
     for stalk_end, stalk_base in (((3, 9), (9, 26)), ((15, 7), (15, 25))):
-        canvas.line(at([stalk_base, stalk_end]), BODY_LINE, 3.4)
-        canvas.line(at([stalk_base, stalk_end]), BODY, 1.8)
-        canvas.disc(at([stalk_end])[0], 2.8 * size, (40, 30, 20))
-        canvas.disc(at([(stalk_end[0] - 0.8, stalk_end[1] - 0.9)])[0], size, (255, 255, 255))
+        pen.line(at([stalk_base, stalk_end]), BODY_LINE, 3.4)
+        pen.line(at([stalk_base, stalk_end]), BODY, 1.8)
+        pen.disc(at([stalk_end])[0], 2.8 * size, (40, 30, 20))
+        pen.disc(at([(stalk_end[0] - 0.8, stalk_end[1] - 0.9)])[0], size, (255, 255, 255))
     body = smooth_closed(at([(62, 44), (34, 45), (8, 45), (2, 39), (3, 30), (10, 24),
                              (18, 26), (23, 33), (30, 37), (50, 38)]), steps=8)
-    canvas.polygon(body, BODY, BODY_LINE, 1.3)
-    canvas.line(at([(10, 43), (58, 43)]), BODY_DARK, 1.8)
-    canvas.line(smooth_open(at([(6, 35), (9, 37.5), (12, 36)]), steps=6), BODY_LINE, 1.1)
-    canvas.disc(at([(14, 34)])[0], 1.6 * size, (255, 170, 150))
-    draw_shell(canvas, at([(39, 23)])[0], 17 * size)
+    pen.polygon(body, BODY, BODY_LINE, 1.3)
+    pen.line(at([(10, 43), (58, 43)]), BODY_DARK, 1.8)
+    pen.line(smooth_open(at([(6, 35), (9, 37.5), (12, 36)]), steps=6), BODY_LINE, 1.1)
+    pen.disc(at([(14, 34)])[0], 1.6 * size, (255, 170, 150))
+    draw_shell(pen, at([(39, 23)])[0], 17 * size)
 
 
-def draw_shell(canvas, centre, radius):
+def draw_shell(pen, centre, radius):
     cx, cy = centre
-    canvas.ellipse(centre, radius, radius, SHELL_DARK, SHELL_LINE, 1.4)
-    canvas.ellipse((cx - 2, cy - 2), radius * 0.78, radius * 0.78, SHELL)
-    canvas.ellipse((cx - 5, cy - 6), radius * 0.28, radius * 0.2, (255, 245, 180))
+    pen.ellipse(centre, radius, radius, SHELL_DARK, SHELL_LINE, 1.4)
+    pen.ellipse((cx - 2, cy - 2), radius * 0.78, radius * 0.78, SHELL)
+    pen.ellipse((cx - 5, cy - 6), radius * 0.28, radius * 0.2, (255, 245, 180))
     spiral = []
     for i in range(111):
         angle = i / 110 * 2.4 * 2 * math.pi
         r = 1.0 + (radius - 3.0) * i / 110
         spiral.append((cx + 1 + r * math.cos(angle + math.pi), cy + r * math.sin(angle + math.pi)))
-    canvas.line(spiral, SHELL_LINE, 1.6)
+    pen.line(spiral, SHELL_LINE, 1.6)
 
 
 # The flower head
 
-def draw_head(canvas, scheme):
+def draw_head(pen, scheme):
     """A ball of four-petalled florets, darker in the gaps between them."""
     under = ellipse_points(HEAD_CENTRE, HEAD_RADII[0] - 2, HEAD_RADII[1] - 2)
-    canvas.polygon(under, scheme["under"])
+    pen.polygon(under, scheme["under"])
     for floret in florets():
-        draw_floret(canvas, floret, scheme)
+        draw_floret(pen, floret, scheme)
 
 
 def florets():
@@ -222,24 +223,24 @@ def tint(u, v, rng):
     return 1 if patch < -0.55 else 0
 
 
-def draw_floret(canvas, floret, scheme):
+def draw_floret(pen, floret, scheme):
     colours = BLUE_SCHEME["colours"] if floret["keeps_blue"] else scheme["colours"]
     core = BLUE_SCHEME["core"] if floret["keeps_blue"] else scheme["core"]
     base = shade(colours[floret["tint"]], floret["brightness"])
     for k in range(4):
-        draw_petal(canvas, floret, floret["angle"] + k * math.pi / 2, base)
+        draw_petal(pen, floret, floret["angle"] + k * math.pi / 2, base)
     centre = (floret["x"], floret["y"])
-    canvas.disc(centre, floret["radius"] * 0.2, shade(base, 0.55))
-    canvas.disc(centre, floret["radius"] * 0.12, mix(core, base, 0.2))
+    pen.disc(centre, floret["radius"] * 0.2, shade(base, 0.55))
+    pen.disc(centre, floret["radius"] * 0.12, mix(core, base, 0.2))
 
 
-def draw_petal(canvas, floret, angle, base):
+def draw_petal(pen, floret, angle, base):
     """One petal: its colour with a dark edge, and a paler patch towards the tip."""
     r = floret["radius"]
     petal = translated(petal_shape(r * 0.56, r * 0.44), r * 0.5, 0)
     sheen = translated(petal_shape(r * 0.40, r * 0.30), r * 0.57, 0)
-    canvas.polygon(placed_on_floret(petal, floret, angle), base, shade(base, 0.5), 0.9)
-    canvas.polygon(placed_on_floret(sheen, floret, angle), mix(base, (255, 255, 255), 0.28))
+    pen.polygon(placed_on_floret(petal, floret, angle), base, shade(base, 0.5), 0.9)
+    pen.polygon(placed_on_floret(sheen, floret, angle), mix(base, (255, 255, 255), 0.28))
 
 
 def petal_shape(half_length, half_width, steps=28):

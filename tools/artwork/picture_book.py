@@ -5,15 +5,26 @@ artwork/picture_book/book.gif         the open book behind the entry (640 x 400)
 artwork/picture_book/arrow_left.gif   the previous-entry arrow (53 x 33)
 artwork/picture_book/arrow_right.gif  the next-entry arrow (53 x 35)
 
+and each of them at twice its size beside it, as name@2x.gif, for screens at 150 %
+and more.
+
 The book lies at (28, 79) in the window: the entry's name label and text list
 sit on its left page, the entry's picture on its right page, so the spine runs
 down the book at picture x 320 (window x 348), between the two.
 """
 
+import sys
+from pathlib import Path
+
 from PIL import Image
 
-from common_gif import (Pen, fill_gradient, fill_shape, mincho, new_canvas, new_mask,
-                        write_gif)
+sys.path.insert(0, str(Path(__file__).resolve().parents[1]))  # the canvas and GIF writer
+
+from canvas import new_canvas  # noqa: E402
+from gif import write_screen_gifs  # noqa: E402
+from pen import WINDOW_GREEN, Pen, fill_gradient, fill_shape, mincho, new_mask  # noqa: E402
+
+OUTPUT = Path(__file__).resolve().parents[2] / "artwork" / "picture_book"
 
 BOOK_SIZE = (640, 400)
 # The book itself; everything around it stays transparent.
@@ -172,32 +183,35 @@ def draw_arrow(width, height, pointing_right):
     return canvas
 
 
-def check_book_margins(transparent):
+def check_book_margins(transparent, factor):
     """The margins around the book are wholly transparent and the book reaches
     right up to them on every side."""
-    assert transparent[:BOOK_TOP].all(), "rows above the book are not transparent"
-    assert transparent[BOOK_BOTTOM:].all(), "rows below the book are not transparent"
-    assert transparent[:, :BOOK_LEFT].all(), "columns left of the book are not transparent"
-    for edge in (transparent[BOOK_TOP], transparent[BOOK_BOTTOM - 1],
-                 transparent[:, BOOK_LEFT], transparent[:, BOOK_RIGHT - 1]):
+    top, bottom, left, right = (edge * factor for edge in
+                                (BOOK_TOP, BOOK_BOTTOM, BOOK_LEFT, BOOK_RIGHT))
+    assert transparent[:top].all(), "rows above the book are not transparent"
+    assert transparent[bottom:].all(), "rows below the book are not transparent"
+    assert transparent[:, :left].all(), "columns left of the book are not transparent"
+    for edge in (transparent[top], transparent[bottom - 1],
+                 transparent[:, left], transparent[:, right - 1]):
         assert not edge.all(), "the book does not reach its stated edge"
 
 
-def check_arrow(transparent):
+def check_arrow(transparent, factor):
     """Transparent in the corners, solid along the arrow's middle."""
     height, width = transparent.shape
     for x, y in ((0, 0), (width - 1, 0), (0, height - 1), (width - 1, height - 1)):
         assert transparent[y, x], f"arrow corner {(x, y)} is not transparent"
-    assert not transparent[height // 2, ARROW_MARGIN + 1:width - ARROW_MARGIN - 1].any(), \
+    margin = (ARROW_MARGIN + 1) * factor
+    assert not transparent[height // 2, margin:width - margin].any(), \
         "the arrow has a gap along its middle"
 
 
 def main():
-    check_book_margins(write_gif(draw_book(), "artwork/picture_book/book.gif"))
+    write_screen_gifs(draw_book(), OUTPUT / "book.gif", WINDOW_GREEN, check_book_margins)
     for name, size, pointing_right in (("arrow_left", (53, 33), False),
                                        ("arrow_right", (53, 35), True)):
-        check_arrow(write_gif(draw_arrow(*size, pointing_right),
-                              f"artwork/picture_book/{name}.gif"))
+        write_screen_gifs(draw_arrow(*size, pointing_right), OUTPUT / f"{name}.gif",
+                          WINDOW_GREEN, check_arrow)
 
 
 if __name__ == "__main__":

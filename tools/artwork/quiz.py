@@ -4,15 +4,26 @@
 artwork/quiz/disc.gif    the cyan disc behind the flower picture (267 x 265)
 artwork/quiz/banner.gif  the title banner with a dandelion (211 x 53)
 
+and each of them at twice its size beside it, as name@2x.gif, for screens at 150 %
+and more.
+
 The disc lies at (25, 78) in the window and the flower picture frame, 177 x 184
 at (70, 120), is centred on it with its corners just touching the blue rim.
 """
 
 import math
+import sys
+from pathlib import Path
 
 from PIL import ImageChops
 
-from common_gif import Pen, fill_gradient, mincho, new_canvas, new_mask, write_gif
+sys.path.insert(0, str(Path(__file__).resolve().parents[1]))  # the canvas and GIF writer
+
+from canvas import new_canvas  # noqa: E402
+from gif import write_screen_gifs  # noqa: E402
+from pen import WINDOW_GREEN, Pen, fill_gradient, mincho, new_mask  # noqa: E402
+
+OUTPUT = Path(__file__).resolve().parents[2] / "artwork" / "quiz"
 
 DISC_SIZE = (267, 265)
 # The picture frame in disc coordinates.
@@ -159,28 +170,30 @@ def draw_banner():
     return canvas
 
 
-def check_disc(transparent):
+def check_disc(transparent, factor):
     """Transparent in the corners only; the whole picture frame lies on the disc."""
-    width, height = DISC_SIZE
+    height, width = transparent.shape
     for x, y in ((0, 0), (width - 1, 0), (0, height - 1), (width - 1, height - 1)):
         assert transparent[y, x], f"disc corner {(x, y)} is not transparent"
-    frame = transparent[FRAME_TOP:FRAME_TOP + FRAME_HEIGHT, FRAME_LEFT:FRAME_LEFT + FRAME_WIDTH]
-    assert not frame.any(), "the picture frame reaches past the disc"
+    left, top, right, bottom = (edge * factor for edge in
+                                (FRAME_LEFT, FRAME_TOP, FRAME_LEFT + FRAME_WIDTH,
+                                 FRAME_TOP + FRAME_HEIGHT))
+    assert not transparent[top:bottom, left:right].any(), "the picture frame reaches past the disc"
 
 
-def check_banner(transparent):
+def check_banner(transparent, factor):
     """Transparent in the rounded corners only."""
     height, width = transparent.shape
     for x, y in ((0, 0), (width - 1, 0), (0, height - 1), (width - 1, height - 1)):
         assert transparent[y, x], f"banner corner {(x, y)} is not transparent"
-    inset = BANNER_RADIUS
+    inset = BANNER_RADIUS * factor
     assert not transparent[inset:-inset, :].any(), "the banner has holes along its sides"
     assert not transparent[:, inset:-inset].any(), "the banner has holes along its ends"
 
 
 def main():
-    check_disc(write_gif(draw_disc(), "artwork/quiz/disc.gif"))
-    check_banner(write_gif(draw_banner(), "artwork/quiz/banner.gif"))
+    write_screen_gifs(draw_disc(), OUTPUT / "disc.gif", WINDOW_GREEN, check_disc)
+    write_screen_gifs(draw_banner(), OUTPUT / "banner.gif", WINDOW_GREEN, check_banner)
 
 
 if __name__ == "__main__":

@@ -1,11 +1,11 @@
 #!/usr/bin/python3
 """Shared drawing toolkit for the flower pictures.
 
-Every picture is drawn on an RGBA canvas at S = 4 times its final size and
-reduced to a small transparent GIF by save_gif().  The shape helpers below take
-coordinates, lengths and widths in FINAL pixels (floats are fine) and scale
-them by S themselves; only direct ImageDraw calls need coordinates multiplied
-by S.
+Every picture is drawn on a canvas from canvas.new_canvas(), SCALE times its
+final size, and reduced to a small transparent GIF by make_pictures.py.  The
+shape helpers below take coordinates, lengths and widths in FINAL pixels
+(floats are fine) and scale them by SCALE themselves; only direct ImageDraw
+calls need coordinates multiplied by SCALE.
 
 Angles are in degrees, 0 pointing right and 90 pointing UP on the screen
 (counter-clockwise), so a petal at angle 90 stands upright.
@@ -14,57 +14,19 @@ Colours are (r, g, b) tuples.  A shape is outlined in a darker shade of its
 own fill unless an outline colour is given; outline=False draws no outline.
 
 A flower module exposes FLOWERS = {entry_number: function}; each function
-takes no arguments and returns the finished RGBA image at S times the final
-size (for example the image from new_canvas()).
+takes no arguments and returns the finished RGBA image at SCALE times the
+final size (for example the image from new_canvas()).
 """
 import math
 
-import numpy as np
-from PIL import Image, ImageDraw
+from canvas import SCALE
 
-S = 4
-EDGE_CYAN = (0x80, 0xF0, 0xF0)
-TRANSPARENT_INDEX = 255
 OUTLINE_WIDTH = 0.8
 
 LEAF_GREEN = (86, 160, 62)
 LEAF_DARK = (52, 118, 44)
 LEAF_LIGHT = (140, 196, 92)
 STEM_GREEN = (78, 146, 58)
-
-
-def new_canvas(width, height):
-    """Return (image, draw, S): a transparent RGBA canvas for a width x height picture."""
-    image = Image.new("RGBA", (width * S, height * S), (0, 0, 0, 0))
-    return image, ImageDraw.Draw(image), S
-
-
-def save_gif(image, path):
-    """Reduce a 4x canvas to final size and write it as a transparent GIF89a.
-
-    Half-covered edge pixels are blended toward light cyan (the ground the
-    pictures are shown on) before the alpha is cut to on/off, so no dark or
-    white fringe shows.  Opaque pixels are reduced to at most 255 colours;
-    palette index 255 is the transparent one.
-    """
-    small = image.resize((image.width // S, image.height // S), Image.LANCZOS)
-    rgba = np.asarray(small, dtype=np.float64)
-    alpha = rgba[..., 3:4] / 255.0
-    rgb = rgba[..., :3] * alpha + np.array(EDGE_CYAN) * (1.0 - alpha)
-    opaque = alpha[..., 0] >= 0.5
-    rgb = np.clip(np.floor(rgb + 0.5), 0, 255).astype(np.uint8)
-    if opaque.any():
-        rgb[~opaque] = rgb[opaque][0]
-    quantized = Image.fromarray(rgb, "RGB").quantize(
-        colors=255, method=Image.Quantize.MEDIANCUT, dither=Image.Dither.NONE)
-    indices = np.asarray(quantized).copy()
-    indices[~opaque] = TRANSPARENT_INDEX
-    palette = quantized.getpalette()[:255 * 3]
-    palette += [0, 0, 0] * (255 - len(palette) // 3) + list(EDGE_CYAN)
-    result = Image.fromarray(indices, "P")
-    result.putpalette(palette)
-    result.save(path, format="GIF", transparency=TRANSPARENT_INDEX,
-                optimize=False)
 
 
 def darker(colour, factor=0.7):
@@ -83,7 +45,7 @@ def mix(a, b, t):
 
 
 def _scaled(points):
-    return [(x * S, y * S) for x, y in points]
+    return [(x * SCALE, y * SCALE) for x, y in points]
 
 
 def _outline_colour(fill, outline):
@@ -97,19 +59,19 @@ def polygon(draw, points, fill, outline=None, width=OUTLINE_WIDTH):
     pts = _scaled(points)
     draw.polygon(pts, fill=fill)
     if outline is not False:
-        line_width = max(1, int(round(width * S)))
+        line_width = max(1, int(round(width * SCALE)))
         draw.line(pts + pts[:1], fill=_outline_colour(fill, outline),
                   width=line_width, joint="curve")
 
 
 def ellipse(draw, cx, cy, rx, ry, fill, outline=None, width=OUTLINE_WIDTH):
     """Fill an axis-aligned ellipse centred at (cx, cy) with radii rx, ry."""
-    box = [(cx - rx) * S, (cy - ry) * S, (cx + rx) * S, (cy + ry) * S]
+    box = [(cx - rx) * SCALE, (cy - ry) * SCALE, (cx + rx) * SCALE, (cy + ry) * SCALE]
     if outline is False:
         draw.ellipse(box, fill=fill)
     else:
         draw.ellipse(box, fill=fill, outline=_outline_colour(fill, outline),
-                     width=max(1, int(round(width * S))))
+                     width=max(1, int(round(width * SCALE))))
 
 
 def circle(draw, cx, cy, r, fill, outline=None, width=OUTLINE_WIDTH):
@@ -131,7 +93,7 @@ def ellipse_points(cx, cy, rx, ry, angle=0.0, n=48):
 def line(draw, points, colour, width):
     """Draw a polyline in final pixels with round joints and round ends."""
     pts = _scaled(points)
-    w = width * S
+    w = width * SCALE
     draw.line(pts, fill=colour, width=max(1, int(round(w))), joint="curve")
     r = w / 2
     for x, y in (pts[0], pts[-1]):
@@ -259,7 +221,7 @@ def union(draw, shapes, fill, outline=None, width=OUTLINE_WIDTH):
     for points in shapes:
         pts = _scaled(points)
         draw.line(pts + pts[:1], fill=colour,
-                  width=max(1, int(round(2 * width * S))), joint="curve")
+                  width=max(1, int(round(2 * width * SCALE))), joint="curve")
     for points in shapes:
         draw.polygon(_scaled(points), fill=fill)
 

@@ -7,10 +7,13 @@ drawing.py for the coordinate and angle conventions.
 import math
 import random
 
+from PIL import ImageDraw
+
+from canvas import new_canvas
 from drawing import (LEAF_DARK, LEAF_GREEN, LEAF_LIGHT, STEM_GREEN,
                      blade, circle, darker, ellipse, ellipse_points,
                      heart_points, jagged, leaf, lighter, line,
-                     new_canvas, petal, place, point_at, polygon, radial_points,
+                     petal, place, point_at, polygon, radial_points,
                      rosette, shaded_petal, smooth, stem, sword_leaf, union)
 
 
@@ -44,7 +47,8 @@ def morning_glory_side(draw, x, y, length, angle, colour):
 
 
 def asagao():
-    image, draw, _ = new_canvas(190, 200)
+    image = new_canvas(190, 200)
+    draw = ImageDraw.Draw(image)
     blue = (74, 96, 214)
     stem(draw, [(30, 198), (52, 150), (40, 112), (70, 70), (60, 30), (84, 8)], 2.6)
     stem(draw, [(52, 150), (110, 160), (150, 130)], 2.0)
@@ -67,7 +71,8 @@ def hydrangea_floret(draw, cx, cy, size, colour, turn):
 
 
 def ajisai():
-    image, draw, _ = new_canvas(200, 190)
+    image = new_canvas(200, 190)
+    draw = ImageDraw.Draw(image)
     stem(draw, [(100, 188), (98, 150), (100, 110)], 4)
     for a, bend in ((195, -0.06), (-15, 0.06)):
         points = jagged(blade(99, 160, 78, 44, a, widest=0.42, tip=1.5, base=1.6,
@@ -109,7 +114,8 @@ def anemone_ruff(draw, x, y, width):
 
 
 def anemone():
-    image, draw, _ = new_canvas(170, 195)
+    image = new_canvas(170, 195)
+    draw = ImageDraw.Draw(image)
     stem(draw, [(62, 194), (58, 150), (66, 120), (60, 88)], 3)
     stem(draw, [(112, 194), (118, 160), (124, 118)], 2.6)
     for x, y, a in ((56, 186, 160), (64, 186, 30), (110, 188, 10), (118, 186, 150)):
@@ -147,7 +153,8 @@ def amaryllis_side(draw, x, y, length, angle, red):
 
 
 def amaryllis():
-    image, draw, _ = new_canvas(172, 222)
+    image = new_canvas(172, 222)
+    draw = ImageDraw.Draw(image)
     red = (214, 30, 40)
     for x, a, bend in ((70, 115, -0.05), (80, 100, 0.03), (96, 78, 0.06),
                        (104, 60, 0.04)):
@@ -191,7 +198,8 @@ def iris_flower(draw, cx, cy, size, violet):
 
 
 def ayame():
-    image, draw, _ = new_canvas(166, 216)
+    image = new_canvas(166, 216)
+    draw = ImageDraw.Draw(image)
     for x, a, length, bend in ((70, 98, 150, -0.04), (78, 84, 130, 0.05),
                                (92, 78, 100, 0.04), (64, 112, 110, -0.03),
                                (98, 64, 84, 0.02)):
@@ -224,7 +232,8 @@ def ume_flower(draw, cx, cy, r, colour, turn=90):
 
 
 def ume():
-    image, draw, _ = new_canvas(214, 164)
+    image = new_canvas(214, 164)
+    draw = ImageDraw.Draw(image)
     red = (226, 58, 100)
     branch(draw, [(2, 150), (50, 126), (92, 104), (140, 70), (172, 50), (212, 12)], 7)
     branch(draw, [(92, 104), (100, 64), (104, 14)], 4)
@@ -253,7 +262,8 @@ def patrinia_cluster(draw, cx, cy, rx, ry, rng):
 
 
 def ominaeshi():
-    image, draw, _ = new_canvas(168, 216)
+    image = new_canvas(168, 216)
+    draw = ImageDraw.Draw(image)
     rng = random.Random(7)
     stem(draw, [(80, 215), (80, 150), (78, 96), (80, 60)], 2.6)
     tops = ((36, 50), (62, 34), (92, 28), (122, 40), (144, 58), (80, 60))
@@ -299,7 +309,8 @@ def carnation_head(draw, cx, cy, size, colour, rng):
 
 
 def carnation():
-    image, draw, _ = new_canvas(152, 214)
+    image = new_canvas(152, 214)
+    draw = ImageDraw.Draw(image)
     rng = random.Random(8)
     grey_green = (112, 160, 128)
     pink = (232, 72, 118)
@@ -328,7 +339,8 @@ def daisy_head(draw, cx, cy, radius, colour, count, centre, shade=None):
 
 
 def gerbera():
-    image, draw, _ = new_canvas(182, 204)
+    image = new_canvas(182, 204)
+    draw = ImageDraw.Draw(image)
     for x, a, bend in ((84, 150, -0.1), (90, 120, -0.05), (96, 40, 0.08), (92, 15, 0.1)):
         points = jagged(blade(x, 196, 48, 20, a, tip=1.2, widest=0.6), 3.0, 4)
         polygon(draw, points, LEAF_GREEN)
@@ -369,7 +381,8 @@ def paddle_leaf(draw, x, y, length, angle, bend):
 
 
 def canna():
-    image, draw, _ = new_canvas(182, 220)
+    image = new_canvas(182, 220)
+    draw = ImageDraw.Draw(image)
     stem(draw, [(90, 219), (90, 140), (90, 70)], 6)
     for y, a, bend, length in ((214, 150, -0.1, 96), (206, 30, 0.1, 96),
                                (170, 130, -0.1, 84), (158, 50, 0.1, 84),
@@ -395,7 +408,8 @@ def lobed_leaf(draw, x, y, length, width, angle, fill=LEAF_GREEN):
 
 
 def kiku():
-    image, draw, _ = new_canvas(184, 204)
+    image = new_canvas(184, 204)
+    draw = ImageDraw.Draw(image)
     stem(draw, [(92, 203), (90, 160), (92, 110)], 4)
     lobed_leaf(draw, 91, 176, 52, 40, 160)
     lobed_leaf(draw, 91, 160, 50, 38, 25)
@@ -426,7 +440,8 @@ def oleander_flower(draw, cx, cy, r, colour):
 
 
 def kyouchikutou():
-    image, draw, _ = new_canvas(196, 186)
+    image = new_canvas(196, 186)
+    draw = ImageDraw.Draw(image)
     pink = (240, 118, 160)
     stem(draw, [(98, 185), (96, 130), (98, 96)], 3.6)
     for y, angles in ((168, (150, 30, 265)), (126, (160, 20, 100))):
@@ -444,7 +459,8 @@ def kyouchikutou():
 
 
 def kinsenka():
-    image, draw, _ = new_canvas(172, 184)
+    image = new_canvas(172, 184)
+    draw = ImageDraw.Draw(image)
     pale = (120, 176, 90)
     stem(draw, [(86, 183), (86, 140), (84, 100)], 3.6, colour=pale)
     stem(draw, [(86, 160), (124, 130), (140, 102)], 2.6, colour=pale)
@@ -493,7 +509,8 @@ def glossy_leaf(draw, x, y, length, width, angle, fill=LEAF_DARK):
 
 
 def kuchinashi():
-    image, draw, _ = new_canvas(188, 180)
+    image = new_canvas(188, 180)
+    draw = ImageDraw.Draw(image)
     stem(draw, [(30, 170), (70, 140), (100, 110)], 3.4, colour=(110, 120, 70))
     stem(draw, [(70, 140), (130, 142), (170, 120)], 2.6, colour=(110, 120, 70))
     for x, y, a, length in ((70, 140, 225, 40), (70, 140, 185, 48), (130, 142, 300, 38),
@@ -528,7 +545,8 @@ def gladiolus_flower(draw, cx, cy, size, colour, tilt):
 
 
 def gladiolus():
-    image, draw, _ = new_canvas(150, 222)
+    image = new_canvas(150, 222)
+    draw = ImageDraw.Draw(image)
     salmon = (246, 96, 96)
     for x, a, length, bend in ((84, 96, 120, -0.03), (92, 80, 100, 0.04),
                                (78, 108, 90, -0.05), (98, 66, 74, 0.03)):
@@ -565,7 +583,8 @@ def crocus_cup(draw, x, y, height, colour):
 
 
 def crocus():
-    image, draw, _ = new_canvas(178, 150)
+    image = new_canvas(178, 150)
+    draw = ImageDraw.Draw(image)
     rng = random.Random(16)
     cups = ((38, 112, 50, (250, 206, 30)), (142, 110, 52, (244, 240, 250)),
             (110, 98, 60, (150, 90, 206)), (70, 96, 62, (130, 76, 196)))
@@ -596,7 +615,8 @@ def comb_lobe(draw, cx, cy, r, colour, rng):
 
 
 def keitou():
-    image, draw, _ = new_canvas(186, 200)
+    image = new_canvas(186, 200)
+    draw = ImageDraw.Draw(image)
     red = (206, 20, 70)
     rng = random.Random(17)
     stem(draw, [(92, 199), (90, 150), (92, 110)], 8, colour=(120, 150, 60))
@@ -649,7 +669,8 @@ def feathery_leaf(draw, x, y, length, angle, colour=LEAF_GREEN):
 
 
 def cosmos():
-    image, draw, _ = new_canvas(192, 204)
+    image = new_canvas(192, 204)
+    draw = ImageDraw.Draw(image)
     stem(draw, [(96, 203), (92, 150), (80, 110), (72, 80)], 2.2)
     stem(draw, [(92, 150), (120, 110), (142, 74)], 1.8)
     stem(draw, [(96, 190), (132, 172), (168, 150)], 1.6)
@@ -676,7 +697,8 @@ def kobushi_flower(draw, cx, cy, size, turn):
 
 
 def kobushi():
-    image, draw, _ = new_canvas(214, 178)
+    image = new_canvas(214, 178)
+    draw = ImageDraw.Draw(image)
     bark = (120, 104, 96)
     branch(draw, [(2, 160), (60, 140), (110, 118), (160, 104), (212, 96)], 6, bark)
     branch(draw, [(60, 140), (56, 100), (48, 66)], 3.6, bark)
@@ -718,7 +740,8 @@ def sakura_cluster(draw, x, y, flowers):
 
 
 def sakura():
-    image, draw, _ = new_canvas(214, 172)
+    image = new_canvas(214, 172)
+    draw = ImageDraw.Draw(image)
     bark = (84, 56, 54)
     branch(draw, [(2, 60), (60, 58), (120, 40), (176, 30), (212, 36)], 7, bark)
     branch(draw, [(120, 40), (150, 58), (200, 90)], 4, bark)
@@ -757,7 +780,8 @@ def crinkled_leaf(draw, x, y, length, width, angle, fill):
 
 
 def sakurasou():
-    image, draw, _ = new_canvas(172, 176)
+    image = new_canvas(172, 176)
+    draw = ImageDraw.Draw(image)
     pink = (238, 110, 168)
     for a, length in ((165, 62), (15, 62), (130, 58), (50, 58), (95, 40)):
         crinkled_leaf(draw, 86, 162, length, length * 0.55, a, LEAF_LIGHT)
@@ -797,7 +821,8 @@ def serrated_leaf(draw, x, y, length, width, angle, fill=LEAF_DARK):
 
 
 def sazanka():
-    image, draw, _ = new_canvas(210, 184)
+    image = new_canvas(210, 184)
+    draw = ImageDraw.Draw(image)
     bark = (100, 84, 66)
     branch(draw, [(6, 176), (60, 150), (110, 130), (190, 110)], 5, bark)
     branch(draw, [(110, 130), (150, 90), (160, 50)], 3.5, bark)
@@ -828,7 +853,8 @@ def salvia_spike(draw, x0, y0, x1, y1, count, red):
 
 
 def salvia():
-    image, draw, _ = new_canvas(164, 212)
+    image = new_canvas(164, 212)
+    draw = ImageDraw.Draw(image)
     red = (232, 30, 30)
     stem(draw, [(82, 211), (80, 160), (82, 130)], 3.2)
     for x, y, a in ((81, 198, 160), (81, 198, 20), (81, 172, 150), (81, 172, 30),
@@ -861,7 +887,8 @@ def cyclamen_flower(draw, x, y, size, colour, lean):
 
 
 def cyclamen():
-    image, draw, _ = new_canvas(176, 206)
+    image = new_canvas(176, 206)
+    draw = ImageDraw.Draw(image)
     pot = [(44, 160), (132, 160), (122, 205), (54, 205)]
     polygon(draw, pot, (200, 110, 70))
     polygon(draw, [(40, 154), (136, 154), (136, 166), (40, 166)], (214, 124, 80))
@@ -893,7 +920,8 @@ def rhododendron_flower(draw, cx, cy, r, colour, turn):
 
 
 def shakunage():
-    image, draw, _ = new_canvas(204, 192)
+    image = new_canvas(204, 192)
+    draw = ImageDraw.Draw(image)
     stem(draw, [(102, 191), (102, 150), (102, 120)], 5, colour=(110, 100, 70))
     for a, length in ((200, 74), (-20, 74), (235, 60), (-55, 60), (170, 70), (10, 70),
                       (150, 60), (30, 60)):
@@ -919,7 +947,8 @@ def daphne_flower(draw, cx, cy, r, turn):
 
 
 def jinchouge():
-    image, draw, _ = new_canvas(184, 170)
+    image = new_canvas(184, 170)
+    draw = ImageDraw.Draw(image)
     rng = random.Random(26)
     stem(draw, [(92, 169), (92, 140), (92, 110)], 5, colour=(110, 90, 70))
     for a in (195, 215, 240, 300, 325, 345, 170, 10):
@@ -967,7 +996,8 @@ def narcissus_side(draw, x, y, r, facing):
 
 
 def suisen():
-    image, draw, _ = new_canvas(172, 212)
+    image = new_canvas(172, 212)
+    draw = ImageDraw.Draw(image)
     blue_green = (92, 150, 120)
     for x, a, length, bend in ((80, 100, 150, -0.04), (90, 84, 140, 0.05),
                                (74, 116, 110, -0.06), (98, 70, 110, 0.06)):
@@ -998,7 +1028,8 @@ def lily_bell(draw, x, y, size):
 
 
 def suzuran():
-    image, draw, _ = new_canvas(174, 184)
+    image = new_canvas(174, 184)
+    draw = ImageDraw.Draw(image)
     for a, length, bend in ((96, 160, 0.1), (70, 146, -0.06)):
         leaf(draw, 108, 183, length, 50, a, fill=LEAF_GREEN, widest=0.5, tip=1.6,
              bend=bend)
@@ -1032,7 +1063,8 @@ def violet_flower(draw, x, y, r, colour, lean):
 
 
 def sumire():
-    image, draw, _ = new_canvas(152, 150)
+    image = new_canvas(152, 150)
+    draw = ImageDraw.Draw(image)
     violet = (108, 52, 170)
     for a, length in ((110, 66), (70, 66), (140, 54), (40, 54), (90, 48)):
         leaf(draw, 76, 148, length, 20, a, fill=LEAF_GREEN, widest=0.25, tip=1.3,
@@ -1071,7 +1103,8 @@ def round_leaf(draw, x, y, size, angle):
 
 
 def tachiaoi():
-    image, draw, _ = new_canvas(164, 222)
+    image = new_canvas(164, 222)
+    draw = ImageDraw.Draw(image)
     pink = (236, 90, 150)
     stem(draw, [(82, 221), (82, 120), (82, 10)], 3.6)
     for x, y, a in ((80, 188, 200), (84, 184, -20), (80, 160, 170), (84, 152, 10)):

@@ -7,9 +7,12 @@ drawing.py for the coordinate and angle conventions.
 import math
 import random
 
+from PIL import ImageDraw
+
+from canvas import new_canvas
 from drawing import (LEAF_DARK, LEAF_GREEN, LEAF_LIGHT, STEM_GREEN, blade,
                      circle, darker, ellipse_points, jagged,
-                     leaf, lighter, line, mix, new_canvas, petal, point_at,
+                     leaf, lighter, line, mix, petal, point_at,
                      polygon, shaded_petal, smooth, stem, union)
 
 BARK = (122, 86, 58)
@@ -83,7 +86,8 @@ def crescent(cx, cy, r, offset, n=40):
 
 def dahlia():
     """ダリア: a big flower of broad, keeled crimson petals in rings."""
-    image, draw, _ = new_canvas(190, 212)
+    image = new_canvas(190, 212)
+    draw = ImageDraw.Draw(image)
     stem(draw, [(95, 120), (91, 165), (97, 212)], 4.5)
     pinnate(draw, 93, 170, 62, 160, 2, (20, 11))
     pinnate(draw, 95, 150, 58, 25, 2, (19, 10))
@@ -134,7 +138,8 @@ def dandelion_head(draw, cx, cy, r):
 def dandelion():
     """たんぽぽ: a yellow many-rayed head on a bare stalk, a seed ball, and a
     rosette of jagged leaves at the ground."""
-    image, draw, _ = new_canvas(178, 166)
+    image = new_canvas(178, 166)
+    draw = ImageDraw.Draw(image)
     stem(draw, [(34, 150), (30, 100), (34, 50)], 2.6, (150, 180, 90))
     seed_ball(draw, 33, 38, 24)
     stem(draw, [(100, 150), (110, 110), (114, 66)], 3.2)
@@ -162,7 +167,8 @@ def tulip_cup(draw, x, y, size, colour):
 
 def tulip():
     """チューリップ: red and yellow cups on straight stems with broad leaves."""
-    image, draw, _ = new_canvas(158, 214)
+    image = new_canvas(158, 214)
+    draw = ImageDraw.Draw(image)
     grey_green = (116, 170, 96)
     stem(draw, [(52, 210), (50, 100)], 4)
     stem(draw, [(92, 210), (92, 84)], 4.5)
@@ -194,7 +200,8 @@ def evening_primrose_flower(draw, cx, cy, r, colour, turn=0):
 def evening_primrose():
     """つきみそう: white four-petalled flowers that open at moonrise and
     fade pink, under a crescent moon."""
-    image, draw, _ = new_canvas(182, 176)
+    image = new_canvas(182, 176)
+    draw = ImageDraw.Draw(image)
     polygon(draw, crescent(30, 30, 24, 14), (255, 236, 120))
     stem(draw, [(108, 176), (102, 130), (108, 84)], 3)
     stem(draw, [(104, 150), (80, 138), (56, 128)], 2.2)
@@ -232,7 +239,8 @@ def azalea_flower(draw, cx, cy, r, colour, turn=0):
 def azalea():
     """つつじ: funnel-shaped magenta flowers in a bunch at a twig tip, small
     oval leaves around them."""
-    image, draw, _ = new_canvas(204, 176)
+    image = new_canvas(204, 176)
+    draw = ImageDraw.Draw(image)
     stem(draw, [(10, 172), (60, 150), (100, 110)], 3.5, BARK)
     stem(draw, [(44, 154), (36, 140), (28, 128)], 2.2, BARK)
     for angle in (170, 120, 60, 10, -30, -150, -100):
@@ -283,7 +291,8 @@ def camellia_flower(draw, cx, cy, r, red):
 def camellia():
     """つばき: a red cup-shaped flower with a yellow stamen tuft, a bud and
     dark glossy leaves on a twig."""
-    image, draw, _ = new_canvas(198, 186)
+    image = new_canvas(198, 186)
+    draw = ImageDraw.Draw(image)
     stem(draw, [(4, 170), (60, 150), (110, 120), (196, 100)], 3.4, BARK)
     stem(draw, [(60, 150), (40, 110), (36, 80)], 2.4, BARK)
     for x, y, angle in ((60, 150, 200), (150, 110, 290), (176, 104, 115),
@@ -329,7 +338,8 @@ def rape_spike(draw, tx, ty, size, seed):
 def rape():
     """なのはな: stems topped with domes of small four-petalled yellow
     flowers, green buds above and clasping blue-green leaves."""
-    image, draw, _ = new_canvas(166, 220)
+    image = new_canvas(166, 220)
+    draw = ImageDraw.Draw(image)
     grey_green = (96, 156, 96)
     tops = ((46, 40, 8, 1), (110, 8, 8.5, 2), (132, 92, 7.5, 3))
     for tx, ty, size, _ in tops:
@@ -391,7 +401,8 @@ def pink_side(draw, x, y, length, angle, colour):
 def pink():
     """なでしこ: frilly pink flowers with deeply cut petals on thin stems,
     narrow leaves in pairs."""
-    image, draw, _ = new_canvas(172, 196)
+    image = new_canvas(172, 196)
+    draw = ImageDraw.Draw(image)
     stem(draw, [(86, 196), (84, 150), (90, 96), (98, 72)], 2.2)
     stem(draw, [(84, 150), (60, 120), (44, 96)], 1.8)
     stem(draw, [(90, 110), (122, 100), (136, 82)], 1.8)
@@ -447,7 +458,8 @@ def hagi_twig(draw, curve, rnd, colour):
 def bush_clover():
     """はぎ: long arching twigs with small three-part leaves and short
     sprays of little red-purple pea flowers."""
-    image, draw, _ = new_canvas(214, 180)
+    image = new_canvas(214, 180)
+    draw = ImageDraw.Draw(image)
     rnd = random.Random(39)
     colour = (200, 60, 150)
     twigs = [[(40, 180), (44, 100), (100, 30), (170, 36), (206, 100)],
@@ -498,7 +510,8 @@ def lotus_flower(draw, cx, cy, r):
 def lotus():
     """はす: a pink lotus raised high above a pond on its own stalk, with
     big round leaves and a bud."""
-    image, draw, _ = new_canvas(206, 210)
+    image = new_canvas(206, 210)
+    draw = ImageDraw.Draw(image)
     water = (86, 160, 214)
     polygon(draw, ellipse_points(103, 184, 101, 24), water)
     for x, y, w in ((60, 180, 22), (140, 192, 30), (110, 172, 18)):
@@ -551,7 +564,8 @@ def thorny_stem(draw, points, width, seed):
 def rose():
     """ばら: a deep red rose with its spiral heart, a bud, thorny stems and
     toothed leaves in fives."""
-    image, draw, _ = new_canvas(180, 206)
+    image = new_canvas(180, 206)
+    draw = ImageDraw.Draw(image)
     red = (208, 22, 48)
     thorny_stem(draw, [(92, 206), (90, 150), (92, 100)], 3.4, 41)
     thorny_stem(draw, [(90, 150), (130, 110), (146, 60)], 2.4, 42)
@@ -603,7 +617,8 @@ def scalloped_leaf(draw, x, y, length, width, angle, fill=LEAF_GREEN):
 def pansy():
     """パンジー: three 'faces' of purple, yellow and white pansies over oval
     scalloped leaves."""
-    image, draw, _ = new_canvas(196, 178)
+    image = new_canvas(196, 178)
+    draw = ImageDraw.Draw(image)
     for x, y, angle in ((98, 166, 150), (98, 166, 30), (98, 166, 100),
                         (98, 166, 70), (60, 150, 170), (140, 150, 10)):
         scalloped_leaf(draw, x, y, 50, 28, angle)
@@ -637,7 +652,8 @@ def spider_lily_flower(draw, x, y, angle, red):
 def spider_lily():
     """ひがんばな: a crown of red spidery flowers with long curving stamens
     on a bare stem, no leaves."""
-    image, draw, _ = new_canvas(204, 214)
+    image = new_canvas(204, 214)
+    draw = ImageDraw.Draw(image)
     stem(draw, [(100, 214), (98, 160), (100, 104)], 3.6)
     stem(draw, [(166, 214), (168, 180), (172, 150)], 2.8)
     polygon(draw, blade(172, 152, 20, 10, 95, widest=0.5, tip=1.4, base=2.0),
@@ -686,7 +702,8 @@ def poppy_flower(draw, cx, cy, r, red):
 def poppy():
     """ひなげし: red poppies with black centres on thin hairy stems, a
     nodding bud and finely cut leaves."""
-    image, draw, _ = new_canvas(176, 204)
+    image = new_canvas(176, 204)
+    draw = ImageDraw.Draw(image)
     hairy_stem(draw, [(84, 204), (80, 150), (92, 100), (96, 80)], 2.2, 44)
     hairy_stem(draw, [(82, 170), (50, 140), (40, 110)], 1.8, 45)
     hairy_stem(draw, [(86, 180), (134, 150), (148, 108), (144, 96),
@@ -723,7 +740,8 @@ def sunflower_head(draw, cx, cy, disc, ray, yellow):
 def sunflower():
     """ひまわり: a big yellow head with a brown seed disc on a thick stem
     with large rough heart-shaped leaves."""
-    image, draw, _ = new_canvas(214, 222)
+    image = new_canvas(214, 222)
+    draw = ImageDraw.Draw(image)
     stem(draw, [(108, 222), (104, 170), (106, 120)], 6.5)
     for x, y, side, size in ((105, 194, -1, 56), (105, 168, 1, 54)):
         line(draw, [(x, y), (x + side * 16, y - 4)], STEM_GREEN, 2.4)
@@ -761,7 +779,8 @@ def zinnia_head(draw, cx, cy, r, colour):
 def zinnia():
     """ひゃくにちそう: flat orange and pink heads of tiled round petals
     with a ring of little yellow stars, and paired leaves."""
-    image, draw, _ = new_canvas(180, 198)
+    image = new_canvas(180, 198)
+    draw = ImageDraw.Draw(image)
     stem(draw, [(96, 198), (92, 150), (96, 100)], 3.4)
     stem(draw, [(92, 160), (56, 130), (44, 110)], 2.6)
     for x, y, spread in ((94, 170, 0), (93, 136, 10), (62, 134, -20)):
@@ -799,7 +818,8 @@ def hyacinth_spike(draw, cx, top, height, half, colour, seed):
 def hyacinth():
     """ヒヤシンス: fat upright spikes packed with star-shaped blue and pink
     florets among thick strap leaves."""
-    image, draw, _ = new_canvas(162, 214)
+    image = new_canvas(162, 214)
+    draw = ImageDraw.Draw(image)
     stem(draw, [(62, 210), (62, 120)], 5)
     stem(draw, [(112, 210), (112, 110)], 4.5)
     for x, length, angle, bend in ((84, 104, 112, 0.06), (90, 98, 70, -0.06),
@@ -848,7 +868,8 @@ def wisteria_raceme(draw, x, y, length, seed):
 def wisteria():
     """ふじ: long violet flower sprays hanging from a twisted vine among
     feathery compound leaves."""
-    image, draw, _ = new_canvas(212, 222)
+    image = new_canvas(212, 222)
+    draw = ImageDraw.Draw(image)
     stem(draw, [(0, 22), (60, 14), (120, 24), (212, 12)], 4, BARK)
     for x, length, seed in ((40, 150, 1), (106, 196, 2), (170, 170, 3),
                             (74, 116, 4), (140, 128, 5)):
@@ -899,7 +920,8 @@ def rose_mallow_flower(draw, cx, cy, r, colour):
 def rose_mallow():
     """ふよう: a large pale pink five-petalled flower with a pale stamen
     column, a bud and broad lobed leaves."""
-    image, draw, _ = new_canvas(198, 198)
+    image = new_canvas(198, 198)
+    draw = ImageDraw.Draw(image)
     stem(draw, [(98, 198), (96, 150), (100, 110)], 3.6, (120, 150, 70))
     stem(draw, [(97, 150), (140, 130), (160, 106)], 2.4, (120, 150, 70))
     for x, y, size, angle in ((96, 158, 52, 185), (98, 150, 50, -15),
@@ -946,7 +968,8 @@ def freesia_spray(draw, points, sizes, colour, bud):
 def freesia():
     """フリージア: arching stems with a one-sided row of yellow funnel
     flowers turning up, buds at the tips, and narrow sword leaves."""
-    image, draw, _ = new_canvas(200, 192)
+    image = new_canvas(200, 192)
+    draw = ImageDraw.Draw(image)
     for x, length, angle, bend in ((44, 140, 92, -0.03), (50, 120, 78, 0.06),
                                    (40, 100, 104, -0.06)):
         leaf(draw, x, 192, length, 8, angle, LEAF_GREEN, vein=False,
@@ -994,7 +1017,8 @@ def three_lobed_leaf(draw, x, y, size, angle, fill=LEAF_GREEN):
 def tree_peony():
     """ぼたん: a huge pink flower of many ruffled petals round a golden
     crown of stamens, with three-lobed leaves."""
-    image, draw, _ = new_canvas(212, 208)
+    image = new_canvas(212, 208)
+    draw = ImageDraw.Draw(image)
     stem(draw, [(106, 208), (104, 160), (106, 130)], 3.6, (112, 120, 70))
     for x, y, size, angle in ((104, 170, 50, 195), (105, 160, 48, -15),
                               (104, 150, 40, 150), (106, 148, 40, 30)):
@@ -1049,7 +1073,8 @@ def daisy_head(draw, cx, cy, r, ray=(252, 252, 250)):
 def marguerite():
     """マーガレット: white flowers with yellow centres on long stems, over
     finely cut blue-green leaves."""
-    image, draw, _ = new_canvas(194, 182)
+    image = new_canvas(194, 182)
+    draw = ImageDraw.Draw(image)
     stem(draw, [(94, 182), (92, 130), (100, 80)], 2.6)
     stem(draw, [(94, 170), (60, 130), (44, 100)], 2.2)
     stem(draw, [(95, 160), (136, 130), (152, 106)], 2.2)
@@ -1086,7 +1111,8 @@ def needle_tuft(draw, x, y, angle, count, length):
 def moss_rose():
     """まつばぼたん: bright magenta, yellow, orange and white flowers on
     sprawling red stems with fleshy needle leaves."""
-    image, draw, _ = new_canvas(200, 166)
+    image = new_canvas(200, 166)
+    draw = ImageDraw.Draw(image)
     red_stem = (176, 80, 70)
     stems = [[(100, 156), (70, 130), (40, 96)],
              [(100, 156), (110, 110), (104, 66)],
@@ -1149,7 +1175,8 @@ def skunk_cabbage(draw, x, y, size):
 def water_arum():
     """みずばしょう: white hoods round yellow clubs rising from a wet
     meadow, with broad bright green leaves."""
-    image, draw, _ = new_canvas(184, 204)
+    image = new_canvas(184, 204)
+    draw = ImageDraw.Draw(image)
     marsh_ground(draw, 92, 185, 90, 17)
     for x, length, angle in ((70, 120, 104), (118, 110, 76), (96, 130, 92)):
         leaf(draw, x, 186, length, length * 0.4, angle, LEAF_LIGHT,
@@ -1186,7 +1213,8 @@ def veined_leaf(draw, x, y, length, width, angle, fill=LEAF_LIGHT):
 def kerria():
     """やまぶき: golden yellow five-petalled flowers along arching green
     twigs with bright toothed leaves."""
-    image, draw, _ = new_canvas(204, 170)
+    image = new_canvas(204, 170)
+    draw = ImageDraw.Draw(image)
     twigs = [[(10, 170), (40, 80), (110, 40), (186, 64)],
              [(20, 170), (60, 120), (130, 110), (180, 140)]]
     for points in twigs:
@@ -1246,7 +1274,8 @@ def lily_face(draw, cx, cy, r, white):
 def lily():
     """ゆり: big white lilies on a tall leafy stem, one as a trumpet from
     the side, one opening toward us, and a long bud."""
-    image, draw, _ = new_canvas(196, 222)
+    image = new_canvas(196, 222)
+    draw = ImageDraw.Draw(image)
     white = (254, 254, 248)
     stem(draw, [(118, 222), (116, 150), (120, 100), (124, 80)], 3.2)
     stem(draw, [(118, 130), (104, 110), (100, 98)], 2.4)
@@ -1292,7 +1321,8 @@ def orchid_flower(draw, cx, cy, r, colour, lip):
 def orchid():
     """らん: an arching spray of moth orchids, each with its little lip,
     over broad thick leaves."""
-    image, draw, _ = new_canvas(206, 198)
+    image = new_canvas(206, 198)
+    draw = ImageDraw.Draw(image)
     spray = [(74, 168), (66, 110), (90, 50), (150, 30), (196, 56)]
     stem(draw, spray, 2.2, (110, 130, 70))
     for angle, length in ((190, 74), (-10, 76), (160, 62), (20, 62)):
@@ -1338,7 +1368,8 @@ def gentian_flower(draw, x, y, size, angle, blue, open_=True):
 def gentian():
     """りんどう: upright blue-violet bell flowers crowded at the top of a
     stem and in the upper leaf pairs, narrow leaves in pairs."""
-    image, draw, _ = new_canvas(170, 214)
+    image = new_canvas(170, 214)
+    draw = ImageDraw.Draw(image)
     blue = (62, 76, 200)
     for sx, top, lean in ((70, 52, -4), (122, 88, 6)):
         stem(draw, [(sx, 214), (sx + lean * 0.5, 140), (sx + lean, top)], 2.6)
@@ -1399,7 +1430,8 @@ def round_leaflets(draw, x, y, length, angle, pairs):
 def milk_vetch():
     """れんげ: crowns of small purple-pink pea flowers on slender stalks
     over a spring field with round-leafleted leaves."""
-    image, draw, _ = new_canvas(200, 176)
+    image = new_canvas(200, 176)
+    draw = ImageDraw.Draw(image)
     polygon(draw, ellipse_points(100, 158, 98, 17), (160, 210, 110))
     colour = (206, 74, 170)
     heads = ((46, 74, 28), (110, 44, 32), (164, 86, 26), (136, 118, 18))
@@ -1448,7 +1480,8 @@ def forget_me_not_spray(draw, points, seed):
 def forget_me_not():
     """わすれなぐさ: sprays of tiny sky-blue flowers with yellow eyes,
     pink buds curled at the tips, and soft oblong leaves."""
-    image, draw, _ = new_canvas(186, 164)
+    image = new_canvas(186, 164)
+    draw = ImageDraw.Draw(image)
     for x, y, angle in ((92, 162, 150), (92, 162, 30), (90, 150, 120),
                         (96, 146, 60), (70, 130, 150), (120, 120, 20)):
         leaf(draw, x, y, 40, 14, angle, LEAF_LIGHT, widest=0.55, tip=1.6,

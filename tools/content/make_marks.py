@@ -3,24 +3,29 @@
 
 maru.gif (right: a red ring), batu.gif (wrong: a blue cross) and the
 gold, silver and copper medals shown on the result screen. Everything is
-drawn at four times the final size and scaled down, so edges come out
-smooth; the GIFs keep one transparent palette index for the background.
+drawn on a canvas larger than the final size and scaled down, so edges
+come out smooth; the GIFs keep one transparent palette index for the
+background.
 
     /usr/bin/python3 tools/content/make_marks.py
 """
 
 import pathlib
+import sys
 
 import numpy as np
 from PIL import Image, ImageDraw, ImageFilter
 
-SCALE = 4
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1]))  # the canvas and GIF writer
+
+from canvas import SCALE, new_canvas, reduced  # noqa: E402
+from gif import write_gif  # noqa: E402
+
 OUT_DIR = pathlib.Path(__file__).resolve().parents[2] / "data" / "画像"
 
 # Half-transparent edge pixels are mixed with this light grey before the
 # alpha is cut to on/off, so no dark fringe shows on the light screens.
-EDGE_BLEND = np.array([236.0, 240.0, 236.0])
-TRANSPARENT_INDEX = 255
+EDGE_BLEND = (236, 240, 236)
 
 MARK_SIZE = (200, 200)
 RED = (224, 0, 0, 255)
@@ -46,36 +51,13 @@ RIBBONS = {
 }
 
 
-def big(size):
-    return Image.new("RGBA", (size[0] * SCALE, size[1] * SCALE), (0, 0, 0, 0))
-
-
-def save_gif(image, size, path):
-    """Scale a 4x drawing down and store it as a GIF with a transparent index."""
-    small = np.asarray(image.resize(size, Image.LANCZOS)).astype(float)
-    alpha = small[..., 3:] / 255.0
-    rgb = small[..., :3] * alpha + EDGE_BLEND * (1.0 - alpha)
-    opaque = alpha[..., 0] >= 0.5
-    rgb[~opaque] = EDGE_BLEND
-    flat = Image.fromarray(np.round(rgb).astype(np.uint8), "RGB")
-    paletted = flat.quantize(colors=255, method=Image.Quantize.MEDIANCUT,
-                             dither=Image.Dither.FLOYDSTEINBERG)
-    indices = np.asarray(paletted).copy()
-    indices[~opaque] = TRANSPARENT_INDEX
-    palette = paletted.getpalette()[: 3 * 255]
-    palette += [0] * (3 * 255 - len(palette)) + [int(c) for c in EDGE_BLEND]
-    result = Image.fromarray(indices, "P")
-    result.putpalette(palette)
-    result.save(path, transparency=TRANSPARENT_INDEX)
-
-
 def scaled(*values):
     return [v * SCALE for v in values]
 
 
 def ring_mark():
     """A thick red ring with a thin white edge, so it reads on red flowers too."""
-    image = big(MARK_SIZE)
+    image = new_canvas(*MARK_SIZE)
     draw = ImageDraw.Draw(image)
     draw.ellipse(scaled(1, 1, 199, 199), fill=WHITE)
     draw.ellipse(scaled(3, 3, 197, 197), fill=RED)
@@ -94,7 +76,7 @@ def round_line(draw, start, end, width, colour):
 
 def cross_mark():
     """Two thick blue strokes with round ends, edged in white like the ring."""
-    image = big(MARK_SIZE)
+    image = new_canvas(*MARK_SIZE)
     draw = ImageDraw.Draw(image)
     strokes = [((22, 22), (178, 178)), ((178, 22), (22, 178))]
     for start, end in strokes:
@@ -193,7 +175,7 @@ def ribbon_band(draw, top, bottom, colour):
 
 def ribbon(colour):
     """Two ribbon tails in a V, meeting behind the top of the medal."""
-    image = big(MEDAL_SIZE)
+    image = new_canvas(*MEDAL_SIZE)
     draw = ImageDraw.Draw(image)
     shade = tuple(int(c * 0.85) for c in colour)
     ribbon_band(draw, (128, 182), (72, 126), shade)
@@ -219,11 +201,10 @@ def medal(metal):
 
 
 def main():
-    OUT_DIR.mkdir(parents=True, exist_ok=True)
-    save_gif(ring_mark(), MARK_SIZE, OUT_DIR / "maru.gif")
-    save_gif(cross_mark(), MARK_SIZE, OUT_DIR / "batu.gif")
-    for metal in METALS:
-        save_gif(medal(metal), MEDAL_SIZE, OUT_DIR / f"{metal}.gif")
+    pictures = {"maru": ring_mark(), "batu": cross_mark()}
+    pictures.update((metal, medal(metal)) for metal in METALS)
+    for name, canvas in pictures.items():
+        write_gif(reduced(canvas), OUT_DIR / f"{name}.gif", behind=EDGE_BLEND)
 
 
 if __name__ == "__main__":

@@ -8,12 +8,18 @@ import importlib
 import sys
 from pathlib import Path
 
-from drawing import S, save_gif
+sys.path.insert(0, str(Path(__file__).resolve().parents[1]))  # the canvas and GIF writer
+
+from canvas import reduced  # noqa: E402
+from gif import write_gif  # noqa: E402
 
 ROOT = Path(__file__).resolve().parents[2]
 PICTURE_DIR = ROOT / "data" / "画像"
 FLOWER_MODULES = ("flowers_a", "flowers_b")
 MAX_WIDTH, MAX_HEIGHT = 218, 225
+# Soft edge pixels are mixed with a light cyan, close to the book's pages and the
+# quiz's disc that the pictures are shown on.
+SHOWN_ON = (0x80, 0xF0, 0xF0)
 
 
 def load_flowers():
@@ -32,13 +38,13 @@ def load_flowers():
 
 def render(entry, draw_function):
     """Draw one entry, check its size and write its GIF."""
-    image = draw_function()
-    width, height = image.width // S, image.height // S
+    picture = reduced(draw_function())
+    width, height = picture.size
     if width > MAX_WIDTH or height > MAX_HEIGHT:
         raise SystemExit(f"h{entry}: {width}x{height} is larger than "
                          f"{MAX_WIDTH}x{MAX_HEIGHT}")
     path = PICTURE_DIR / f"h{entry}.gif"
-    save_gif(image, path)
+    write_gif(picture, path, behind=SHOWN_ON)
     print(f"{path.relative_to(ROOT)} {width}x{height}")
 
 
@@ -48,7 +54,6 @@ def main(args):
     missing = [k for k in entries if k not in flowers]
     if missing:
         raise SystemExit(f"no drawing for entries {missing}")
-    PICTURE_DIR.mkdir(parents=True, exist_ok=True)
     for entry in entries:
         render(entry, flowers[entry])
 

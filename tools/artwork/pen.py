@@ -1,34 +1,23 @@
-"""Drawing and GIF writing shared by the picture book and quiz artwork generators.
+"""Drawing helpers shared by the picture book and quiz artwork generators.
 
-Every picture is drawn SCALE times larger than its final size on a transparent
-RGBA canvas, with coordinates given in final pixels, then reduced with LANCZOS
-so that edges come out anti-aliased.  The reduced picture is laid over the
-colour that lies behind it in the window, and only then cut to a hard 1-bit
-transparency, so the soft edge pixels already carry the window's colour and
-show no dark or white fringe.  The result is a 256-colour GIF89a whose last
-palette index is the transparent colour.
+Pictures are drawn on a canvas from canvas.new_canvas(); every coordinate,
+length and width given to these helpers is in final pixels.
 """
-
-from pathlib import Path
 
 import numpy
 from PIL import Image, ImageDraw, ImageFont
 
-SCALE = 4
+from canvas import SCALE
+
+# The picture book and quiz windows are this green; the pictures' soft edges
+# are mixed with it.
 WINDOW_GREEN = (0x80, 0xFF, 0x80)
 MINCHO = "/usr/share/fonts/opentype/ipafont-mincho/ipam.ttf"
-TRANSPARENT_INDEX = 255
-REPOSITORY = Path(__file__).resolve().parents[2]
 
 
 def up(*values):
     """Final-pixel coordinates scaled to the drawing canvas."""
     return [round(value * SCALE) for value in values]
-
-
-def new_canvas(width, height):
-    """A fully transparent drawing canvas for a picture of width x height pixels."""
-    return Image.new("RGBA", (width * SCALE, height * SCALE), (0, 0, 0, 0))
 
 
 def new_mask(canvas):
@@ -112,52 +101,3 @@ def fill_shape(canvas, mask, colour):
     layer = Image.new("RGBA", canvas.size, colour)
     empty = Image.new("RGBA", canvas.size, (0, 0, 0, 0))
     canvas.alpha_composite(Image.composite(layer, empty, mask))
-
-
-def reduce_over(canvas, background):
-    """The canvas reduced to its final size and laid over the background colour,
-    with the mask of the pixels that stay opaque."""
-    size = (canvas.width // SCALE, canvas.height // SCALE)
-    small = canvas.resize(size, Image.LANCZOS)
-    ground = Image.new("RGBA", size, background + (255,))
-    flat = Image.alpha_composite(ground, small).convert("RGB")
-    opaque = numpy.asarray(small)[:, :, 3] >= 128
-    return flat, opaque
-
-
-def to_palette(flat, opaque, background):
-    """A 256-colour palette picture: 255 colours for the opaque pixels, the last
-    index, coloured like the background, for the transparent ones."""
-    paletted = flat.quantize(colors=TRANSPARENT_INDEX, method=Image.Quantize.MEDIANCUT,
-                             dither=Image.Dither.NONE)
-    indices = numpy.asarray(paletted).copy()
-    indices[~opaque] = TRANSPARENT_INDEX
-    palette = paletted.getpalette()[:3 * TRANSPARENT_INDEX]
-    palette += [0] * (3 * TRANSPARENT_INDEX - len(palette)) + list(background)
-    picture = Image.fromarray(indices, "P")
-    picture.putpalette(palette)
-    return picture
-
-
-def write_gif(canvas, relative_path, background=WINDOW_GREEN):
-    """Reduces, quantises and saves the canvas as a transparent GIF under the
-    repository, then returns the transparency mask read back from the file."""
-    flat, opaque = reduce_over(canvas, background)
-    path = REPOSITORY / relative_path
-    path.parent.mkdir(parents=True, exist_ok=True)
-    picture = to_palette(flat, opaque, background)
-    picture.save(path, format="GIF", transparency=TRANSPARENT_INDEX, optimize=False)
-    return read_transparency(path, flat.size)
-
-
-def read_transparency(path, size):
-    """Reads a written GIF back and returns where it is transparent, failing if
-    the file is not a 256-colour GIF89a of the expected size with a transparent
-    colour."""
-    assert path.read_bytes()[:6] == b"GIF89a", f"{path} is not GIF89a"
-    with Image.open(path) as picture:
-        assert picture.size == size, f"{path} is {picture.size}, not {size}"
-        assert len(picture.getpalette()) == 3 * 256, f"{path} has no 256-colour palette"
-        transparent = picture.info.get("transparency")
-        assert transparent is not None, f"{path} has no transparent colour"
-        return numpy.asarray(picture) == transparent
