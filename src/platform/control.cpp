@@ -7,6 +7,11 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+bool isActivationKey(int key)
+{
+    return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
 Control::Control(const ControlSpec &row, QWidget *parent)
     : QWidget(parent), m_name(row.name), m_index(row.index), m_left(row.left), m_top(row.top),
       m_width(row.width), m_height(row.height)
@@ -99,19 +104,22 @@ void Control::mouseDoubleClickEvent(QMouseEvent *event)
     event->accept();
 }
 
+// A held key repeats, but a held Space or Enter presses only once.
 void Control::keyPressEvent(QKeyEvent *event)
 {
-    switch (event->key()) {
-    case Qt::Key_Space:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (!event->isAutoRepeat())
-            click();
-        event->accept();
-        return;
-    default:
+    const bool activation = isActivationKey(event->key());
+    const bool handled = isSignalConnected(QMetaMethod::fromSignal(&Control::keyPressed));
+    if (!handled && !activation) {
         event->ignore();
+        return;
     }
+    event->accept();
+    if (activation && event->isAutoRepeat())
+        return;
+    if (handled)
+        emit keyPressed(event->key());
+    else
+        click();
 }
 
 void Control::focusInEvent(QFocusEvent *event)

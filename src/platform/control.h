@@ -7,12 +7,15 @@
 
 class QPainter;
 
+// Space, Return and Enter: the keys that press what has the focus.
+bool isActivationKey(int key);
+
 // Base of every visible control kind. Geometry is kept in twips as set, so
 // what is read back is exactly what was written; the widget is placed at the
 // nearest logical pixel. A control takes every mouse event over it, so that a
 // click or a move never falls through to the control or window behind it.
 // A label or picture marked as a tab stop is reached by Tab, never by a
-// click, and Space or Enter on it clicks it.
+// click, and Space or Enter on it clicks it unless its keys are handled.
 class Control : public QWidget
 {
     Q_OBJECT
@@ -40,6 +43,9 @@ public:
 signals:
     void clicked();
     void mouseMoved();
+    // A key pressed on the control while it has the focus. Where nothing
+    // takes this signal, Space and Enter click the control.
+    void keyPressed(int key);
 
 protected:
     void setSizeTwips(float width, float height);

@@ -93,7 +93,8 @@ void Form::setTabOrder(const FormSpec &layout)
         QWidget *widget = m_controls.value(controlKey(control->name, control->index));
         if (previous)
             QWidget::setTabOrder(previous, widget);
-        m_focusOrder.append(widget);
+        if (!control->tabStop)
+            m_focusOrder.append(widget);
         previous = widget;
     }
 }

@@ -70,6 +70,9 @@ private:
     QHash<QString, Timer *> m_timers;
     std::map<QString, ControlArray<Label>> m_labelArrays;
     std::map<QString, std::unique_ptr<SoundPlayer>> m_players;
+    // The buttons and lists in Tab order: a window opens with the focus on
+    // the first one shown. Labels and pictures that are tab stops are
+    // reached by Tab only.
     QList<QWidget *> m_focusOrder;
 };
 

@@ -1,5 +1,6 @@
 #include "app/screen.h"
 #include "app/screennames.h"
+#include "content/contentpath.h"
 #include "content/datapath.h"
 #include "platform/commandbutton.h"
 #include "platform/image.h"
@@ -7,6 +8,7 @@
 #include "platform/timer.h"
 #include "screens/screens.h"
 #include "support/fakes.h"
+#include "support/keys.h"
 #include "support/mouse.h"
 
 #include <QApplication>
@@ -26,6 +28,7 @@ private slots:
     void tabAndEnterLeaveEveryScreen_data();
     void tabAndEnterLeaveEveryScreen();
     void escapeChangesNothingInTheQuiz();
+    void wholeQuizGameByKeyboardAlone();
     void everyUsableControlHasAName_data();
     void everyUsableControlHasAName();
 
@@ -143,6 +146,49 @@ void TestProgram_::escapeChangesNothingInTheQuiz()
     QCOMPARE(quiz->timer("Timer1")->interval(), 0);
     QCOMPARE(m_test->sounds.calls, soundsBefore);
     QVERIFY(!m_test->program.hasEnded());
+}
+
+// From the menu to the quiz, a whole game with every answer right, a
+// restart and back to the menu, with nothing but keys. Only the clock and
+// the timers run on their own.
+void TestProgram_::wholeQuizGameByKeyboardAlone()
+{
+    open(ScreenName::Menu);
+    press(Qt::Key_Tab);
+    press(Qt::Key_Return);
+    waitOutDelay(ScreenName::Menu);
+    Form *quiz = window(ScreenName::Quiz);
+    quiz->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(quiz));
+    const ControlArray<Label> &board = quiz->labelArray("Label1");
+    QCOMPARE(QApplication::focusWidget(), quiz->button("Command1"));
+    press(Qt::Key_Tab);
+    press(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), board(0));
+    for (int question = 1; question <= EntryCount; ++question) {
+        int entry = 1;
+        while (quiz->image("Image3")->pictureSource() != EntryPicturePath(entry))
+            QVERIFY(++entry <= EntryCount);
+        lightTileByKeys(board, entry - 1);
+        QCOMPARE(litTile(board), entry - 1);
+        press(Qt::Key_Return);
+        QCOMPARE(quiz->label("Label3")->caption(), QString::number(EntryCount - question));
+        m_test->clock.now += 3.0;
+        emit quiz->timer("Timer2")->tick();
+    }
+    QCOMPARE(quiz->label("Label5")->caption(), QStringLiteral("100"));
+    QVERIFY(quiz->image("Image5")->isVisible());
+    QCOMPARE(quiz->image("Image5")->pictureSource(), ContentPath(ContentFile::GoldMedal));
+
+    press(Qt::Key_F5);
+    QVERIFY(!quiz->image("Image5")->isVisible());
+    QCOMPARE(quiz->label("Label3")->caption(), QStringLiteral("59"));
+    press(Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), quiz->button("Command2"));
+    press(Qt::Key_Space);
+    waitOutDelay(ScreenName::Quiz);
+    QVERIFY(window(ScreenName::Menu)->isVisible());
+    QVERIFY(m_test->errors.messages.isEmpty());
 }
 
 void TestProgram_::everyUsableControlHasAName_data()

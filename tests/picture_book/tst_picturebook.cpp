@@ -52,6 +52,7 @@ private slots:
     void indexAndArrowsChooseTheEntry();
     void sameTileReadsAndPlaysAgain();
     void arrowKeysTurnThePages();
+    void digitKeysChooseTheKanaRows();
     void lastButtonClickedDecides();
     void leavesOnlyAfterMoreThanTwoSeconds_data();
     void leavesOnlyAfterMoreThanTwoSeconds();
@@ -256,6 +257,25 @@ void TestPictureBook::arrowKeysTurnThePages()
     book()->list("List1")->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
     verifyShows(2);
+}
+
+// 1 to 9 choose あ to ら and 0 chooses わ, wherever the focus is, with the
+// sound a click on the kana tile plays; the kana tiles are tab stops too.
+void TestPictureBook::digitKeysChooseTheKanaRows()
+{
+    openBook();
+    const QList<QPair<Qt::Key, int>> rows{{Qt::Key_1, 1},  {Qt::Key_2, 8},  {Qt::Key_5, 37},
+                                          {Qt::Key_9, 57}, {Qt::Key_0, 60}, {Qt::Key_1, 1}};
+    for (const auto &[key, entry] : rows) {
+        QTest::keyClick(QApplication::focusWidget(), key);
+        verifyShows(entry);
+    }
+    QCOMPARE(m_test->sounds.calls, QStringList(rows.size(), "MediaPlayer1 Play"));
+
+    Label *tile = book()->labelArray("Label1")(3);
+    tile->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(tile, Qt::Key_Space);
+    verifyShows(20);
 }
 
 void TestPictureBook::lastButtonClickedDecides()

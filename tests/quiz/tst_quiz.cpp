@@ -8,9 +8,11 @@
 #include "screens/quiz/quizlayout.h"
 #include "screens/quiz/quizscreen.h"
 #include "support/fakes.h"
+#include "support/keys.h"
 #include "support/mouse.h"
 #include "support/stubscreens.h"
 
+#include <QApplication>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
@@ -54,6 +56,9 @@ private slots:
     void boardRestsAfterTheResultUntilARestart();
     void restartDuringThePauseKeepsTheNewQuestion();
     void lastLeaveClickWins();
+    void boardIsOneTabStopWhoseArrowsLightLikeTheMouse();
+    void enterAnswersTheLitTileAsAClickDoes();
+    void keysAnswerNothingUnderTheResultAndRestartIt();
 
 private:
     Form *form() const { return m_test->program.screen(ScreenName::Quiz).form(); }
@@ -65,6 +70,8 @@ private:
     void tick(const char *timer);
     void endPause();
     void playGame(int rightAnswers);
+    int litTile() const { return ::litTile(form()->labelArray("Label1")); }
+    void lightByKeys(int target) { lightTileByKeys(form()->labelArray("Label1"), target); }
 
     QTemporaryDir m_data;
     std::unique_ptr<TestProgram> m_test;
@@ -371,6 +378,110 @@ void TestQuiz::lastLeaveClickWins()
     QVERIFY(!m_test->program.screen(ScreenName::Quiz).isOpen());
     QVERIFY(m_test->program.screen(ScreenName::PictureBook).isOpen());
     QVERIFY(!m_test->program.hasInstance(ScreenName::Menu));
+}
+
+// The board comes after Command1 and Command2 in the Tab order. The first
+// arrow lights tile 0; the arrows move over the columns and stop at their
+// edges, and the focus and the Tab stop go with the lit tile.
+void TestQuiz::boardIsOneTabStopWhoseArrowsLightLikeTheMouse()
+{
+    openQuiz();
+    QCOMPARE(QApplication::focusWidget(), form()->button("Command1"));
+    press(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), form()->button("Command2"));
+    press(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), tile(0));
+    QCOMPARE(litTile(), -1);
+
+    const QList<QPair<Qt::Key, int>> moves{
+        {Qt::Key_Down, 0},   {Qt::Key_Up, 0},     {Qt::Key_Left, 0},   {Qt::Key_Down, 1},
+        {Qt::Key_Right, 21}, {Qt::Key_Right, 41}, {Qt::Key_Right, 41}, {Qt::Key_Left, 21},
+        {Qt::Key_Up, 20},    {Qt::Key_Up, 20},    {Qt::Key_Left, 0}};
+    for (const auto &[key, expected] : moves) {
+        press(key);
+        QCOMPARE(litTile(), expected);
+        QCOMPARE(QApplication::focusWidget(), tile(expected));
+    }
+    lightByKeys(59);
+    press(Qt::Key_Down);
+    press(Qt::Key_Right);
+    QCOMPARE(litTile(), 59);
+    QCOMPARE(tile(58)->backColor(), TileColor);
+
+    press(Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), form()->button("Command2"));
+    press(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), tile(59));
+
+    // The mouse and the keys light the same one tile.
+    moveTo(form(), centreOf(tile(5)));
+    QCOMPARE(litTile(), 5);
+    press(Qt::Key_Down);
+    QCOMPARE(litTile(), 6);
+}
+
+// Enter and Space answer the lit tile with the same marks, counts and sounds
+// as a click on it.
+void TestQuiz::enterAnswersTheLitTileAsAClickDoes()
+{
+    openQuiz({drawOf(7), drawOf(8), drawOf(9)});
+    press(Qt::Key_Tab);
+    press(Qt::Key_Tab);
+    lightByKeys(6);
+    QStringList before = m_test->sounds.calls;
+    press(Qt::Key_Return);
+    const QStringList byKey = m_test->sounds.calls.mid(before.size());
+    QCOMPARE(caption("Label5"), QStringLiteral("100"));
+    QVERIFY(form()->image("Image4")->isVisible());
+    QVERIFY(form()->timer("Timer2")->isTicking());
+    endPause();
+
+    before = m_test->sounds.calls;
+    answer(true);
+    QCOMPARE(m_test->sounds.calls.mid(before.size()), byKey);
+    endPause();
+
+    QCOMPARE(shownEntry(), 9);
+    lightByKeys(0);
+    press(Qt::Key_Space);
+    QCOMPARE(caption("Label5"), QStringLiteral("66"));
+    QCOMPARE(caption("Label3"), QStringLiteral("57"));
+}
+
+// While the result covers the board the keys answer nothing. With the focus
+// on the board at the last answer, a fail moves it to the fail banner, where
+// Enter starts a new game; F5 starts one at any time.
+void TestQuiz::keysAnswerNothingUnderTheResultAndRestartIt()
+{
+    openQuiz();
+    press(Qt::Key_Tab);
+    press(Qt::Key_Tab);
+    for (int question = 0; question < EntryCount; ++question) {
+        lightByKeys(shownEntry() % EntryCount);
+        press(Qt::Key_Return);
+        endPause();
+    }
+    Label *banner = form()->label("Label10");
+    QVERIFY(banner->isVisible());
+    QCOMPARE(QApplication::focusWidget(), banner);
+    const QStringList calls = m_test->sounds.calls;
+    tile(0)->setFocus();
+    for (Qt::Key key : {Qt::Key_Down, Qt::Key_Up, Qt::Key_Return, Qt::Key_Space})
+        press(key);
+    QCOMPARE(m_test->sounds.calls, calls);
+    QCOMPARE(caption("Label3"), QStringLiteral("0"));
+
+    banner->setFocus();
+    press(Qt::Key_Return);
+    QVERIFY(!banner->isVisible());
+    QVERIFY(!form()->image("Image6")->isVisible());
+    QCOMPARE(caption("Label3"), QStringLiteral("59"));
+
+    answer(true);
+    QTest::keyClick(form(), Qt::Key_F5);
+    QCOMPARE(caption("Label3"), QStringLiteral("59"));
+    QCOMPARE(caption("Label5"), QString());
+    QVERIFY(!form()->timer("Timer2")->isTicking());
 }
 
 QTEST_MAIN(TestQuiz)

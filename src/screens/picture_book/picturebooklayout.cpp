@@ -32,7 +32,8 @@ ControlSpec kanaTile(int index, const char *kana, float left)
             .font = {Face::Mincho, 32, true},
             .align = Align::Center,
             .sunken = true,
-            .tabIndex = index + 1};
+            .tabIndex = index + 1,
+            .tabStop = true};
 }
 
 ControlSpec orangeButton(const char *name, const char *caption, float left, int tabIndex)

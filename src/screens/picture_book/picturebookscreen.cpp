@@ -60,6 +60,14 @@ void PictureBookScreen::connectHandlers(Form &form)
     nextKey->setAutoRepeat(false);
     on(previousKey, &QShortcut::activated, [this] { showPrevious(); });
     on(nextKey, &QShortcut::activated, [this] { showNext(); });
+
+    // The digit keys choose the kana rows: 1 for あ to 9 for ら, 0 for わ.
+    for (int16_t row = 1; row <= int16_t(KanaIndexTable.size()); ++row) {
+        const int digit = row % int(KanaIndexTable.size());
+        auto *rowKey = new QShortcut(QKeySequence(Qt::Key_0 + digit), &form);
+        rowKey->setAutoRepeat(false);
+        on(rowKey, &QShortcut::activated, [this, row] { showKanaRow(row); });
+    }
 }
 
 // The frame is taken from Image2 before anything has moved it, so it always

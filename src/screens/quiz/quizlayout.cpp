@@ -36,6 +36,7 @@ ControlSpec boardTile(int index)
             .align = Align::Left,
             .sunken = true,
             .tabIndex = FirstTileTabIndex + index,
+            .tabStop = true,
             .description = QuizBoard::Names[size_t(index)].toString()};
 }
 
@@ -85,6 +86,7 @@ std::vector<ControlSpec> controlsBeforeBoard()
          .foreColor = White,
          .font = {.face = Face::PMincho, .pixelSize = 88, .bold = true},
          .tabIndex = 68,
+         .tabStop = true,
          .description = QStringLiteral("不合格。クリックすると新しく始めます")},
         {.kind = ControlKind::Image,
          .name = "Image6",
@@ -193,6 +195,8 @@ std::vector<ControlSpec> controlsBeforeBoard()
          .width = 3165,
          .height = 795,
          .picture = QStringLiteral(":/quiz/banner.gif"),
+         .tabIndex = 70,
+         .tabStop = true,
          .description = QStringLiteral("題字「花の名前」とたんぽぽ。クリックすると新しく始めます")},
     };
 }

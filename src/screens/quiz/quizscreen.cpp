@@ -10,9 +10,34 @@
 #include "screens/quiz/quizboard.h"
 #include "screens/quiz/quizlayout.h"
 
+#include <QShortcut>
 #include <cmath>
 
 namespace {
+
+bool isArrowKey(int key)
+{
+    return key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Left || key == Qt::Key_Right;
+}
+
+// The tile next to a tile of the board in an arrow's direction, or the tile
+// itself at the board's edge.
+int16_t neighbourTile(int16_t from, int key)
+{
+    constexpr int Rows = QuizBoard::TilesPerColumn;
+    constexpr int Columns = QuizBoard::TileCount / Rows;
+    const int row = from % Rows;
+    const int column = from / Rows;
+    if (key == Qt::Key_Up && row > 0)
+        return int16_t(from - 1);
+    if (key == Qt::Key_Down && row < Rows - 1)
+        return int16_t(from + 1);
+    if (key == Qt::Key_Left && column > 0)
+        return int16_t(from - Rows);
+    if (key == Qt::Key_Right && column < Columns - 1)
+        return int16_t(from + Rows);
+    return from;
+}
 
 constexpr QRgb HighlightColor = 0xFFFF0000;
 constexpr int16_t NoHighlight = -1;
@@ -47,6 +72,12 @@ void QuizScreen::connectHandlers(Form &form)
         HighlightHovered();
     });
     onEach(m_ui->board, &Control::clicked, [this](int16_t index) { JudgeAnswer(index); });
+    for (int16_t index : m_ui->board.indices())
+        connect(m_ui->board(index), &Control::keyPressed, &form,
+                [this](int key) { program().dispatch([this, key] { boardKeyPressed(key); }); });
+    auto *restartKey = new QShortcut(QKeySequence(Qt::Key_F5), &form);
+    restartKey->setAutoRepeat(false);
+    on(restartKey, &QShortcut::activated, [this] { RestartFromBanner(); });
     on(&form, &Form::mouseMoved, [this] { LeaveBoard(); });
     on(m_ui->answerPause, &Timer::tick, [this] { AnswerPauseTick(); });
     on(m_ui->failBanner, &Control::clicked, [this] { RestartFromFailBanner(); });
@@ -59,7 +90,39 @@ void QuizScreen::connectHandlers(Form &form)
 void QuizScreen::load()
 {
     HighlightedIndex = NoHighlight;
+    setBoardTabStop(0);
     ResetQuiz();
+}
+
+// The board is one stop of the Tab key: the tile the keys last lit.
+void QuizScreen::setBoardTabStop(int16_t index)
+{
+    for (int16_t tile : m_ui->board.indices())
+        m_ui->board(tile)->setFocusPolicy(tile == index ? Qt::TabFocus : Qt::NoFocus);
+    m_boardTabStop = index;
+}
+
+// On the board, the arrow keys light a tile as the mouse does, moving up and
+// down a column and across the columns, and stop at the edges; the first
+// press lights the tile that has the focus. Space or Enter answers the lit
+// tile as a click does. While the result covers the board, keys do nothing.
+void QuizScreen::boardKeyPressed(int key)
+{
+    if (m_ui->boardCover->isVisible())
+        return;
+    if (isActivationKey(key)) {
+        if (HighlightedIndex != NoHighlight)
+            JudgeAnswer(HighlightedIndex);
+        return;
+    }
+    if (!isArrowKey(key))
+        return;
+    const int16_t to =
+        HighlightedIndex == NoHighlight ? m_boardTabStop : neighbourTile(HighlightedIndex, key);
+    HoveredIndex = to;
+    HighlightHovered();
+    setBoardTabStop(to);
+    tile(to)->setFocus(Qt::OtherFocusReason);
 }
 
 Label *QuizScreen::tile(int index) const
@@ -206,6 +269,8 @@ void QuizScreen::ShowResult()
     if (CorrectRate < 50) {
         sound->SetFile(ContentPath(ContentFile::FailSound));
         m_ui->failBanner->setVisible(true);
+        if (tile(m_boardTabStop)->hasFocus())
+            m_ui->failBanner->setFocus(Qt::OtherFocusReason);
         return;
     }
     sound->SetFile(ContentPath(ContentFile::PassSound));

@@ -66,6 +66,9 @@ private:
     void RestartFromBanner();
     void StopAnswerPauseForRestart();
     void StartLeaving(int16_t nextScreen);
+
+    void setBoardTabStop(int16_t index);
+    void boardKeyPressed(int key);
     void LeavePauseTick();
 
     Label *tile(int index) const;
@@ -89,6 +92,8 @@ private:
     // monotonic clock, which measures the wait.
     ClickMoment ClickTime;
     int16_t NextScreen = 0;
+    // The tile the Tab key reaches on the board: the one the keys last lit.
+    int16_t m_boardTabStop = 0;
     // Both waits share ClickTime: whichever click came last starts them afresh.
     LeaveDelay m_leaveDelay;
     std::unique_ptr<Controls> m_ui;
