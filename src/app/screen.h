@@ -35,10 +35,14 @@ protected:
 
     Program &program() const { return m_program; }
 
+    // Runs the handler through the program's dispatcher on each signal,
+    // with the signal's arguments.
     template <typename Sender, typename Signal, typename Handler>
     void on(Sender *sender, Signal signal, Handler handler)
     {
-        connect(sender, signal, m_form.data(), [this, handler] { m_program.dispatch(handler); });
+        connect(sender, signal, m_form.data(), [this, handler](auto... args) {
+            m_program.dispatch([handler, args...] { handler(args...); });
+        });
     }
 
     template <typename Element, typename Signal, typename Handler>

@@ -73,8 +73,7 @@ void QuizScreen::connectHandlers(Form &form)
     });
     onEach(m_ui->board, &Control::clicked, [this](int16_t index) { JudgeAnswer(index); });
     for (int16_t index : m_ui->board.indices())
-        connect(m_ui->board(index), &Control::keyPressed, &form,
-                [this](int key) { program().dispatch([this, key] { boardKeyPressed(key); }); });
+        on(m_ui->board(index), &Control::keyPressed, [this](int key) { boardKeyPressed(key); });
     auto *restartKey = new QShortcut(QKeySequence(Qt::Key_F5), &form);
     restartKey->setAutoRepeat(false);
     on(restartKey, &QShortcut::activated, [this] { RestartFromBanner(); });
