@@ -456,8 +456,10 @@ void TestQuiz::keysAnswerNothingUnderTheResultAndRestartIt()
     openQuiz();
     press(Qt::Key_Tab);
     press(Qt::Key_Tab);
+    int lastLit = 0;
     for (int question = 0; question < EntryCount; ++question) {
-        lightByKeys(shownEntry() % EntryCount);
+        lastLit = shownEntry() % EntryCount;
+        lightByKeys(lastLit);
         press(Qt::Key_Return);
         endPause();
     }
@@ -476,6 +478,7 @@ void TestQuiz::keysAnswerNothingUnderTheResultAndRestartIt()
     QVERIFY(!banner->isVisible());
     QVERIFY(!form()->image("Image6")->isVisible());
     QCOMPARE(caption("Label3"), QStringLiteral("59"));
+    QCOMPARE(QApplication::focusWidget(), tile(lastLit));
 
     answer(true);
     QTest::keyClick(form(), Qt::Key_F5);

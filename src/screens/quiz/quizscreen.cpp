@@ -283,12 +283,17 @@ void QuizScreen::ShowResult()
     medal->setVisible(true);
 }
 
+// A new game started by a key on the fail banner gives the focus back to
+// the board, so the next answer is one arrow or Enter away.
 void QuizScreen::RestartFromFailBanner()
 {
+    const bool byKeyboard = m_ui->failBanner->hasFocus();
     m_ui->failBanner->setVisible(false);
     m_ui->boardCover->setVisible(false);
     StopAnswerPauseForRestart();
     ResetQuiz();
+    if (byKeyboard)
+        tile(m_boardTabStop)->setFocus(Qt::OtherFocusReason);
 }
 
 void QuizScreen::RestartFromBanner()
