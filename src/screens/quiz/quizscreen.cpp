@@ -298,11 +298,8 @@ void QuizScreen::RestartFromFailBanner()
 
 void QuizScreen::RestartFromBanner()
 {
-    m_ui->failBanner->setVisible(false);
-    m_ui->boardCover->setVisible(false);
     m_ui->medal->setVisible(false);
-    StopAnswerPauseForRestart();
-    ResetQuiz();
+    RestartFromFailBanner();
 }
 
 // A restart while an answer's pause still runs ends that pause at once.
