@@ -9,11 +9,6 @@ namespace {
 
 constexpr int FocusInset = 4;
 
-bool isPressKey(int key)
-{
-    return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
-}
-
 } // namespace
 
 CommandButton::CommandButton(const ControlSpec &row, QWidget *parent)
@@ -69,7 +64,7 @@ void CommandButton::mouseDoubleClickEvent(QMouseEvent *event)
 
 void CommandButton::keyPressEvent(QKeyEvent *event)
 {
-    if (!isPressKey(event->key())) {
+    if (!isActivationKey(event->key())) {
         Control::keyPressEvent(event);
         return;
     }
@@ -80,7 +75,7 @@ void CommandButton::keyPressEvent(QKeyEvent *event)
 
 void CommandButton::keyReleaseEvent(QKeyEvent *event)
 {
-    if (!isPressKey(event->key()) || event->isAutoRepeat()) {
+    if (!isActivationKey(event->key()) || event->isAutoRepeat()) {
         Control::keyReleaseEvent(event);
         return;
     }

@@ -15,7 +15,6 @@ public:
 
     QString caption() const { return m_caption; }
     QRgb backColor() const { return m_backColor; }
-    bool isDown() const { return m_down; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -30,8 +30,7 @@ bool takesFocus(const ControlSpec &control)
 } // namespace
 
 Form::Form(const FormSpec &layout, SoundFactory &sounds)
-    : QWidget(nullptr, FixedWindow), m_clientWidth(layout.clientWidth),
-      m_clientHeight(layout.clientHeight), m_backColor(layout.backColor)
+    : QWidget(nullptr, FixedWindow), m_backColor(layout.backColor)
 {
     setObjectName(layout.name);
     setWindowTitle(layout.caption);

@@ -31,8 +31,6 @@ public:
 
     QString caption() const { return windowTitle(); }
     QRgb backColor() const { return m_backColor; }
-    float clientWidthTwips() const { return m_clientWidth; }
-    float clientHeightTwips() const { return m_clientHeight; }
 
     Label *label(const QString &name) const;
     Image *image(const QString &name) const;
@@ -62,8 +60,6 @@ private:
     void collectLabelArrays();
     template <typename T> T *find(const QString &name) const;
 
-    float m_clientWidth;
-    float m_clientHeight;
     QRgb m_backColor;
     QList<Control *> m_stack;
     QHash<QString, Control *> m_controls;

@@ -19,9 +19,6 @@ public:
     void setCaption(const QString &caption);
     QRgb backColor() const { return m_backColor; }
     void setBackColor(QRgb color);
-    QRgb foreColor() const { return m_foreColor; }
-    Align alignment() const { return m_align; }
-    bool sunken() const { return m_sunken; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
