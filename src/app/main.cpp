@@ -4,19 +4,65 @@
 #include "app/screennames.h"
 #include "content/datapath.h"
 #include "platform/clock.h"
+#include "platform/commandline.h"
 #include "platform/random.h"
 #include "screens/screens.h"
 #include "sound/deferredsound.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+const QString ContentOption = QStringLiteral("content");
+const QString FullScreenOption = QStringLiteral("fullscreen");
+
+CommandLineSpec commandLineSpec()
+{
+    return {.program = QStringLiteral("hana"),
+            .usage = QStringLiteral("[--content フォルダ] [--fullscreen]"),
+            .description = QStringLiteral("花の図鑑: 60 の花の名前を、図鑑とクイズで覚えます。"),
+            .options = {{{ContentOption},
+                         QStringLiteral("フォルダ"),
+                         QStringLiteral("そのフォルダの説明・画像・音で始めます。")},
+                        {{FullScreenOption}, {}, QStringLiteral("全画面で始めます。")}},
+            .notes = {QStringLiteral(
+                "--content がなければ、プログラムの横にあるフォルダの内容を使います。")}};
+}
+
+// The folder a --content option names, or why it cannot be used.
+std::optional<QString> contentProblem(const QString &folder)
+{
+    const QFileInfo info(folder);
+    if (!info.exists())
+        return QStringLiteral("--content のフォルダ「%1」が見つかりません。").arg(folder);
+    if (!info.isDir())
+        return QStringLiteral("--content の「%1」はフォルダではありません。").arg(folder);
+    if (!info.isReadable() || !info.isExecutable())
+        return QStringLiteral("--content のフォルダ「%1」を読めません。").arg(folder);
+    return std::nullopt;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    CommandLine commandLine(commandLineSpec());
+    if (const auto status = commandLine.parse(CommandLine::arguments(argc, argv)))
+        return *status;
+    const QString content = commandLine.value(ContentOption);
+    if (commandLine.isSet(ContentOption))
+        if (const auto problem = contentProblem(content))
+            return commandLine.usageError(*problem);
+
     QApplication app(argc, argv);
     // Wayland compositors find the program's desktop entry, and so its name
     // and icon, by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("net.hanazukan.Hana"));
-    DataPath = dataPathFor(QCoreApplication::applicationDirPath());
+    DataPath = dataPathFor(commandLine.isSet(ContentOption)
+                               ? QDir::cleanPath(QFileInfo(content).absoluteFilePath())
+                               : QCoreApplication::applicationDirPath());
 
     SystemClock clock;
     ClockSeededRandom random(clock);

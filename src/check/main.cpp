@@ -1,20 +1,40 @@
 #include "check/expectations.h"
 #include "content/contentcheck.h"
+#include "platform/commandline.h"
 
 #include <QApplication>
 #include <QDir>
 #include <cstdio>
 
+namespace {
+
+CommandLineSpec commandLineSpec()
+{
+    return {.program = QStringLiteral("hana-check"),
+            .usage = QStringLiteral("[フォルダ]"),
+            .description =
+                QStringLiteral("花の図鑑の内容のフォルダを、プログラムが使うとおりに確かめます。"),
+            .options = {},
+            .notes = {QStringLiteral("フォルダがなければ、プログラムの横にある内容を確かめます。"),
+                      QStringLiteral("問題が一つでもあれば、終了状態は 1 です。")},
+            .maximumArguments = 1};
+}
+
+} // namespace
+
 // hana-check [DIR]: checks a content folder (by default the one beside this
 // program) as the program will use it, printing one line per problem.
 int main(int argc, char *argv[])
 {
+    CommandLine commandLine(commandLineSpec());
+    if (const auto status = commandLine.parse(CommandLine::arguments(argc, argv)))
+        return *status;
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const QStringList arguments = QApplication::arguments();
-    const QString root = QDir::cleanPath(arguments.size() > 1 ? QDir(arguments.at(1)).absolutePath()
-                                                              : QApplication::applicationDirPath());
+    const QStringList folders = commandLine.positionalArguments();
+    const QString root = QDir::cleanPath(folders.isEmpty() ? QApplication::applicationDirPath()
+                                                           : QDir(folders.first()).absolutePath());
 
     const QStringList problems = checkContent(root, screenExpectations());
     for (const QString &problem : problems)

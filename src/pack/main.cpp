@@ -1,9 +1,9 @@
 #include "pack/contentbridge.h"
 #include "pack/packbuilder.h"
 #include "pack/progressline.h"
+#include "platform/commandline.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
 #include <csignal>
@@ -21,7 +21,20 @@ void requestStop(int)
 }
 
 constexpr int Refused = 1;
-constexpr int Usage = 2;
+
+CommandLineSpec commandLineSpec()
+{
+    return {
+        .program = QStringLiteral("hana-pack"),
+        .usage = QStringLiteral("元のフォルダ 作るフォルダ"),
+        .description =
+            QStringLiteral("写真と文の元のフォルダから、花の図鑑の内容のフォルダを作ります。"),
+        .options = {},
+        .notes = {QStringLiteral("元のフォルダ: pictures と texts のフォルダがあるフォルダ"),
+                  QStringLiteral("作るフォルダ: まだないフォルダ（空のフォルダでもかまいません）")},
+        .minimumArguments = 2,
+        .maximumArguments = 2};
+}
 
 // Keeps the error stream quiet while an instance lives. libpng writes its
 // own errors there, into the middle of the progress line; hana-pack names a
@@ -67,24 +80,12 @@ PackSummary pack(const PackOptions &options, ProgressLine &progress, bool termin
 // content pack beside this program. Exit status 1 when anything was refused.
 int main(int argc, char *argv[])
 {
+    CommandLine commandLine(commandLineSpec());
+    if (const auto status = commandLine.parse(CommandLine::arguments(argc, argv)))
+        return *status;
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("hana-pack"));
-
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "写真と文のフォルダ SOURCE から、花の図鑑の内容のフォルダ OUT を作ります。"));
-    parser.addHelpOption();
-    parser.addPositionalArgument(QStringLiteral("SOURCE"),
-                                 QStringLiteral("pictures と texts のフォルダがあるフォルダ"));
-    parser.addPositionalArgument(QStringLiteral("OUT"),
-                                 QStringLiteral("作る内容のフォルダ（まだないこと）"));
-    parser.process(app);
-    if (parser.positionalArguments().size() != 2) {
-        std::fputs(qPrintable(parser.helpText()), stderr);
-        return Usage;
-    }
 
     std::signal(SIGINT, requestStop);
     std::signal(SIGTERM, requestStop);
@@ -95,8 +96,8 @@ int main(int argc, char *argv[])
     ProgressLine progress(&output, terminal);
 
     PackOptions options;
-    options.source = QDir::cleanPath(parser.positionalArguments().at(0));
-    options.out = QDir::cleanPath(parser.positionalArguments().at(1));
+    options.source = QDir::cleanPath(commandLine.positionalArguments().at(0));
+    options.out = QDir::cleanPath(commandLine.positionalArguments().at(1));
     options.bundled = ContentBridge::bundledRoot();
     options.stop = &stopRequested;
     const PackSummary summary = pack(options, progress, terminal);

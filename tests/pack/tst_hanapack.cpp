@@ -278,7 +278,7 @@ void TestHanaPack::wrongArgumentsShowTheUsage()
     pack.start(HANA_PACK_PATH, {m_dir.filePath("garden")});
     pack.waitForFinished();
     QCOMPARE(pack.exitCode(), 2);
-    QVERIFY(pack.readAllStandardError().contains("SOURCE"));
+    QVERIFY(QString::fromUtf8(pack.readAllStandardError()).contains("元のフォルダ 作るフォルダ"));
 }
 
 QTEST_MAIN(TestHanaPack)

@@ -1,0 +1,105 @@
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Run
+{
+    int status = -1;
+    QStringList out;
+    QStringList err;
+};
+
+// Runs a program with no display at all: a program that only prints must
+// not need one.
+Run run(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QString::fromLatin1(name));
+    process.setProcessEnvironment(environment);
+    process.start(program, arguments);
+    if (!process.waitForFinished(30000))
+        process.kill();
+    const auto lines = [](const QByteArray &bytes) {
+        return QString::fromUtf8(bytes).split(u'\n', Qt::SkipEmptyParts);
+    };
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            lines(process.readAllStandardOutput()), lines(process.readAllStandardError())};
+}
+
+} // namespace
+
+class TestCommandLines : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void programs_data();
+    void helpAndVersionPrintAndEnd_data() { programs_data(); }
+    void helpAndVersionPrintAndEnd();
+    void unknownOptionIsAUsageErrorNeverAFolder_data() { programs_data(); }
+    void unknownOptionIsAUsageErrorNeverAFolder();
+    void contentFolderMustExist();
+};
+
+void TestCommandLines::programs_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("hana") << HANA_PATH << "hana";
+    QTest::newRow("hana-check") << HANA_CHECK_PATH << "hana-check";
+    QTest::newRow("hana-pack") << HANA_PACK_PATH << "hana-pack";
+}
+
+void TestCommandLines::helpAndVersionPrintAndEnd()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, name);
+    for (const char *help : {"--help", "-h"}) {
+        const Run shown = run(path, {help});
+        QCOMPARE(shown.status, 0);
+        QVERIFY(shown.out.value(0).startsWith(QStringLiteral("使い方: %1 ").arg(name)));
+        QVERIFY(shown.out.join(u'\n').contains("--version"));
+        QCOMPARE(shown.err, QStringList());
+    }
+    const Run version = run(path, {"--version"});
+    QCOMPARE(version.status, 0);
+    QCOMPARE(version.out.value(0), QStringLiteral("%1 %2").arg(name, HANA_VERSION));
+    QVERIFY(version.out.join(u'\n').contains("GPL-3.0-or-later"));
+    QCOMPARE(version.err, QStringList());
+}
+
+void TestCommandLines::unknownOptionIsAUsageErrorNeverAFolder()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, name);
+    for (const QString option : {"--bogus", "-x"}) {
+        const Run refused = run(path, {option});
+        QCOMPARE(refused.status, 2);
+        QCOMPARE(refused.out, QStringList());
+        QCOMPARE(refused.err.size(), 1);
+        QVERIFY2(refused.err.first().startsWith(name + ": " + option),
+                 qPrintable(refused.err.first()));
+    }
+}
+
+void TestCommandLines::contentFolderMustExist()
+{
+    QTemporaryDir temporary;
+    const QString missing = temporary.filePath("どこにもない");
+    const Run refused = run(HANA_PATH, {"--content", missing});
+    QCOMPARE(refused.status, 2);
+    QCOMPARE(refused.err.size(), 1);
+    QVERIFY(refused.err.first().contains(missing));
+
+    const Run noValue = run(HANA_PATH, {"--content"});
+    QCOMPARE(noValue.status, 2);
+    QCOMPARE(noValue.err.size(), 1);
+    QVERIFY(noValue.err.first().contains("--content"));
+}
+
+QTEST_GUILESS_MAIN(TestCommandLines)
+#include "tst_commandlines.moc"
