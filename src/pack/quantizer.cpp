@@ -40,6 +40,21 @@ QImage withBinaryAlpha(const QImage &picture)
     return rgba;
 }
 
+// A GIF has one transparent colour, but the palette may hold the
+// transparent colour more than once: every pixel of one of them takes the
+// one the GIF names, or it would show the entry's colour instead.
+void oneTransparentEntry(IndexedPicture *indexed, const QList<int> &transparent)
+{
+    if (transparent.size() < 2)
+        return;
+    std::vector<bool> isTransparent(size_t(indexed->palette.size()), false);
+    for (int index : transparent)
+        isTransparent[size_t(index)] = true;
+    for (char &pixel : indexed->pixels)
+        if (isTransparent[uchar(pixel)])
+            pixel = char(indexed->transparentIndex);
+}
+
 } // namespace
 
 IndexedPicture quantize(const QImage &picture)
@@ -68,11 +83,15 @@ IndexedPicture quantize(const QImage &picture)
                                  size_t(indexed.pixels.size())) != LIQ_OK)
         return {};
     const liq_palette *palette = liq_get_palette(result.get());
+    QList<int> transparent;
     for (unsigned i = 0; i < palette->count; ++i) {
         const liq_color &colour = palette->entries[i];
         indexed.palette << qRgba(colour.r, colour.g, colour.b, colour.a);
         if (colour.a < OpaqueFrom)
-            indexed.transparentIndex = int(i);
+            transparent << int(i);
     }
+    if (!transparent.isEmpty())
+        indexed.transparentIndex = transparent.first();
+    oneTransparentEntry(&indexed, transparent);
     return indexed;
 }
