@@ -7,7 +7,6 @@
 #include <QList>
 #include <QStringList>
 #include <atomic>
-#include <csignal>
 #include <functional>
 
 class ProgressLine;
@@ -28,8 +27,8 @@ struct PackOptions
     QString source;  // holds "pictures" and "texts"
     QString out;     // where the pack is to be
     QString bundled; // the content pack that fills in the rest
-    // Set (from a signal handler) to stop between two files.
-    const volatile std::sig_atomic_t *stop = nullptr;
+    // Set (from a signal handler or another thread) to stop between two files.
+    const std::atomic_bool *stop = nullptr;
     Placement placement = Placement::Folder;
 };
 
