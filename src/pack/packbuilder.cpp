@@ -61,6 +61,16 @@ QByteArray encoded(const QString &path)
 
 } // namespace
 
+const SourceKind &pictureSources()
+{
+    return Pictures;
+}
+
+const SourceKind &textSources()
+{
+    return Texts;
+}
+
 QStringList PackSummary::lines(const QString &out, int entries) const
 {
     if (!made)

@@ -56,6 +56,10 @@ struct SourceKind
     QString (*target)(int entry);
 };
 
+// The two folders of a source: "pictures" and "texts".
+const SourceKind &pictureSources();
+const SourceKind &textSources();
+
 // What one source file gives: the bytes of its content file, or the
 // problems that keep it from giving any.
 struct MadeFile
