@@ -3,6 +3,7 @@
 #include "editor/bookpreview.h"
 #include "editor/entrylist.h"
 #include "editor/roweditor.h"
+#include "editor/shownpath.h"
 #include "editor/welcomepage.h"
 
 #include <QApplication>
@@ -111,6 +112,7 @@ EditorWindow::EditorWindow(EditorSetup setup, QWidget *parent)
     m_folderLabel = new QLabel(this);
     statusBar()->addWidget(m_folderLabel, 1);
     m_progressStep = new QLabel(this);
+    m_progressStep->setMinimumWidth(m_progressStep->fontMetrics().averageCharWidth() * 44);
     m_progressBar = new QProgressBar(this);
     m_progressBar->setMaximumWidth(200);
     m_cancel = new QPushButton(QStringLiteral("止める"), this);
@@ -315,7 +317,7 @@ std::optional<QString> EditorWindow::openFolder(const QString &folder)
         loadText(entry);
     settings().setValue(LastFolderKey, m_source->folder());
     setWindowTitle(m_source->name() + QStringLiteral("[*]"));
-    m_folderLabel->setText(QDir::toNativeSeparators(m_source->folder()));
+    m_folderLabel->setText(withHomeShortened(m_source->folder()));
     m_pages->setCurrentIndex(1);
     watchFolder();
     m_list->setCurrentEntry(1);
@@ -477,8 +479,11 @@ void EditorWindow::showBook()
     if (m_texts[m_current].read.recoded)
         notes +=
             QStringLiteral("<br>Shift-JIS の文として読みました。保存すると UTF-8 で書き直します。");
+    QStringList marked;
+    for (const QString &problem : found)
+        marked << QStringLiteral("⚠ ") + problem;
     m_problems->setText(
-        QStringLiteral("<span style='color:#c62828'>⚠ %1</span>%2").arg(htmlLines(found), notes));
+        QStringLiteral("<span style='color:#c62828'>%1</span>%2").arg(htmlLines(marked), notes));
 }
 
 void EditorWindow::textChanged(int entry)
@@ -695,13 +700,23 @@ void EditorWindow::showPackResult(const PackResult &result)
     m_summary->setObjectName(QStringLiteral("packSummary"));
     m_summary->setWindowTitle(QStringLiteral("パックを作る"));
     m_summary->setIcon(result.summary.clean() ? QMessageBox::Information : QMessageBox::Warning);
-    m_summary->setText(result.summary.made
-                           ? QStringLiteral("パック「%1」を作って入れました。").arg(result.name)
-                           : QStringLiteral("パック「%1」は作りませんでした。").arg(result.name));
-    QString words = htmlLines(result.summaryLines);
-    if (!result.problems.isEmpty())
+    m_summary->setText(
+        result.summary.made
+            ? QStringLiteral("パック「%1」を作って、メニューに入れました。").arg(result.name)
+            : QStringLiteral("パック「%1」は作りませんでした。").arg(result.name));
+    // The source's files named from the folder, as the rest of the window names them.
+    QStringList problems;
+    for (const QString &line : result.problems)
+        problems << (line.startsWith(m_source->folder() + u'/')
+                         ? line.mid(m_source->folder().size() + 1)
+                         : line);
+    QStringList summary;
+    for (const QString &line : result.summaryLines)
+        summary << withHomeShortened(line);
+    QString words = htmlLines(summary);
+    if (!problems.isEmpty())
         words = QStringLiteral("<span style='color:#c62828'>%1</span><br><br>%2")
-                    .arg(htmlLines(result.problems), words);
+                    .arg(htmlLines(problems), words);
     m_summary->setInformativeText(words);
     m_summary->setStandardButtons(QMessageBox::Close);
     if (result.summary.made) {

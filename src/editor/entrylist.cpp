@@ -99,21 +99,24 @@ EntryList::EntryList(QWidget *parent) : QTreeWidget(parent)
         showState(entry, EntryState());
     }
     expandAll();
-    connect(this, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem *item) {
-        if (item && item->data(0, EntryRole).toInt() > 0)
-            emit entryChosen(item->data(0, EntryRole).toInt());
+    // A selection made by assistive technology moves no current item.
+    connect(this, &QTreeWidget::itemSelectionChanged, this, [this] {
+        const QList<QTreeWidgetItem *> chosen = selectedItems();
+        if (!chosen.isEmpty())
+            emit entryChosen(chosen.first()->data(0, EntryRole).toInt());
     });
 }
 
 int EntryList::currentEntry() const
 {
-    return currentItem() ? currentItem()->data(0, EntryRole).toInt() : 0;
+    const QList<QTreeWidgetItem *> chosen = selectedItems();
+    return chosen.isEmpty() ? 0 : chosen.first()->data(0, EntryRole).toInt();
 }
 
 void EntryList::setCurrentEntry(int entry)
 {
     setCurrentItem(entryItem(entry));
-    scrollToItem(entryItem(entry));
+    scrollToItem(entryItem(entry), QAbstractItemView::PositionAtCenter);
 }
 
 void EntryList::showState(int entry, const EntryState &state)
@@ -127,6 +130,18 @@ void EntryList::showState(int entry, const EntryState &state)
                   state.problems.isEmpty() ? status : state.problems.join(u'\n'));
     item->setToolTip(0, state.problems.isEmpty() ? status : state.problems.join(u'\n'));
     item->setForeground(0, state.problems.isEmpty() ? palette().text() : QBrush(ProblemColour));
+}
+
+// The keys pass over the kana rows' headings, to the next entry the way
+// they go.
+QModelIndex EntryList::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
+{
+    const QModelIndex next = QTreeWidget::moveCursor(action, modifiers);
+    if (!next.isValid() || next.data(EntryRole).toInt() > 0)
+        return next;
+    const bool up = action == MoveUp || action == MovePrevious || action == MovePageUp;
+    const QModelIndex above = indexAbove(next);
+    return up && above.isValid() ? above : indexBelow(next);
 }
 
 int EntryList::entryAt(QPoint position) const

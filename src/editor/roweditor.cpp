@@ -134,10 +134,9 @@ void RowEditor::paintWidths(QPaintEvent *event)
     painter.fillRect(event->rect(), palette().window());
     QTextBlock block = firstVisibleBlock();
     qreal top = blockBoundingGeometry(block).translated(contentOffset()).top();
-    const bool empty = document()->isEmpty();
     while (block.isValid() && top <= event->rect().bottom()) {
         const qreal height = blockBoundingRect(block).height();
-        if (!empty) {
+        if (!block.text().isEmpty()) {
             const bool wide = m_packer.lineWidth(block.text()) > m_packer.listWidth();
             QFont font = painter.font();
             font.setBold(wide);

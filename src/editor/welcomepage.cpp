@@ -1,17 +1,11 @@
 #include "editor/welcomepage.h"
+#include "editor/shownpath.h"
 
-#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 namespace {
-
-QString shown(const QString &path)
-{
-    const QString home = QDir::homePath();
-    return path.startsWith(home + u'/') ? u'~' + path.mid(home.size()) : path;
-}
 
 QPushButton *bigButton(QWidget *parent)
 {
@@ -39,6 +33,7 @@ WelcomePage::WelcomePage(QWidget *parent)
                        "まず、そのフォルダを選んでください。"),
         this);
     words->setWordWrap(true);
+    words->setMinimumWidth(words->fontMetrics().averageCharWidth() * 70);
     m_open->setText(QStringLiteral("前に作ったフォルダを開く…"));
 
     auto *column = new QVBoxLayout;
@@ -63,8 +58,9 @@ WelcomePage::WelcomePage(QWidget *parent)
 
 void WelcomePage::setFolders(const QString &newFolder, const QString &lastFolder)
 {
-    m_make->setText(QStringLiteral("新しいフォルダを作る（%1）").arg(shown(newFolder)));
-    m_last->setText(QStringLiteral("前回のフォルダを開く（%1）").arg(shown(lastFolder)));
+    m_make->setText(QStringLiteral("新しいフォルダを作る（%1）").arg(withHomeShortened(newFolder)));
+    m_last->setText(
+        QStringLiteral("前回のフォルダを開く（%1）").arg(withHomeShortened(lastFolder)));
     m_last->setVisible(!lastFolder.isEmpty());
     (lastFolder.isEmpty() ? m_make : m_last)->setDefault(true);
     (lastFolder.isEmpty() ? m_make : m_last)->setFocus();

@@ -167,6 +167,12 @@ void TestEditor::opensTheFolderInTheBoardsOrder()
         names << list->entryItem(entry)->data(0, Qt::AccessibleTextRole).toString();
     QCOMPARE(names, ContentPack::boardNames());
     QCOMPARE(list->entryItem(8)->parent(), list->topLevelItem(1));
+    list->setCurrentEntry(7);
+    QTest::keyClick(list, Qt::Key_Down); // over the row's heading
+    QCOMPARE(window.currentEntry(), 8);
+    QTest::keyClick(list, Qt::Key_Up);
+    QCOMPARE(window.currentEntry(), 7);
+    list->setCurrentEntry(1);
 
     waitForPreviews(window);
     QVERIFY(list->entryItem(1)->text(0).contains("写真・同梱の説明"));
