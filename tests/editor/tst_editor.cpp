@@ -6,6 +6,8 @@
 #include "editor/editorwindow.h"
 #include "editor/entrylist.h"
 #include "editor/roweditor.h"
+#include "editor/signalquit.h"
+#include "editor/welcomepage.h"
 #include "pack/picturepacker.h"
 #include "platform/image.h"
 #include "platform/label.h"
@@ -22,11 +24,14 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStatusBar>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTreeWidgetItem>
 #include <QWindow>
+#include <csignal>
 
 namespace {
 
@@ -61,9 +66,22 @@ QImage packedPicture(const QString &photo)
     return decodePicture(&gif, photo);
 }
 
-QImage shownPicture(const BookPreview *book)
+// Whether the book shows the picture: the same size, and the same colour
+// wherever the picture is not transparent.
+bool showsPicture(const BookPreview *book, const QImage &picture)
 {
-    return const_cast<Image *>(book->picture())->grab().toImage();
+    const QImage shown = const_cast<Image *>(book->picture())
+                             ->grab()
+                             .toImage()
+                             .convertToFormat(QImage::Format_ARGB32);
+    const QImage expected = picture.convertToFormat(QImage::Format_ARGB32);
+    if (shown.size() != expected.size())
+        return false;
+    for (int y = 0; y < expected.height(); ++y)
+        for (int x = 0; x < expected.width(); ++x)
+            if (qAlpha(expected.pixel(x, y)) == 255 && shown.pixel(x, y) != expected.pixel(x, y))
+                return false;
+    return true;
 }
 
 QStringList marked(const RowEditor *editor, RowEditor::Mark mark)
@@ -112,6 +130,11 @@ private slots:
     void packIsMadeIntoTheDataHomeAndChecked();
     void foldersNotToWriteAreRefused();
     void whatAKilledRunLeftIsPutRight();
+    void filesItCannotUseAreNamedAtTheirEntries();
+    void changesMadeOutsideAreRead();
+    void textThatCannotBeSavedIsKept();
+    void welcomeOffersANewAndTheLastFolder();
+    void endingSignalsAskToClose();
 
 private:
     std::unique_ptr<EditorWindow> newWindow();
@@ -127,6 +150,7 @@ void TestEditor::initTestCase()
 {
     qputenv("XDG_DATA_HOME", m_dir.filePath("data").toUtf8());
     qputenv("XDG_CONFIG_HOME", m_dir.filePath("config").toUtf8());
+    qputenv("HOME", m_dir.filePath("home").toUtf8());
     m_garden = m_dir.filePath("garden");
     writeAll(m_garden + "/pictures/1.jpg", encoded(gradientPicture(QSize(800, 600)), "JPEG"));
     writeAll(m_garden + "/pictures/ひまわり.png", encoded(discPicture(QSize(400, 300)), "PNG"));
@@ -181,8 +205,7 @@ void TestEditor::opensTheFolderInTheBoardsOrder()
 
     const QImage expected = packedPicture(m_garden + "/pictures/1.jpg");
     const Image *picture = window.bookPreview()->picture();
-    QCOMPARE(shownPicture(window.bookPreview()).convertToFormat(QImage::Format_RGB32),
-             expected.convertToFormat(QImage::Format_RGB32));
+    QVERIFY(showsPicture(window.bookPreview(), expected));
     QCOMPARE(picture->leftTwips(), 5865 + (3270 - pixelsToTwips(expected.width())) / 2);
     QCOMPARE(picture->topTwips(), 2910 + (3375 - pixelsToTwips(expected.height())) / 2);
     QCOMPARE(window.bookPreview()->entryName()->caption(), QStringLiteral("あさがお"));
@@ -207,10 +230,9 @@ void TestEditor::photographDroppedOnAnEntryIsCopiedAndShown()
              (QStringList{"1.jpg", "45.jpg", "notes.txt"}));
     QCOMPARE(readAll(m_garden + "/pictures/45.jpg"), readAll(photo));
     waitForPreviews(window);
-    const QImage shown = shownPicture(window.bookPreview());
-    QCOMPARE(shown.size(), QSize(169, 225));
-    QCOMPARE(shown.convertToFormat(QImage::Format_RGB32),
-             packedPicture(m_garden + "/pictures/45.jpg").convertToFormat(QImage::Format_RGB32));
+    const QImage upright = packedPicture(m_garden + "/pictures/45.jpg");
+    QCOMPARE(upright.size(), QSize(169, 225));
+    QVERIFY(showsPicture(window.bookPreview(), upright));
 
     // On the book, through the control under the pointer.
     window.entryList()->setCurrentEntry(3);
@@ -370,6 +392,110 @@ void TestEditor::whatAKilledRunLeftIsPutRight()
              (QStringList{"8.png", "9.jpg"}));
     QCOMPARE(QDir(folder + "/texts").entryList(QDir::Files | QDir::Hidden), QStringList());
     QCOMPARE(window->source()->photo(8), folder + "/pictures/8.png");
+}
+
+// A photograph hana-pack cannot use, two files for one entry and a text in
+// Shift-JIS get the words hana-pack gives, at their entries; the book shows
+// the bundled picture the pack would hold. Giving the entry a photograph
+// leaves one file; saving writes the text again in UTF-8.
+void TestEditor::filesItCannotUseAreNamedAtTheirEntries()
+{
+    const QString folder = m_dir.filePath("school");
+    const QByteArray jpeg = encoded(gradientPicture(QSize(300, 300)), "JPEG");
+    writeAll(folder + "/pictures/7.jpg", jpeg.left(jpeg.size() / 2));
+    writeAll(folder + "/pictures/20.png", encoded(discPicture(QSize(60, 60)), "PNG"));
+    writeAll(folder + "/pictures/さくら.jpg", jpeg);
+    writeAll(folder + "/texts/12.txt", QStringEncoder("windows-31j")(QStringLiteral("黄色い花\n")));
+    const std::unique_ptr<EditorWindow> window = newWindow();
+    window->show();
+    QCOMPARE(window->openFolder(folder), std::nullopt);
+    waitForPreviews(*window);
+
+    QCOMPARE(window->problems(7),
+             QStringList{"pictures/7.jpg: " + ContentMessage::pictureCutShort()});
+    window->entryList()->setCurrentEntry(7);
+    QVERIFY(showsPicture(window->bookPreview(), loadPicture(bundled() + "/画像/h7.gif")));
+    QVERIFY(window->entryList()->entryItem(7)->text(0).contains("直すところが 1 つ"));
+
+    const QString twoFiles = ContentMessage::filesForOneEntry(20, {"20.png", "さくら.jpg"});
+    QCOMPARE(window->problems(20),
+             (QStringList{"pictures/20.png: " + twoFiles, "pictures/さくら.jpg: " + twoFiles}));
+    const QString photo = m_dir.filePath("camera/sakura.webp");
+    writeAll(photo, encoded(gradientPicture(QSize(90, 60)), "WEBP"));
+    window->setPhoto(20, photo);
+    QCOMPARE(QDir(folder + "/pictures").entryList(QDir::Files | QDir::Hidden),
+             (QStringList{"20.webp", "7.jpg"}));
+    QCOMPARE(window->problems(20), QStringList());
+
+    QCOMPARE(window->problems(12), QStringList{"texts/12.txt: 1行目" + ContentMessage::notUtf8()});
+    QVERIFY(window->saveAll());
+    QCOMPARE(readAll(folder + "/texts/12.txt"), QStringLiteral("黄色い花\n").toUtf8());
+    QCOMPARE(window->problems(12), QStringList());
+}
+
+// Files a file manager puts in the folder while the editor is open show.
+void TestEditor::changesMadeOutsideAreRead()
+{
+    const QString folder = m_dir.filePath("school");
+    const std::unique_ptr<EditorWindow> window = newWindow();
+    QCOMPARE(window->openFolder(folder), std::nullopt);
+    writeAll(folder + "/texts/33.txt", "赤い花。\n");
+    writeAll(folder + "/pictures/34.png", encoded(discPicture(QSize(80, 80)), "PNG"));
+    QTRY_COMPARE(window->source()->photo(34), folder + "/pictures/34.png");
+    window->entryList()->setCurrentEntry(33);
+    QTRY_COMPARE(window->rowEditor()->rows(), QStringList{"赤い花。"});
+}
+
+// A text that cannot be written stays in the editor, unsaved, with the
+// reason; it is written once the way is clear.
+void TestEditor::textThatCannotBeSavedIsKept()
+{
+    const QString folder = m_dir.filePath("school");
+    QVERIFY(QDir().mkpath(folder + "/texts/41.txt")); // a folder where the file goes
+    const std::unique_ptr<EditorWindow> window = newWindow();
+    QCOMPARE(window->openFolder(folder), std::nullopt);
+    window->entryList()->setCurrentEntry(41);
+    RowEditor *editor = window->rowEditor();
+    editor->selectAll();
+    type(editor, QStringLiteral("とげのある花。"));
+    QVERIFY(!window->saveAll());
+    QVERIFY(window->isWindowModified());
+    QVERIFY(window->statusBar()->currentMessage().contains("texts/41.txt: "));
+    QCOMPARE(editor->rows(), QStringList{"とげのある花。"});
+
+    QVERIFY(QDir().rmdir(folder + "/texts/41.txt"));
+    QVERIFY(window->saveAll());
+    QCOMPARE(readAll(folder + "/texts/41.txt"), QStringLiteral("とげのある花。\n").toUtf8());
+}
+
+void TestEditor::welcomeOffersANewAndTheLastFolder()
+{
+    const std::unique_ptr<EditorWindow> window = newWindow();
+    window->show();
+    window->showWelcome();
+    auto *welcome = window->findChild<WelcomePage *>();
+    QVERIFY(welcome->isVisible());
+    QStringList offers;
+    for (const QPushButton *button : welcome->findChildren<QPushButton *>())
+        if (button->isVisible())
+            offers << button->text();
+    // The last folder opened is the one outside the home folder.
+    QVERIFY(offers.contains("前回のフォルダを開く（" + m_dir.filePath("school") + "）"));
+    const QString made = m_dir.filePath("home/花の図鑑の内容");
+    QVERIFY(offers.contains("新しいフォルダを作る（~/花の図鑑の内容）"));
+    emit welcome->makeFolder();
+    QCOMPARE(window->source()->folder(), made);
+    QCOMPARE(window->windowTitle(), QStringLiteral("花の図鑑の内容[*]"));
+}
+
+void TestEditor::endingSignalsAskToClose()
+{
+    const SignalQuit quit;
+    QSignalSpy asked(&quit, &SignalQuit::quitRequested);
+    for (const int signal : {SIGTERM, SIGHUP, SIGINT}) {
+        std::raise(signal);
+        QVERIFY(asked.wait());
+    }
 }
 
 QTEST_MAIN(TestEditor)
