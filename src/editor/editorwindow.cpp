@@ -307,6 +307,11 @@ QString EditorWindow::defaultNewFolder() const
 
 std::optional<QString> EditorWindow::openFolder(const QString &folder)
 {
+    // The folder held here would refuse itself as held by another window.
+    if (m_source && QFileInfo(folder).canonicalFilePath() == m_source->folder()) {
+        m_pages->setCurrentIndex(1);
+        return std::nullopt;
+    }
     QString refusal;
     std::optional<PackSource> opened = PackSource::open(folder, m_setup.bundled, &refusal);
     if (!opened)

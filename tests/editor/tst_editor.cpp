@@ -365,6 +365,7 @@ void TestEditor::packIsMadeIntoTheDataHomeAndChecked()
 
 void TestEditor::foldersNotToWriteAreRefused()
 {
+    QCOMPARE(m_window->openFolder(m_garden), std::nullopt); // already open here
     const std::unique_ptr<EditorWindow> other = newWindow();
     QVERIFY(other->openFolder(m_garden)->endsWith(ContentMessage::folderInUse()));
     QVERIFY(other->openFolder(bundled())->endsWith(ContentMessage::folderIsBundledPack()));
