@@ -4,24 +4,30 @@
 
 #include <QPainter>
 
-Image::Image(const ControlSpec &row, QWidget *parent) : Control(row, parent), m_stretch(row.stretch)
+Image::Image(const ControlSpec &row, QWidget *parent)
+    : Control(row, parent), m_layoutPicture(row.picture), m_stretch(row.stretch)
 {
     setAccessibleName(row.description);
     if (!row.picture.isEmpty())
-        loadLayoutPicture(row.picture);
+        loadLayoutPicture();
 }
 
-void Image::loadLayoutPicture(const QString &path)
+QString Image::largeLayoutPicture() const
 {
-    const QString large = highResolutionPicture(path, devicePixelRatioF());
+    return highResolutionPicture(m_layoutPicture, devicePixelRatioF() * scaleFactor());
+}
+
+void Image::loadLayoutPicture()
+{
+    const QString large = largeLayoutPicture();
     if (large.isEmpty()) {
-        loadPicture(path);
+        loadPicture(m_layoutPicture);
         return;
     }
     QImage picture = ::loadPicture(large);
     picture.setDevicePixelRatio(2);
     setPicture(picture);
-    m_source = path;
+    m_source = m_layoutPicture;
 }
 
 void Image::setStretch(bool stretch)
@@ -46,12 +52,24 @@ void Image::setPicture(const QImage &picture)
     update();
 }
 
+// The layout's own picture, while it is shown, changes to or from its large
+// version where the new factor crosses the line.
+void Image::scaleChanged()
+{
+    const bool large = m_picture.devicePixelRatio() > 1;
+    if (!m_layoutPicture.isEmpty() && m_source == m_layoutPicture &&
+        large == largeLayoutPicture().isEmpty())
+        loadLayoutPicture();
+    Control::scaleChanged();
+}
+
 void Image::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.scale(scaleFactor(), scaleFactor());
     if (m_stretch) {
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawPixmap(rect(), m_picture);
+        painter.drawPixmap(layoutRect(), m_picture);
     } else if (!m_picture.isNull()) {
         painter.drawPixmap(0, 0, m_picture);
     }
