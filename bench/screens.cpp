@@ -10,6 +10,7 @@
 #include "screens/screens.h"
 #include "app/screen.h"
 #include "app/screennames.h"
+#include "content/contentpack.h"
 #include "content/contentpath.h"
 #include "content/datapath.h"
 #include "content/entrynames.h"
@@ -132,7 +133,7 @@ public:
     Bench()
     {
         addScreens(m_test.program);
-        for (int entry = 1; entry <= EntryCount; ++entry)
+        for (int entry = 1; entry <= ContentPack::EntryCount; ++entry)
             m_entryOfPicture.insert(EntryPicturePath(entry), entry);
     }
 
@@ -189,7 +190,7 @@ void Bench::openings(WindowMode mode)
         QList<double> opening, painted;
         double first = 0;
         for (int round = -WarmUps; round < Openings; ++round) {
-            m_test.random.values = {(std::abs(round) % EntryCount + 0.5) / EntryCount};
+            m_test.random.values = {(std::abs(round) % ContentPack::EntryCount + 0.5) / ContentPack::EntryCount};
             QElapsedTimer timer;
             timer.start();
             open(name);
@@ -229,7 +230,7 @@ void Bench::pictureBook()
     std::map<int, QList<double>> perEntry;
     QList<double> all;
     for (int round = 0; round < PictureBookRounds + 1; ++round) {
-        for (int entry = 1; entry <= EntryCount; ++entry) {
+        for (int entry = 1; entry <= ContentPack::EntryCount; ++entry) {
             const double ms = millisecondsOf([&] { emit next->clicked(); });
             settle();
             require(form(book)->label("Label2")->caption() == names.at(entry - 1) &&
@@ -270,24 +271,24 @@ double Bench::playGame(QList<double> &questionTimes)
     double total = millisecondsOf([&] { emit quiz->image("Image2")->clicked(); });
     settle();
     QSet<int> asked;
-    for (int question = 0; question < EntryCount; ++question) {
+    for (int question = 0; question < ContentPack::EntryCount; ++question) {
         const int entry = shownQuestion();
         require(entry > 0 && !asked.contains(entry),
                 QStringLiteral("question %1 showed no new entry").arg(question + 1));
         asked << entry;
         const bool right = question % 5 != 4;
-        Label *answer = tiles(right ? entry - 1 : entry % EntryCount);
+        Label *answer = tiles(right ? entry - 1 : entry % ContentPack::EntryCount);
         total += millisecondsOf([&] { emit answer->clicked(); });
         settle();
         m_test.clock.now += 3.0;
         const double next = millisecondsOf([&] { emit pause->tick(); });
         total += next;
-        if (question < EntryCount - 1)
+        if (question < ContentPack::EntryCount - 1)
             questionTimes << next;
         settle();
     }
     require(quiz->image("Image5")->isVisible() &&
-                quiz->image("Image5")->pictureSource() == ContentPath(ContentFile::SilverMedal),
+                quiz->image("Image5")->pictureSource() == ContentPath(ContentPack::SilverMedal),
             QStringLiteral("the game ended without its silver medal"));
     return total;
 }
@@ -301,7 +302,7 @@ void Bench::quiz()
     QList<double> games, questions;
     for (int game = -1; game < Games; ++game) {
         QList<double> draws;
-        for (int question = 0; question < EntryCount; ++question)
+        for (int question = 0; question < ContentPack::EntryCount; ++question)
             draws << uniform(engine);
         m_test.random.values.assign(draws.cbegin(), draws.cend());
         QList<double> questionTimes;

@@ -1,5 +1,5 @@
 #include "content/explanation.h"
-#include "content/textfile.h"
+#include "content/contenttext.h"
 
 #include <cstddef>
 #include <cstdint>

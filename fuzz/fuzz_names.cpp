@@ -1,5 +1,5 @@
 #include "content/entrynames.h"
-#include "content/textfile.h"
+#include "content/contenttext.h"
 #include "platform/failure.h"
 
 #include <cstddef>

@@ -3,6 +3,7 @@
 #include "app/screen.h"
 #include "app/screennames.h"
 #include "content/datapath.h"
+#include "content/folderlock.h"
 #include "platform/clock.h"
 #include "platform/commandline.h"
 #include "platform/random.h"
@@ -10,7 +11,6 @@
 #include "sound/deferredsound.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -52,18 +52,24 @@ int main(int argc, char *argv[])
     CommandLine commandLine(commandLineSpec());
     if (const auto status = commandLine.parse(CommandLine::arguments(argc, argv)))
         return *status;
-    const QString content = commandLine.value(ContentOption);
-    if (commandLine.isSet(ContentOption))
-        if (const auto problem = contentProblem(content))
+    // A pack that is installed again while the program runs is read as it
+    // was when the program started.
+    std::optional<HeldFolder> content;
+    if (commandLine.isSet(ContentOption)) {
+        const QString folder = commandLine.value(ContentOption);
+        if (const auto problem = contentProblem(folder))
             return commandLine.usageError(*problem);
+        content = holdFolder(folder);
+        if (!content)
+            return commandLine.usageError(
+                QStringLiteral("--content のフォルダ「%1」を読めません。").arg(folder));
+    }
 
     QApplication app(argc, argv);
     // Wayland compositors find the program's desktop entry, and so its name
     // and icon, by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("net.hanazukan.Hana"));
-    DataPath = dataPathFor(commandLine.isSet(ContentOption)
-                               ? QDir::cleanPath(QFileInfo(content).absoluteFilePath())
-                               : QCoreApplication::applicationDirPath());
+    DataPath = dataPathFor(content ? content->path : QCoreApplication::applicationDirPath());
 
     SystemClock clock;
     ClockSeededRandom random(clock);

@@ -1,4 +1,3 @@
-#include "check/expectations.h"
 #include "content/contentcheck.h"
 #include "platform/commandline.h"
 
@@ -36,7 +35,7 @@ int main(int argc, char *argv[])
     const QString root = QDir::cleanPath(folders.isEmpty() ? QApplication::applicationDirPath()
                                                            : QDir(folders.first()).absolutePath());
 
-    const QStringList problems = checkContent(root, screenExpectations());
+    const QStringList problems = texts(checkContent(root));
     for (const QString &problem : problems)
         std::printf("%s\n", qPrintable(problem));
     if (!problems.isEmpty()) {

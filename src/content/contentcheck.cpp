@@ -1,30 +1,16 @@
 #include "content/contentcheck.h"
+#include "content/contentpack.h"
 #include "content/contentpath.h"
+#include "content/contenttext.h"
 #include "content/entrynames.h"
 #include "content/explanation.h"
-#include "content/textfile.h"
 #include "platform/failure.h"
 #include "platform/picture.h"
 #include "sound/wavfile.h"
 
-#include <QFile>
 #include <QFontMetrics>
-#include <QtEndian>
 
 namespace {
-
-const QStringList FixedPictures = {ContentFile::RightMark, ContentFile::WrongMark,
-                                   ContentFile::GoldMedal, ContentFile::SilverMedal,
-                                   ContentFile::CopperMedal};
-
-const QStringList Sounds = {ContentFile::ButtonSound, ContentFile::EntrySound,
-                            ContentFile::RightSound,  ContentFile::WrongSound,
-                            ContentFile::PassSound,   ContentFile::FailSound};
-
-QString problem(const QString &path, const QString &what)
-{
-    return QStringLiteral("%1: %2").arg(path, what);
-}
 
 QString firstLine(const QString &message)
 {
@@ -32,128 +18,89 @@ QString firstLine(const QString &message)
 }
 
 // Reads a text file and notes bytes that are neither CP932 nor UTF-8 text.
-bool readText(const QString &path, QString *text, QStringList *problems)
+std::optional<QString> readText(const QString &path, ContentProblems *problems)
 {
-    try {
-        bool valid = true;
-        *text = decodeContentText(readContentBytes(path), &valid);
-        if (!valid)
-            *problems << problem(
-                path, QStringLiteral("文字コード（Shift-JIS）として読めないバイトがあります。"));
-        return true;
-    } catch (const Failure &failure) {
-        *problems << problem(path, firstLine(failure.message()));
-        return false;
+    const TextBytes read = readTextBytes(path);
+    if (read.problem) {
+        *problems << *read.problem;
+        return std::nullopt;
     }
+    bool valid = true;
+    QString text = decodeContentText(read.bytes, &valid);
+    if (!valid)
+        *problems << ContentProblem{path, 0, ContentMessage::notShiftJis()};
+    return text;
 }
 
-void checkNames(const QString &root, const ContentExpectations &expected, QStringList *problems)
+void checkNames(const QString &root, ContentProblems *problems)
 {
-    const QString path = ContentPath(root, ContentFile::Names);
-    QString text;
-    if (!readText(path, &text, problems))
+    const QString path = ContentPath(root, ContentPack::NamesList);
+    const auto text = readText(path, problems);
+    if (!text)
         return;
     try {
-        const QStringList names = parseEntryNames(text, path);
-        for (int entry = 1; entry <= EntryCount; ++entry)
-            if (entry <= expected.names.size() &&
-                names.at(entry - 1) != expected.names.at(entry - 1))
-                *problems << problem(
-                    path, QStringLiteral("%1番目の名前「%2」がクイズの札「%3」と違います。")
-                              .arg(entry)
-                              .arg(names.at(entry - 1), expected.names.at(entry - 1)));
+        const QStringList names = parseEntryNames(*text, path);
+        for (int entry = 1; entry <= ContentPack::EntryCount; ++entry) {
+            const QString board = ContentPack::BoardNames[size_t(entry - 1)].toString();
+            if (names.at(entry - 1) != board)
+                *problems << ContentProblem{
+                    path, 0,
+                    ContentMessage::nameDiffersFromBoard(entry, names.at(entry - 1), board)};
+        }
     } catch (const Failure &failure) {
-        *problems << problem(path, firstLine(failure.message()));
+        *problems << ContentProblem{path, 0, firstLine(failure.message())};
     }
 }
 
-void checkExplanation(const QString &root, int entry, const ContentExpectations &expected,
-                      QStringList *problems)
+void checkExplanation(const QString &root, int entry, ContentProblems *problems)
 {
     const QString path = EntryExplanationPath(root, entry);
-    QString text;
-    if (!readText(path, &text, problems))
+    const auto text = readText(path, problems);
+    if (!text)
         return;
-    const QFontMetrics metrics(expected.listFont);
-    const QStringList lines = splitLines(text);
+    const QFontMetrics metrics(ContentPack::listFont());
+    const int listWidth = ContentPack::listTextWidth();
+    const QStringList lines = splitLines(*text);
     for (int line = 0; line < lines.size(); ++line) {
         const int width = metrics.horizontalAdvance(lines.at(line));
-        if (width > expected.listTextWidth)
-            *problems << problem(
-                path, QStringLiteral("%1行目が一覧の幅より広すぎます（%2 / %3 ピクセル）。")
-                          .arg(line + 1)
-                          .arg(width)
-                          .arg(expected.listTextWidth));
+        if (width > listWidth)
+            *problems << ContentProblem{path, line + 1,
+                                        ContentMessage::lineTooWide(width, listWidth)};
     }
 }
 
-void checkPicture(const QString &path, QSize frame, QStringList *problems)
+void checkPicture(const QString &path, std::optional<QSize> frame, ContentProblems *problems)
 {
     try {
         const QImage picture = loadPicture(path);
-        if (frame.isValid() &&
-            (picture.width() > frame.width() || picture.height() > frame.height()))
-            *problems << problem(
-                path, QStringLiteral("絵（%1 × %2）が図鑑の枠（%3 × %4）に収まりません。")
-                          .arg(picture.width())
-                          .arg(picture.height())
-                          .arg(frame.width())
-                          .arg(frame.height()));
+        if (frame && (picture.width() > frame->width() || picture.height() > frame->height()))
+            *problems << ContentProblem{path, 0,
+                                        ContentMessage::pictureDoesNotFit(picture.size(), *frame)};
     } catch (const Failure &failure) {
-        *problems << problem(path, firstLine(failure.message()));
+        *problems << ContentProblem{path, 0, firstLine(failure.message())};
     }
 }
 
-QString describe(WavProblem problem)
-{
-    switch (problem) {
-    case WavProblem::None:
-        break;
-    case WavProblem::Missing:
-    case WavProblem::Unreadable:
-        return QStringLiteral("音のファイルが見つからないか、読み込めません。");
-    case WavProblem::Folder:
-        return QStringLiteral("音のファイルの場所にフォルダがあります。");
-    case WavProblem::Empty:
-        return QStringLiteral("音のファイルが空です。");
-    case WavProblem::TooLarge:
-        return QStringLiteral("音のファイルが大きすぎます（%1 MB まで）。")
-            .arg(MaximumSoundBytes >> 20);
-    case WavProblem::NotWave:
-        return QStringLiteral("WAVファイルではありません。");
-    case WavProblem::NotPcm:
-        return QStringLiteral("PCM形式の音ではありません。");
-    case WavProblem::FormatIncomplete:
-    case WavProblem::DataBeforeFormat:
-        return QStringLiteral("音の形式を示す部分がありません。");
-    case WavProblem::CutShort:
-        return QStringLiteral("音のデータが途中で切れています。");
-    case WavProblem::NoData:
-        return QStringLiteral("音のデータがありません。");
-    }
-    return QString();
-}
-
-void checkSound(const QString &path, QStringList *problems)
+void checkSound(const QString &path, ContentProblems *problems)
 {
     const WavProblem found = checkWavFile(path);
     if (found != WavProblem::None)
-        *problems << problem(path, describe(found));
+        *problems << ContentProblem{path, 0, ContentMessage::sound(found)};
 }
 
 } // namespace
 
-QStringList checkContent(const QString &root, const ContentExpectations &expected)
+ContentProblems checkContent(const QString &root)
 {
-    QStringList problems;
-    checkNames(root, expected, &problems);
-    for (int entry = 1; entry <= EntryCount; ++entry) {
-        checkExplanation(root, entry, expected, &problems);
-        checkPicture(EntryPicturePath(root, entry), expected.pictureFrame, &problems);
+    ContentProblems problems;
+    checkNames(root, &problems);
+    for (int entry = 1; entry <= ContentPack::EntryCount; ++entry) {
+        checkExplanation(root, entry, &problems);
+        checkPicture(EntryPicturePath(root, entry), ContentPack::pictureFrame(), &problems);
     }
-    for (const QString &picture : FixedPictures)
-        checkPicture(ContentPath(root, picture), QSize(), &problems);
-    for (const QString &sound : Sounds)
+    for (const QString &picture : ContentPack::fixedPictures())
+        checkPicture(ContentPath(root, picture), std::nullopt, &problems);
+    for (const QString &sound : ContentPack::sounds())
         checkSound(ContentPath(root, sound), &problems);
     return problems;
 }

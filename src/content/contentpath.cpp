@@ -1,4 +1,5 @@
 #include "content/contentpath.h"
+#include "content/contentpack.h"
 #include "content/datapath.h"
 
 QString ContentPath(const QString &root, const QString &relative)
@@ -18,8 +19,7 @@ QString EntryFileNumber(int entry)
 
 QString EntryExplanationPath(const QString &root, int entry)
 {
-    return ContentPath(root,
-                       QStringLiteral("/説明/s") + EntryFileNumber(entry) + QStringLiteral(".txt"));
+    return ContentPath(root, ContentPack::entryText(entry));
 }
 
 QString EntryExplanationPath(int entry)
@@ -29,8 +29,7 @@ QString EntryExplanationPath(int entry)
 
 QString EntryPicturePath(const QString &root, int entry)
 {
-    return ContentPath(root,
-                       QStringLiteral("/画像/h") + EntryFileNumber(entry) + QStringLiteral(".gif"));
+    return ContentPath(root, ContentPack::entryPicture(entry));
 }
 
 QString EntryPicturePath(int entry)

@@ -1,8 +1,8 @@
 #include "content/entrynames.h"
+#include "content/contentpack.h"
 #include "content/contentpath.h"
+#include "content/contenttext.h"
 #include "content/datapath.h"
-#include "content/textfile.h"
-#include "platform/failure.h"
 
 namespace {
 
@@ -81,25 +81,21 @@ QStringList parseEntryNames(const QString &text, const QString &path)
 {
     FieldReader reader(text);
     QStringList names;
-    while (names.size() < EntryCount) {
+    while (names.size() < ContentPack::EntryCount) {
         if (reader.atEnd())
-            throw Failure::forFile(
-                path, QStringLiteral("名前の一覧には名前が%1個必要ですが、%2個で終わっています。")
-                          .arg(EntryCount)
-                          .arg(names.size()));
+            raise(
+                {path, 0, ContentMessage::tooFewNames(ContentPack::EntryCount, int(names.size()))});
         names << reader.next();
         // The open quote took the rest of the file into this one name.
-        if (reader.quoteLeftOpen() && names.size() < EntryCount)
-            throw Failure::forFile(
-                path, QStringLiteral("%1番目の名前で引用符（\"）が閉じられていません。")
-                          .arg(names.size()));
+        if (reader.quoteLeftOpen() && names.size() < ContentPack::EntryCount)
+            raise({path, 0, ContentMessage::quoteLeftOpen(int(names.size()))});
     }
     return names;
 }
 
 QStringList ReadEntryNames(const QString &root)
 {
-    const QString path = ContentPath(root, ContentFile::Names);
+    const QString path = ContentPath(root, ContentPack::NamesList);
     return parseEntryNames(readTextFile(path), path);
 }
 

@@ -1,7 +1,7 @@
 #include "content/explanation.h"
 #include "content/contentpath.h"
+#include "content/contenttext.h"
 #include "content/datapath.h"
-#include "content/textfile.h"
 
 QStringList splitLines(const QString &text)
 {

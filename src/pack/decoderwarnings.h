@@ -2,11 +2,12 @@
 #define DECODERWARNINGS_H
 
 #include <QStringList>
-#include <QtMessageHandler>
 
-// Collects what Qt's image decoders warn about while an instance lives,
-// instead of printing it. A JPEG decoder that runs out of data only warns
-// and fills the missing rows with grey; this tells such a picture apart.
+// Collects what Qt's image decoders warn about on this thread while an
+// instance lives, instead of printing it. A JPEG decoder that runs out of
+// data only warns and fills the missing rows with grey; this tells such a
+// picture apart. Pictures decoded on other threads at the same time keep
+// their warnings apart.
 class DecoderWarnings
 {
 public:
@@ -19,9 +20,9 @@ public:
     bool dataCutShort() const;
 
 private:
-    static void collect(QtMsgType type, const QMessageLogContext &context, const QString &message);
+    friend struct DecoderWarningsHandler;
 
-    QtMessageHandler m_previous;
+    DecoderWarnings *m_outer;
     QStringList m_messages;
 };
 

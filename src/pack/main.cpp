@@ -1,5 +1,7 @@
-#include "pack/contentbridge.h"
+#include "content/contentpack.h"
+#include "pack/desktopentry.h"
 #include "pack/packbuilder.h"
+#include "pack/packinstaller.h"
 #include "pack/progressline.h"
 #include "platform/commandline.h"
 
@@ -9,6 +11,7 @@
 #include <csignal>
 #include <cstdio>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -22,17 +25,38 @@ void requestStop(int)
 
 constexpr int Refused = 1;
 
+const QString InstallOption = QStringLiteral("install");
+const QString ListOption = QStringLiteral("list");
+const QString RemoveOption = QStringLiteral("remove");
+const QString SystemOption = QStringLiteral("system");
+
 CommandLineSpec commandLineSpec()
 {
     return {
         .program = QStringLiteral("hana-pack"),
         .usage = QStringLiteral("元のフォルダ 作るフォルダ"),
         .description =
-            QStringLiteral("写真と文の元のフォルダから、花の図鑑の内容のフォルダを作ります。"),
-        .options = {},
-        .notes = {QStringLiteral("元のフォルダ: pictures と texts のフォルダがあるフォルダ"),
-                  QStringLiteral("作るフォルダ: まだないフォルダ（空のフォルダでもかまいません）")},
-        .minimumArguments = 2,
+            QStringLiteral("写真と文の元のフォルダから、花の図鑑の内容のパックを作ります。"),
+        .options =
+            {{{InstallOption},
+              QStringLiteral("名前 元のフォルダ"),
+              QStringLiteral("パックを作って入れ、メニューに「花の図鑑（名前）」を足します。")},
+             {{ListOption}, {}, QStringLiteral("入っているパックを表示します。")},
+             {{RemoveOption},
+              QStringLiteral("名前"),
+              QStringLiteral("パックとそのメニューの項目を消します。")},
+             {{SystemOption},
+              {},
+              QStringLiteral(
+                  "--install と --remove で、すべての利用者のパックを扱います（root で）。")}},
+        .notes = {QStringLiteral("   または: hana-pack --install 名前 元のフォルダ [--system]"),
+                  QStringLiteral("           hana-pack --list"),
+                  QStringLiteral("           hana-pack --remove 名前 [--system]"), QString(),
+                  QStringLiteral("元のフォルダ: pictures と texts のフォルダがあるフォルダ"),
+                  QStringLiteral("作るフォルダ: まだないフォルダ（空のフォルダでもかまいません）"),
+                  QStringLiteral("パックの置き場所: ~/.local/share/hana/packs、--system では "
+                                 "/usr/local/share/hana/packs")},
+        .minimumArguments = 0,
         .maximumArguments = 2};
 }
 
@@ -65,43 +89,118 @@ private:
     int m_saved;
 };
 
-PackSummary pack(const PackOptions &options, ProgressLine &progress, bool terminal)
+PackSummary pack(const std::function<PackSummary()> &run, bool terminal)
 {
     if (!terminal)
-        return PackBuilder(options, progress).run();
+        return run();
     const QuietErrorStream quiet;
-    return PackBuilder(options, progress).run();
+    return run();
+}
+
+// The arguments that the chosen way of running takes, or the usage error.
+std::optional<int> checkArguments(const CommandLine &commandLine)
+{
+    const qsizetype count = commandLine.positionalArguments().size();
+    const int modes = int(commandLine.isSet(InstallOption)) + int(commandLine.isSet(ListOption)) +
+                      int(commandLine.isSet(RemoveOption));
+    if (modes > 1)
+        return commandLine.usageError(
+            QStringLiteral("--install、--list、--remove は一つだけ選んでください。"));
+    const qsizetype wanted = commandLine.isSet(InstallOption) ? 1 : modes == 1 ? 0 : 2;
+    if (count != wanted)
+        return commandLine.usageError(count < wanted
+                                          ? QStringLiteral("引数が足りません。")
+                                          : QStringLiteral("余分な引数があります: %1")
+                                                .arg(commandLine.positionalArguments().at(wanted)));
+    for (const QString &option : {InstallOption, RemoveOption})
+        if (commandLine.isSet(option))
+            if (const auto problem = PackInstaller::nameProblem(commandLine.value(option)))
+                return commandLine.usageError(*problem);
+    if (commandLine.isSet(SystemOption) && ::geteuid() != 0) {
+        std::fputs("hana-pack: --system で入れたり消したりするには管理者の権限が要ります"
+                   "（sudo hana-pack …）。\n",
+                   stderr);
+        return Refused;
+    }
+    return std::nullopt;
+}
+
+void printList(ProgressLine &output, const PackPlace &place, const QString &whose)
+{
+    const QList<InstalledPack> packs = PackInstaller(place, output).installed();
+    output.print(QStringLiteral("%1のパック（%2）:").arg(whose, place.packs));
+    if (packs.isEmpty())
+        output.print(QStringLiteral("  （ありません）"));
+    for (const InstalledPack &pack : packs) {
+        output.print(QStringLiteral("  %1").arg(pack.name));
+        output.print(QStringLiteral("    フォルダ: %1").arg(pack.folder));
+        output.print(pack.entry.isEmpty() ? QStringLiteral("    メニュー: （項目がありません）")
+                                          : QStringLiteral("    メニュー: %1").arg(pack.entry));
+    }
 }
 
 } // namespace
 
 // hana-pack SOURCE OUT: makes the content folder OUT from the photographs in
 // SOURCE/pictures and the UTF-8 texts in SOURCE/texts, with the rest from the
-// content pack beside this program. Exit status 1 when anything was refused.
+// content pack beside this program. --install, --list and --remove manage
+// the packs of the user, or with --system those of every account. Exit
+// status 1 when anything was refused.
 int main(int argc, char *argv[])
 {
     CommandLine commandLine(commandLineSpec());
     if (const auto status = commandLine.parse(CommandLine::arguments(argc, argv)))
         return *status;
+    if (const auto status = checkArguments(commandLine))
+        return *status;
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
 
-    std::signal(SIGINT, requestStop);
-    std::signal(SIGTERM, requestStop);
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP})
+        std::signal(signal, requestStop);
+    const bool system = commandLine.isSet(SystemOption);
+    // The packs of every account must be readable by every account.
+    if (system)
+        ::umask(022);
 
     QFile output;
     output.open(STDOUT_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered);
     const bool terminal = isatty(STDOUT_FILENO);
     ProgressLine progress(&output, terminal);
+    const PackPlace place = system ? PackPlace::forSystem() : PackPlace::forUser();
+    PackInstaller installer(place, progress);
+
+    if (commandLine.isSet(ListOption)) {
+        printList(progress, PackPlace::forUser(), QStringLiteral("この利用者"));
+        printList(progress, PackPlace::forSystem(), QStringLiteral("すべての利用者"));
+        return 0;
+    }
+    if (commandLine.isSet(RemoveOption))
+        return installer.remove(commandLine.value(RemoveOption)) ? 0 : Refused;
 
     PackOptions options;
-    options.source = QDir::cleanPath(commandLine.positionalArguments().at(0));
-    options.out = QDir::cleanPath(commandLine.positionalArguments().at(1));
-    options.bundled = ContentBridge::bundledRoot();
+    options.bundled = QApplication::applicationDirPath();
     options.stop = &stopRequested;
-    const PackSummary summary = pack(options, progress, terminal);
-    for (const QString &line : summary.lines(options.out, int(ContentBridge::boardNames().size())))
+    const QStringList arguments = commandLine.positionalArguments();
+    options.source = QDir::cleanPath(arguments.at(0));
+    PackSummary summary;
+    QString out;
+    if (commandLine.isSet(InstallOption)) {
+        const QString name = commandLine.value(InstallOption);
+        out = installer.folderOf(name);
+        const QString program = programCommand(QApplication::applicationDirPath());
+        summary = pack([&] { return installer.install(name, options, program); }, terminal);
+    } else {
+        out = options.out = QDir::cleanPath(arguments.at(1));
+        summary = pack([&] { return PackBuilder(options, progress).run(); }, terminal);
+    }
+    for (const QString &line : summary.lines(out, ContentPack::EntryCount))
         progress.print(line);
+    if (summary.made && commandLine.isSet(InstallOption)) {
+        const QString name = commandLine.value(InstallOption);
+        progress.print(QStringLiteral("メニューに「%1」を入れました: %2")
+                           .arg(DesktopEntry::title(name), installer.entryOf(name)));
+    }
     return summary.clean() ? 0 : Refused;
 }

@@ -1,16 +1,25 @@
 #include "pack/packbuilder.h"
-#include "pack/contentbridge.h"
+#include "content/contentcheck.h"
+#include "content/contentfiles.h"
+#include "content/contentpack.h"
+#include "content/contenttext.h"
 #include "pack/entrymatcher.h"
 #include "pack/picturepacker.h"
 #include "pack/progressline.h"
 #include "pack/sourcefolder.h"
 #include "pack/textpacker.h"
+#include "pack/workfolder.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStringEncoder>
-#include <QTemporaryDir>
+#include <QThreadPool>
+#include <QtConcurrent/QtConcurrentRun>
+#include <cerrno>
+#include <cstdio>
+#include <deque>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -18,15 +27,15 @@ const SourceKind Pictures{
     QStringLiteral("pictures"),
     {QStringLiteral("jpg"), QStringLiteral("jpeg"), QStringLiteral("png"), QStringLiteral("webp")},
     QStringLiteral("絵"),
-    ContentBridge::entryPictureFile};
+    ContentPack::entryPicture};
 const SourceKind Texts{QStringLiteral("texts"),
                        {QStringLiteral("txt")},
                        QStringLiteral("説明"),
-                       ContentBridge::entryTextFile};
+                       ContentPack::entryText};
 
 QString line(const QString &path, const QString &what)
 {
-    return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), what);
+    return ContentProblem{path, 0, what}.text();
 }
 
 QString entryList(const QList<int> &entries)
@@ -39,8 +48,15 @@ QString entryList(const QList<int> &entries)
 
 bool isEmptyFolder(const QString &path)
 {
-    return QFileInfo(path).isDir() && QDir(path).isEmpty(QDir::AllEntries | QDir::Hidden |
-                                                         QDir::System | QDir::NoDotAndDotDot);
+    const QFileInfo info(path);
+    return info.isDir() && !info.isSymLink() &&
+           QDir(path).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::System |
+                              QDir::NoDotAndDotDot);
+}
+
+QByteArray encoded(const QString &path)
+{
+    return QFile::encodeName(path);
 }
 
 } // namespace
@@ -48,8 +64,8 @@ bool isEmptyFolder(const QString &path)
 QStringList PackSummary::lines(const QString &out, int entries) const
 {
     if (!made)
-        return {QStringLiteral("%1 は作りませんでした。").arg(QDir::toNativeSeparators(out))};
-    QStringList lines{QStringLiteral("作りました: %1").arg(QDir::toNativeSeparators(out))};
+        return {QStringLiteral("%1 は作りませんでした。").arg(out)};
+    QStringList lines{QStringLiteral("作りました: %1").arg(out)};
     if (!picturesMade.isEmpty())
         lines << QStringLiteral("  元の写真から作った絵: %1 枚（%2 番）")
                      .arg(picturesMade.size())
@@ -84,25 +100,19 @@ PackSummary PackBuilder::run()
         return m_summary;
 
     const QFileInfo out(m_options.out);
-    QTemporaryDir work(out.absolutePath() + QStringLiteral("/.") + out.fileName() +
-                       QStringLiteral("-XXXXXX"));
-    if (!work.isValid()) {
-        fail(line(out.absolutePath(),
-                  QStringLiteral("作業用のフォルダを作れません（%1）。").arg(work.errorString())));
+    WorkFolder::removeLeftovers(out.absoluteFilePath());
+    QString error;
+    std::optional<WorkFolder> work = WorkFolder::make(out.absoluteFilePath(), &error);
+    if (!work) {
+        fail(line(out.absolutePath(), ContentMessage::workFolderNotMade(error)));
         return m_summary;
     }
-    // A temporary folder is private to its owner; the content is for everyone to read.
-    QFile::setPermissions(work.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                           QFileDevice::ExeOwner | QFileDevice::ReadGroup |
-                                           QFileDevice::ExeGroup | QFileDevice::ReadOther |
-                                           QFileDevice::ExeOther);
-    if (copyBundled(work.path()) && writeNames(work.path()) && packPictures(work.path()) &&
-        packTexts(work.path()) && putInPlace(work)) {
+    if (build(*work) && putInPlace(*work)) {
         m_output.show(QStringLiteral("できた内容を確かめています…"));
         m_summary.made = true;
-        m_summary.checkProblems = ContentBridge::checkFolder(out.absoluteFilePath());
-        for (const QString &problem : m_summary.checkProblems)
-            m_output.print(problem);
+        m_summary.checkProblems = checkContent(out.absoluteFilePath());
+        for (const ContentProblem &problem : m_summary.checkProblems)
+            m_output.print(problem.text());
     }
     m_output.clear();
     return m_summary;
@@ -112,145 +122,183 @@ bool PackBuilder::checkFolders()
 {
     const QString source = m_options.source;
     if (!QFileInfo(source).isDir()) {
-        fail(line(source, QStringLiteral("元のフォルダが見つかりません。")));
+        fail(line(source, ContentMessage::sourceMissing()));
         return false;
     }
     const bool pictures = QFileInfo(source + u'/' + Pictures.folder).isDir();
     const bool texts = QFileInfo(source + u'/' + Texts.folder).isDir();
     if (!pictures && !texts) {
-        fail(line(source, QStringLiteral("中に %1 のフォルダも %2 のフォルダもありません。")
-                              .arg(Pictures.folder, Texts.folder)));
+        fail(line(source, ContentMessage::sourceHoldsNeither(Pictures.folder, Texts.folder)));
         return false;
     }
     const QFileInfo out(m_options.out);
-    if (out.exists() && !isEmptyFolder(out.filePath())) {
-        fail(line(out.filePath(), QStringLiteral("すでにあります。別の名前にするか、"
-                                                 "消してからもう一度どうぞ。")));
+    const bool replaceable =
+        m_options.placement == Placement::Link ? out.isSymLink() : isEmptyFolder(out.filePath());
+    if ((out.exists() || out.isSymLink()) && !replaceable) {
+        fail(line(out.filePath(), m_options.placement == Placement::Link
+                                      ? ContentMessage::resultIsNoPack()
+                                      : ContentMessage::resultExists()));
         return false;
     }
     if (!out.absoluteDir().exists()) {
-        fail(line(out.absolutePath(), QStringLiteral("作る先のフォルダが見つかりません。")));
+        fail(line(out.absolutePath(), ContentMessage::resultFolderMissing()));
         return false;
     }
     return true;
+}
+
+// Everything goes to the work folder and then to the disk, before the pack
+// takes its place.
+bool PackBuilder::build(const WorkFolder &work)
+{
+    const QString root = work.path();
+    return copyBundled(root) && writeNames(root) && packPictures(root) && packTexts(root) &&
+           !stopped() && write(syncFileSystem(root));
 }
 
 bool PackBuilder::copyBundled(const QString &root)
 {
     m_output.show(QStringLiteral("同梱のパックを写しています…"));
-    QStringList files = ContentBridge::fixedFiles();
-    const int entries = int(ContentBridge::boardNames().size());
-    for (int entry = 1; entry <= entries; ++entry)
-        files << ContentBridge::entryTextFile(entry) << ContentBridge::entryPictureFile(entry);
-    for (const QString &file : files) {
-        const QString from = m_options.bundled + file;
-        const QString to = root + file;
-        if (!QDir().mkpath(QFileInfo(to).path()) || !QFile::copy(from, to)) {
-            fail(line(from, QStringLiteral("同梱のパックのファイルを写せません。")));
-            return false;
-        }
+    for (const QString &folder : ContentPack::folders()) {
+        const QString path = root + u'/' + folder;
+        if (::mkdir(encoded(path).constData(), 0777) != 0)
+            return write(ContentProblem{path, 0, writeProblem(errno)});
     }
-    m_summary.fixedFiles = int(ContentBridge::fixedFiles().size());
+    QStringList files = ContentPack::fixedFiles();
+    for (int entry = 1; entry <= ContentPack::EntryCount; ++entry)
+        files << ContentPack::entryText(entry) << ContentPack::entryPicture(entry);
+    for (const QString &file : files)
+        if (!write(copyNewFile(m_options.bundled + file, root + file)))
+            return false;
+    m_summary.fixedFiles = int(ContentPack::fixedFiles().size());
     return true;
 }
 
 bool PackBuilder::writeNames(const QString &root)
 {
-    QStringEncoder encoder("windows-31j");
-    QByteArray bytes;
-    for (const QString &name : ContentBridge::boardNames())
-        bytes += encoder(name) + "\r\n";
-    return writeFile(root + ContentBridge::namesListFile(), bytes);
+    return write(
+        writeNewFile(root + ContentPack::NamesList, encodeContentLines(ContentPack::boardNames())));
 }
 
 bool PackBuilder::packPictures(const QString &root)
 {
-    const PicturePacker packer(ContentBridge::pictureFrame());
+    const PicturePacker packer(ContentPack::pictureFrame());
     const auto make = [&packer](const QString &file) {
         const PackedPicture picture = packer.pack(file);
-        return MadeFile{picture.gif, picture.problem.isEmpty()
-                                         ? QStringList()
-                                         : QStringList{line(file, picture.problem)}};
+        if (!picture.problem.isEmpty())
+            return MadeFile{{}, {ContentProblem{file, 0, picture.problem}}};
+        return MadeFile{picture.gif, {}};
     };
     return packFolder(root, Pictures, make, &m_summary.picturesMade);
 }
 
 bool PackBuilder::packTexts(const QString &root)
 {
-    const TextPacker packer(ContentBridge::listFont(), ContentBridge::listTextWidth());
+    const TextPacker packer;
     const auto make = [&packer](const QString &file) {
-        QByteArray source;
-        QString problem;
-        if (!ContentBridge::readTextBytes(file, &source, &problem))
-            return MadeFile{{}, {line(file, problem)}};
-        const PackedText text = packer.pack(source, QDir::toNativeSeparators(file));
+        const TextBytes source = readTextBytes(file);
+        if (source.problem)
+            return MadeFile{{}, {*source.problem}};
+        const PackedText text = packer.pack(source.bytes, file);
         return MadeFile{text.bytes, text.problems};
     };
     return packFolder(root, Texts, make, &m_summary.textsMade);
 }
 
-// Makes the file of each entry that one source folder gives; a file that
-// cannot be made leaves the entry as the bundled pack has it.
+// Makes the file of each entry that one source folder gives, on all cores,
+// taking the results in the order of the files; a file that cannot be made
+// leaves the entry as the bundled pack has it.
 bool PackBuilder::packFolder(const QString &root, const SourceKind &kind,
                              const std::function<MadeFile(const QString &)> &make, QList<int> *made)
 {
     const QString path = m_options.source + u'/' + kind.folder;
-    const SourceFolder folder(path, kind.suffixes, EntryMatcher(ContentBridge::boardNames()));
+    const SourceFolder folder(path, kind.suffixes, EntryMatcher(ContentPack::boardNames()));
     if (!folder.exists())
-        m_output.print(
-            line(path, QStringLiteral("フォルダがないので、%1はすべて同梱のパックのものです。")
-                           .arg(kind.name)));
+        m_output.print(line(path, ContentMessage::sourceFolderMissing(kind.name)));
     refuse(folder.refused(), folder.refused().size());
 
+    std::atomic<bool> cancelled = false;
+    QThreadPool pool;
+    std::deque<QFuture<MadeFile>> results;
+    for (const QString &file : folder.files())
+        results.push_back(QtConcurrent::run(
+            &pool, [&make, &cancelled, file] { return cancelled ? MadeFile() : make(file); }));
+
     int done = 0;
-    for (auto file = folder.files().cbegin(); file != folder.files().cend(); ++file) {
-        if (stopped())
-            return false;
+    bool written = true;
+    for (auto file = folder.files().cbegin(); written && file != folder.files().cend(); ++file) {
+        if (stopped()) {
+            written = false;
+            break;
+        }
         m_output.show(QStringLiteral("%1 %2 / %3: %4")
                           .arg(kind.name)
                           .arg(++done)
                           .arg(folder.files().size())
                           .arg(QFileInfo(*file).fileName()));
-        const MadeFile result = make(*file);
+        const MadeFile result = results.front().result();
+        results.pop_front();
         if (!result.problems.isEmpty()) {
             refuse(result.problems, 1);
             continue;
         }
-        if (!writeFile(root + kind.target(file.key()), result.bytes))
-            return false;
-        *made << file.key();
+        const QString target = root + kind.target(file.key());
+        QFile::remove(target);
+        written = write(writeNewFile(target, result.bytes));
+        if (written)
+            *made << file.key();
     }
+    cancelled = true;
+    pool.waitForDone();
+    return written;
+}
+
+bool PackBuilder::putInPlace(WorkFolder &work)
+{
+    if (stopped())
+        return false;
+    const QString out = QFileInfo(m_options.out).absoluteFilePath();
+    const bool placed = m_options.placement == Placement::Link ? putLinkInPlace(work, out)
+                                                               : putFolderInPlace(work, out);
+    if (!placed)
+        return false;
+    work.keep();
+    if (m_options.placement == Placement::Link)
+        WorkFolder::removeLeftovers(out);
     return true;
 }
 
 // The finished folder takes the place of the result in one rename; an empty
 // folder of that name, left there by the user, goes first.
-bool PackBuilder::putInPlace(QTemporaryDir &work)
+bool PackBuilder::putFolderInPlace(const WorkFolder &work, const QString &out)
 {
-    if (stopped())
-        return false;
-    const QString out = QFileInfo(m_options.out).absoluteFilePath();
     if (isEmptyFolder(out))
         QDir().rmdir(out);
-    if (!QDir().rename(work.path(), out)) {
-        fail(line(out, QStringLiteral("作ったフォルダをこの名前にできません。")));
-        return false;
-    }
-    work.setAutoRemove(false);
+    if (std::rename(encoded(work.path()).constData(), encoded(out).constData()) != 0)
+        return write(ContentProblem{out, 0, writeProblem(errno)});
     return true;
 }
 
-bool PackBuilder::writeFile(const QString &path, const QByteArray &bytes)
+// A new link to the finished folder is renamed over the old link: the pack
+// is the old one or the new one at every moment.
+bool PackBuilder::putLinkInPlace(const WorkFolder &work, const QString &out)
 {
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-        file.write(bytes) == bytes.size() && file.flush()) {
-        file.close();
-        if (file.error() == QFileDevice::NoError)
-            return true;
+    const QString link = work.path() + QStringLiteral(".link");
+    if (::symlink(encoded(work.name()).constData(), encoded(link).constData()) != 0)
+        return write(ContentProblem{link, 0, writeProblem(errno)});
+    if (std::rename(encoded(link).constData(), encoded(out).constData()) != 0) {
+        const int error = errno;
+        QFile::remove(link);
+        return write(ContentProblem{out, 0, writeProblem(error)});
     }
-    fail(line(path, QStringLiteral("書き込めません（%1）。").arg(file.errorString())));
-    return false;
+    return true;
+}
+
+bool PackBuilder::write(const std::optional<ContentProblem> &problem)
+{
+    if (problem)
+        fail(problem->text());
+    return !problem;
 }
 
 bool PackBuilder::stopped()
@@ -267,9 +315,9 @@ void PackBuilder::fail(const QString &line)
 }
 
 // A refused source file counts once, however many lines say why.
-void PackBuilder::refuse(const QStringList &lines, qsizetype files)
+void PackBuilder::refuse(const ContentProblems &problems, qsizetype files)
 {
-    for (const QString &line : lines)
-        m_output.print(line);
+    for (const ContentProblem &problem : problems)
+        m_output.print(problem.text());
     m_summary.refused += int(files);
 }

@@ -1,22 +1,36 @@
 #ifndef PACKBUILDER_H
 #define PACKBUILDER_H
 
+#include "content/contentproblem.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QStringList>
+#include <atomic>
 #include <csignal>
 #include <functional>
 
 class ProgressLine;
-class QTemporaryDir;
+class WorkFolder;
+
+// How the finished pack takes its place.
+enum class Placement
+{
+    // OUT becomes the pack's folder; it must not exist yet, or be empty.
+    Folder,
+    // OUT is a link to the pack's folder beside it, turned to the new one
+    // in one step, so a program reading the old pack never meets a mix.
+    Link,
+};
 
 struct PackOptions
 {
     QString source;  // holds "pictures" and "texts"
-    QString out;     // the content folder to make; must not exist yet
+    QString out;     // where the pack is to be
     QString bundled; // the content pack that fills in the rest
     // Set (from a signal handler) to stop between two files.
     const volatile std::sig_atomic_t *stop = nullptr;
+    Placement placement = Placement::Folder;
 };
 
 // What a run made, took from the bundled pack and refused.
@@ -26,8 +40,8 @@ struct PackSummary
     QList<int> picturesMade; // entries whose picture came from the source
     QList<int> textsMade;
     int fixedFiles = 0;
-    int refused = 0;           // source files not used
-    QStringList checkProblems; // what the content check found in the result
+    int refused = 0;               // source files not used
+    ContentProblems checkProblems; // what the content check found in the result
 
     bool clean() const { return made && refused == 0 && checkProblems.isEmpty(); }
     QStringList lines(const QString &out, int entries) const;
@@ -43,20 +57,22 @@ struct SourceKind
     QString (*target)(int entry);
 };
 
-// What one source file gives: the bytes of its content file, or the lines
-// that say why it gives none.
+// What one source file gives: the bytes of its content file, or the
+// problems that keep it from giving any.
 struct MadeFile
 {
     QByteArray bytes;
-    QStringList problems;
+    ContentProblems problems;
 };
 
 // Makes a complete content folder from a source folder: each entry's
 // picture and text from the source where it gives a usable one, from the
 // bundled pack otherwise, the names list from the quiz board, and the fixed
-// pictures and sounds from the bundled pack. Everything is written to a
-// temporary folder beside the result, which takes its place only when all
-// is written, so a failed or stopped run leaves nothing behind.
+// pictures and sounds from the bundled pack. The source files are made on
+// all cores; what the run says comes in the order of the files. Everything
+// is written to a work folder beside the result, which takes its place only
+// when all is written and on the disk, so a failed, stopped or killed run
+// leaves nothing in OUT.
 class PackBuilder
 {
 public:
@@ -66,17 +82,20 @@ public:
 
 private:
     bool checkFolders();
+    bool build(const WorkFolder &work);
     bool copyBundled(const QString &root);
     bool writeNames(const QString &root);
     bool packPictures(const QString &root);
     bool packTexts(const QString &root);
     bool packFolder(const QString &root, const SourceKind &kind,
                     const std::function<MadeFile(const QString &)> &make, QList<int> *made);
-    bool putInPlace(QTemporaryDir &work);
-    bool writeFile(const QString &path, const QByteArray &bytes);
+    bool putInPlace(WorkFolder &work);
+    bool putFolderInPlace(const WorkFolder &work, const QString &out);
+    bool putLinkInPlace(const WorkFolder &work, const QString &out);
+    bool write(const std::optional<ContentProblem> &problem);
     bool stopped();
     void fail(const QString &line);
-    void refuse(const QStringList &lines, qsizetype files);
+    void refuse(const ContentProblems &problems, qsizetype files);
 
     PackOptions m_options;
     ProgressLine &m_output;

@@ -1,4 +1,5 @@
 #include "pack/picturepacker.h"
+#include "content/contentproblem.h"
 #include "pack/decoderwarnings.h"
 #include "pack/gifwriter.h"
 #include "pack/quantizer.h"
@@ -6,7 +7,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QSemaphore>
 #include <QtEndian>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -40,6 +43,22 @@ bool pngChunkPastTheEnd(QIODevice *device)
     return pastTheEnd;
 }
 
+// The decoding buffers of all threads together stay within this, so that
+// large pictures on many cores do not take all the memory.
+constexpr int DecodeBudgetMegabytes = 1024;
+
+QSemaphore &decodeBudget()
+{
+    static QSemaphore budget(DecodeBudgetMegabytes);
+    return budget;
+}
+
+int megabytesFor(QSize decoded)
+{
+    const qint64 bytes = qint64(decoded.width()) * decoded.height() * BytesPerPixel;
+    return int(std::clamp<qint64>((bytes >> 20) + 1, 1, DecodeBudgetMegabytes));
+}
+
 PackedPicture refused(const QString &problem)
 {
     PackedPicture packed;
@@ -47,11 +66,22 @@ PackedPicture refused(const QString &problem)
     return packed;
 }
 
-// The picture at its new size. Scaling premultiplied keeps the colour of
-// transparent pixels from bleeding into the edges of the opaque ones.
-QImage scaledToFit(const QImage &picture, QSize frame)
+FittedPicture notRead(const QString &problem)
 {
-    const QSize size = PicturePacker::fittedSize(picture.size(), frame);
+    return {QImage(), problem};
+}
+
+// Whether the picture's EXIF orientation turns it on its side.
+bool turnsOnItsSide(const QImageReader &reader)
+{
+    return reader.transformation().testFlag(QImageIOHandler::TransformationRotate90);
+}
+
+// The picture in a format the quantizer takes, at the size it was given;
+// the rest is scaled down smoothly. Scaling premultiplied keeps the colour
+// of transparent pixels from bleeding into the edges of the opaque ones.
+QImage scaledTo(const QImage &picture, QSize size)
+{
     const QImage::Format format =
         picture.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
     const QImage converted = picture.convertToFormat(format);
@@ -73,45 +103,61 @@ QSize PicturePacker::fittedSize(QSize picture, QSize frame)
 PackedPicture PicturePacker::pack(const QString &path) const
 {
     if (QFileInfo(path).isDir())
-        return refused(QStringLiteral("絵の場所にフォルダがあります。"));
+        return refused(ContentMessage::pictureIsFolder());
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return refused(
-            QStringLiteral("絵のファイルを読み込めません（%1）。").arg(file.errorString()));
+        return refused(ContentMessage::cannotRead(file.errorString()));
     return pack(&file);
 }
 
 PackedPicture PicturePacker::pack(QIODevice *device) const
+{
+    const FittedPicture read = fitted(device);
+    if (!read.problem.isEmpty())
+        return refused(read.problem);
+    const IndexedPicture indexed = quantize(read.picture);
+    PackedPicture packed;
+    packed.gif = writeGif(indexed);
+    if (packed.gif.isEmpty())
+        return refused(ContentMessage::pictureNotMade());
+    packed.size = indexed.size;
+    packed.transparent = indexed.transparentIndex >= 0;
+    return packed;
+}
+
+FittedPicture PicturePacker::fitted(QIODevice *device) const
 {
     const DecoderWarnings warnings;
     QImageReader reader(device);
     reader.setAutoTransform(true);
     reader.setAllocationLimit(int(MaximumSourcePixels * BytesPerPixel / (1024 * 1024)) + 1);
     if (!SourceFormats.contains(reader.format()))
-        return refused(QStringLiteral("JPEG、PNG、WebP のどの絵としても読めません。"));
+        return notRead(ContentMessage::notASourcePicture());
     if (reader.format() == "png" && pngChunkPastTheEnd(device))
-        return refused(QStringLiteral("絵のデータが途中で切れています。"));
+        return notRead(ContentMessage::pictureCutShort());
     const QSize size = reader.size();
     if (!size.isValid())
-        return refused(QStringLiteral("絵の大きさを読み取れません（ファイルが壊れています）。"));
+        return notRead(ContentMessage::pictureSizeUnreadable());
     if (qint64(size.width()) * size.height() > MaximumSourcePixels)
-        return refused(QStringLiteral("絵が大きすぎます（%1 × %2 ピクセル、%3 万ピクセルまで）。")
-                           .arg(size.width())
-                           .arg(size.height())
-                           .arg(MaximumSourcePixels / 10000));
+        return notRead(ContentMessage::pictureTooLarge(size, MaximumSourcePixels));
 
+    const bool onItsSide = turnsOnItsSide(reader);
+    const QSize upright = onItsSide ? size.transposed() : size;
+    const QSize target = fittedSize(upright, m_frame);
+    const bool scaledWhileDecoded = reader.format() == "jpeg" && target != upright;
+    if (scaledWhileDecoded) {
+        // The size is set as the file stores the picture, before it is turned.
+        reader.setScaledSize(onItsSide ? target.transposed() : target);
+        reader.setQuality(100); // full-quality decoding and smooth scaling
+    }
+    // libjpeg's nearest scale is at most twice the size asked for.
+    const int megabytes = megabytesFor(scaledWhileDecoded ? target * 2 : size);
+    decodeBudget().acquire(megabytes);
+    const QSemaphoreReleaser releaser(decodeBudget(), megabytes);
     const QImage picture = reader.read();
     if (picture.isNull())
-        return refused(QStringLiteral("絵を読み込めません（ファイルが壊れています）。"));
+        return notRead(ContentMessage::pictureCorrupt());
     if (warnings.dataCutShort())
-        return refused(QStringLiteral("絵のデータが途中で切れています。"));
-
-    const IndexedPicture indexed = quantize(scaledToFit(picture, m_frame));
-    PackedPicture packed;
-    packed.gif = writeGif(indexed);
-    if (packed.gif.isEmpty())
-        return refused(QStringLiteral("GIF の絵を作れませんでした。"));
-    packed.size = indexed.size;
-    packed.transparent = indexed.transparentIndex >= 0;
-    return packed;
+        return notRead(ContentMessage::pictureCutShort());
+    return {scaledTo(picture, target), QString()};
 }

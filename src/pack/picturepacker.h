@@ -2,6 +2,7 @@
 #define PICTUREPACKER_H
 
 #include <QByteArray>
+#include <QImage>
 #include <QSize>
 #include <QString>
 
@@ -16,10 +17,18 @@ struct PackedPicture
     QString problem; // empty when the picture was made
 };
 
+// A source picture read at the size it will have in the frame.
+struct FittedPicture
+{
+    QImage picture;
+    QString problem; // empty when it was read
+};
+
 // Makes entry pictures from photographs: JPEG, PNG or WebP, turned upright
 // by their EXIF orientation, scaled down (never up) to fit the frame with
 // their aspect kept, and reduced to a 256-colour GIF, dithered.
-// Transparent only where the source is.
+// Transparent only where the source is. One packer may serve several
+// threads at once.
 class PicturePacker
 {
 public:
@@ -31,6 +40,11 @@ public:
 
     PackedPicture pack(const QString &path) const;
     PackedPicture pack(QIODevice *device) const;
+
+    // The picture read and scaled to fit the frame. A JPEG is decoded at the
+    // smallest of libjpeg's scales that still covers that size, which is
+    // many times quicker for a photograph, and then scaled down smoothly.
+    FittedPicture fitted(QIODevice *device) const;
 
     // The size a picture is scaled to: within the frame, aspect kept.
     static QSize fittedSize(QSize picture, QSize frame);

@@ -2,15 +2,6 @@
 
 #include <QDir>
 
-namespace {
-
-QString refusal(const QString &path, const QString &what)
-{
-    return QStringLiteral("%1: %2").arg(path, what);
-}
-
-} // namespace
-
 SourceFolder::SourceFolder(const QString &folder, const QStringList &suffixes,
                            const EntryMatcher &matcher)
 {
@@ -28,16 +19,13 @@ void SourceFolder::scan(const QString &folder, const QStringList &suffixes,
     for (const QFileInfo &file : entries) {
         const QString path = file.filePath();
         if (file.isDir()) {
-            m_refused << refusal(path, QStringLiteral("フォルダの中は読みません。"));
+            m_refused << ContentProblem{path, 0, ContentMessage::subfolderNotRead()};
         } else if (!suffixes.contains(file.suffix().toLower())) {
-            m_refused << refusal(path, QStringLiteral("使えるのは %1 のファイルです。")
-                                           .arg(suffixes.join(QStringLiteral("、"))));
+            m_refused << ContentProblem{path, 0, ContentMessage::wrongKind(suffixes)};
         } else if (const int entry = matcher.entryFor(file.completeBaseName())) {
             named[entry] << path;
         } else {
-            m_refused << refusal(path, QStringLiteral("ファイル名が花の名前にも番号（1〜%1）にも"
-                                                      "なっていません。")
-                                           .arg(matcher.count()));
+            m_refused << ContentProblem{path, 0, ContentMessage::nameIsNoEntry(matcher.count())};
         }
     }
     for (auto entry = named.cbegin(); entry != named.cend(); ++entry) {
@@ -49,10 +37,7 @@ void SourceFolder::scan(const QString &folder, const QStringList &suffixes,
         for (const QString &path : *entry)
             names << QFileInfo(path).fileName();
         for (const QString &path : *entry)
-            m_refused << refusal(path, QStringLiteral("%1番の花のファイルが %2 個あります（%3）。"
-                                                      "一つにしてください。")
-                                           .arg(entry.key())
-                                           .arg(entry->size())
-                                           .arg(names.join(QStringLiteral("、"))));
+            m_refused << ContentProblem{path, 0,
+                                        ContentMessage::filesForOneEntry(entry.key(), names)};
     }
 }

@@ -1,6 +1,7 @@
 #ifndef SOURCEFOLDER_H
 #define SOURCEFOLDER_H
 
+#include "content/contentproblem.h"
 #include "pack/entrymatcher.h"
 
 #include <QMap>
@@ -18,15 +19,15 @@ public:
     bool exists() const { return m_exists; }
     // The usable source file of each entry that has one.
     const QMap<int, QString> &files() const { return m_files; }
-    // One line for each refused file, naming it.
-    const QStringList &refused() const { return m_refused; }
+    // Why each refused file was refused.
+    const ContentProblems &refused() const { return m_refused; }
 
 private:
     void scan(const QString &folder, const QStringList &suffixes, const EntryMatcher &matcher);
 
     bool m_exists = false;
     QMap<int, QString> m_files;
-    QStringList m_refused;
+    ContentProblems m_refused;
 };
 
 #endif

@@ -1,31 +1,32 @@
 #ifndef TEXTPACKER_H
 #define TEXTPACKER_H
 
+#include "content/contentproblem.h"
+
 #include <QByteArray>
 #include <QFont>
-#include <QStringList>
 
 // A source text made into an explanation text, or what keeps it from it.
 struct PackedText
 {
-    QByteArray bytes;     // code page 932, every line ended by CR LF
-    QStringList problems; // one line each, naming the file; none when made
+    QByteArray bytes;         // code page 932, every line ended by CR LF
+    ContentProblems problems; // none when made
 };
 
-// Makes explanation texts from UTF-8 sources, one list row per line. A line
-// is never wrapped or changed: one wider than the list, or with a character
-// that code page 932 cannot hold, keeps the whole text from being made.
+// Makes explanation texts from UTF-8 sources, one list row per line, for
+// the explanation list of a content pack. A line is never wrapped or
+// changed: one wider than the list, or with a character that code page 932
+// cannot hold, keeps the whole text from being made.
 class TextPacker
 {
 public:
-    TextPacker(const QFont &listFont, int listTextWidth);
+    TextPacker();
 
     // The text of the file at path; bytes may start with a byte-order mark.
     PackedText pack(const QByteArray &utf8, const QString &path) const;
 
-    // A character outside code page 932 and the one that looks the same and
-    // can be written instead, if there is one.
-    static QString lookAlike(char32_t character);
+    // The problems of one line of a text, numbered from 1.
+    ContentProblems lineProblems(const QString &line, int number, const QString &path) const;
 
 private:
     QFont m_font;

@@ -10,37 +10,6 @@
 
 namespace {
 
-QString describe(WavProblem problem)
-{
-    switch (problem) {
-    case WavProblem::None:
-        break;
-    case WavProblem::Missing:
-        return QStringLiteral("no such file");
-    case WavProblem::Folder:
-        return QStringLiteral("a folder in place of the file");
-    case WavProblem::Empty:
-        return QStringLiteral("the file is empty");
-    case WavProblem::TooLarge:
-        return QStringLiteral("the file is larger than %1 MB").arg(MaximumSoundBytes >> 20);
-    case WavProblem::Unreadable:
-        return QStringLiteral("the file cannot be read");
-    case WavProblem::NotWave:
-        return QStringLiteral("not a WAV file");
-    case WavProblem::NotPcm:
-        return QStringLiteral("the sound is not PCM");
-    case WavProblem::FormatIncomplete:
-        return QStringLiteral("the sound format is incomplete");
-    case WavProblem::DataBeforeFormat:
-        return QStringLiteral("no sound format comes before the sound data");
-    case WavProblem::CutShort:
-        return QStringLiteral("the file is cut short");
-    case WavProblem::NoData:
-        return QStringLiteral("no sound data");
-    }
-    return QString();
-}
-
 // Looked at once a run, before the first player: the answer and its one
 // notice hold for every sound.
 bool machineHasAudioOutput()
@@ -77,7 +46,7 @@ void QtSoundPlayer::SetFile(const QString &path)
         m_path = path;
         const WavProblem problem = checkWavFile(path);
         if (problem != WavProblem::None)
-            m_notices.unplayable(path, describe(problem));
+            m_notices.unplayable(path, wavProblemLogText(problem));
         if (m_effect)
             m_effect->setSource(problem == WavProblem::None ? QUrl::fromLocalFile(path) : QUrl());
     }

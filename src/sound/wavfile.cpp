@@ -6,6 +6,43 @@
 
 namespace {
 
+struct WavProblemText
+{
+    WavProblem problem;
+    const char16_t *message; // for the user, in Japanese
+    const char16_t *log;     // for the warning line
+};
+
+// "%1" stands for the largest size taken, in megabytes.
+constexpr WavProblemText WavProblemTexts[] = {
+    {WavProblem::Missing, u"音のファイルが見つからないか、読み込めません。", u"no such file"},
+    {WavProblem::Folder, u"音のファイルの場所にフォルダがあります。",
+     u"a folder in place of the file"},
+    {WavProblem::Empty, u"音のファイルが空です。", u"the file is empty"},
+    {WavProblem::TooLarge, u"音のファイルが大きすぎます（%1 MB まで）。",
+     u"the file is larger than %1 MB"},
+    {WavProblem::Unreadable, u"音のファイルが見つからないか、読み込めません。",
+     u"the file cannot be read"},
+    {WavProblem::NotWave, u"WAVファイルではありません。", u"not a WAV file"},
+    {WavProblem::NotPcm, u"PCM形式の音ではありません。", u"the sound is not PCM"},
+    {WavProblem::FormatIncomplete, u"音の形式を示す部分がありません。",
+     u"the sound format is incomplete"},
+    {WavProblem::DataBeforeFormat, u"音の形式を示す部分がありません。",
+     u"no sound format comes before the sound data"},
+    {WavProblem::CutShort, u"音のデータが途中で切れています。", u"the file is cut short"},
+    {WavProblem::NoData, u"音のデータがありません。", u"no sound data"},
+};
+
+QString wavText(WavProblem problem, const char16_t *WavProblemText::*text)
+{
+    for (const WavProblemText &row : WavProblemTexts)
+        if (row.problem == problem) {
+            const QString line = QString::fromUtf16(row.*text);
+            return line.contains(QLatin1String("%1")) ? line.arg(MaximumSoundBytes >> 20) : line;
+        }
+    return QString();
+}
+
 constexpr int RiffHeaderBytes = 12;
 constexpr int ChunkHeaderBytes = 8;
 constexpr int FormatChunkBytes = 16;
@@ -63,4 +100,14 @@ WavProblem checkWavFile(const QString &path)
     if (riff.size() < RiffHeaderBytes || !riff.startsWith("RIFF") || riff.mid(8, 4) != "WAVE")
         return WavProblem::NotWave;
     return chunkProblem(file);
+}
+
+QString wavProblemMessage(WavProblem problem)
+{
+    return wavText(problem, &WavProblemText::message);
+}
+
+QString wavProblemLogText(WavProblem problem)
+{
+    return wavText(problem, &WavProblemText::log);
 }

@@ -29,4 +29,9 @@ enum class WavProblem
 
 WavProblem checkWavFile(const QString &path);
 
+// What a problem means, in Japanese for the user of the content checks, and
+// in English for the program's warning lines on standard error.
+QString wavProblemMessage(WavProblem problem);
+QString wavProblemLogText(WavProblem problem);
+
 #endif

@@ -1,5 +1,6 @@
 #include "app/screen.h"
 #include "app/screennames.h"
+#include "content/contentpack.h"
 #include "content/contentpath.h"
 #include "content/datapath.h"
 #include "platform/commandbutton.h"
@@ -165,20 +166,20 @@ void TestProgram_::wholeQuizGameByKeyboardAlone()
     press(Qt::Key_Tab);
     press(Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), board(0));
-    for (int question = 1; question <= EntryCount; ++question) {
+    for (int question = 1; question <= ContentPack::EntryCount; ++question) {
         int entry = 1;
         while (quiz->image("Image3")->pictureSource() != EntryPicturePath(entry))
-            QVERIFY(++entry <= EntryCount);
+            QVERIFY(++entry <= ContentPack::EntryCount);
         lightTileByKeys(board, entry - 1);
         QCOMPARE(litTile(board), entry - 1);
         press(Qt::Key_Return);
-        QCOMPARE(quiz->label("Label3")->caption(), QString::number(EntryCount - question));
+        QCOMPARE(quiz->label("Label3")->caption(), QString::number(ContentPack::EntryCount - question));
         m_test->clock.now += 3.0;
         emit quiz->timer("Timer2")->tick();
     }
     QCOMPARE(quiz->label("Label5")->caption(), QStringLiteral("100"));
     QVERIFY(quiz->image("Image5")->isVisible());
-    QCOMPARE(quiz->image("Image5")->pictureSource(), ContentPath(ContentFile::GoldMedal));
+    QCOMPARE(quiz->image("Image5")->pictureSource(), ContentPath(ContentPack::GoldMedal));
 
     press(Qt::Key_F5);
     QVERIFY(!quiz->image("Image5")->isVisible());

@@ -1,5 +1,5 @@
-#include "check/expectations.h"
 #include "content/contentcheck.h"
+#include "content/contentpack.h"
 #include "support/fakes.h"
 
 #include <QFile>
@@ -56,7 +56,7 @@ class TestContentCheck : public QObject
     Q_OBJECT
 
 private slots:
-    void expectationsComeFromTheScreens();
+    void limitsAreThoseOfTheScreens();
     void bundledPackPasses();
     void everyKindOfProblemIsReported();
     void shortNamesListIsReported();
@@ -66,19 +66,19 @@ private:
     QTemporaryDir m_dir;
 };
 
-void TestContentCheck::expectationsComeFromTheScreens()
+void TestContentCheck::limitsAreThoseOfTheScreens()
 {
-    const ContentExpectations expected = screenExpectations();
-    QCOMPARE(expected.names.size(), 60);
-    QCOMPARE(expected.names.at(36), QStringLiteral("なのはな"));
-    QCOMPARE(expected.pictureFrame, QSize(218, 225));
-    QVERIFY(expected.listTextWidth > 200 && expected.listTextWidth < 225);
+    const QStringList names = ContentPack::boardNames();
+    QCOMPARE(names.size(), 60);
+    QCOMPARE(names.at(36), QStringLiteral("なのはな"));
+    QCOMPARE(ContentPack::pictureFrame(), QSize(218, 225));
+    QVERIFY(ContentPack::listTextWidth() > 200 && ContentPack::listTextWidth() < 225);
 }
 
 void TestContentCheck::bundledPackPasses()
 {
     const QString root = qEnvironmentVariable("HANA_SOURCE_DIR") + "/data";
-    QCOMPARE(checkContent(root, screenExpectations()), QStringList());
+    QCOMPARE(texts(checkContent(root)), QStringList());
     QCOMPARE(runChecker(root), 0);
 }
 
@@ -104,7 +104,7 @@ QString TestContentCheck::brokenCopy()
 void TestContentCheck::everyKindOfProblemIsReported()
 {
     const QString root = brokenCopy();
-    const QStringList problems = checkContent(root, screenExpectations());
+    const QStringList problems = texts(checkContent(root));
     QVERIFY2(anyContains(problems, "name.txt", "1番目"), qPrintable(problems.join('\n')));
     QVERIFY(anyContains(problems, "s3.txt", "読めないバイト"));
     QVERIFY(anyContains(problems, "s4.txt", "1行目"));
@@ -120,7 +120,7 @@ void TestContentCheck::shortNamesListIsReported()
 {
     const QString root = copyContentPack(m_dir.filePath("short"));
     overwrite(root + "/説明/name.txt", "a,b,c");
-    const QStringList problems = checkContent(root, screenExpectations());
+    const QStringList problems = texts(checkContent(root));
     QCOMPARE(problems.size(), 1);
     QVERIFY(anyContains(problems, "name.txt", "3個"));
 }

@@ -1,8 +1,9 @@
+#include "content/contentpack.h"
 #include "content/contentpath.h"
 #include "content/datapath.h"
 #include "content/entrynames.h"
 #include "content/explanation.h"
-#include "content/textfile.h"
+#include "content/contenttext.h"
 #include "platform/failure.h"
 
 #include <QDir>
@@ -84,9 +85,9 @@ void TestContent::dataPathDropsOneTrailingSeparator()
 void TestContent::pathsAreJoinedPlainly()
 {
     DataPath = QString();
-    QCOMPARE(ContentPath(ContentFile::Names), QStringLiteral("/説明/name.txt"));
+    QCOMPARE(ContentPath(ContentPack::NamesList), QStringLiteral("/説明/name.txt"));
     DataPath = QStringLiteral("/opt/花");
-    QCOMPARE(ContentPath(ContentFile::ButtonSound), QStringLiteral("/opt/花/音/oto.wav"));
+    QCOMPARE(ContentPath(ContentPack::ButtonSound), QStringLiteral("/opt/花/音/oto.wav"));
     QCOMPARE(EntryFileNumber(1), QStringLiteral("1"));
     QCOMPARE(EntryFileNumber(7), QStringLiteral("7"));
     QCOMPARE(EntryFileNumber(60), QStringLiteral("60"));

@@ -1,6 +1,7 @@
 #include "hardening/session.h"
 #include "app/screen.h"
 #include "app/screennames.h"
+#include "content/contentpack.h"
 #include "content/contentpath.h"
 #include "content/datapath.h"
 #include "platform/clock.h"
@@ -107,7 +108,7 @@ void Session::chooseKana(int tile)
 int Session::questionEntry()
 {
     const QString shown = form(ScreenName::Quiz)->image("Image3")->pictureSource();
-    for (int entry = 1; entry <= EntryCount; ++entry)
+    for (int entry = 1; entry <= ContentPack::EntryCount; ++entry)
         if (shown == EntryPicturePath(entry))
             return entry;
     return 0;
@@ -118,7 +119,7 @@ void Session::answer(bool right)
 {
     const int entry = questionEntry();
     QVERIFY(entry > 0);
-    const int tile = right ? entry - 1 : entry % EntryCount;
+    const int tile = right ? entry - 1 : entry % ContentPack::EntryCount;
     click(form(ScreenName::Quiz)->labelArray("Label1")(int16_t(tile)));
 }
 
@@ -130,7 +131,7 @@ void Session::endAnswerPause()
 void Session::playGame(int rightAnswers)
 {
     for (int question = 0;
-         question < EntryCount && !program.hasEnded() && !QTest::currentTestFailed(); ++question) {
+         question < ContentPack::EntryCount && !program.hasEnded() && !QTest::currentTestFailed(); ++question) {
         answer(question < rightAnswers);
         if (!program.hasEnded())
             endAnswerPause();

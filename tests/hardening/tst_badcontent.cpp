@@ -1,8 +1,8 @@
 #include "app/screennames.h"
-#include "check/expectations.h"
 #include "content/contentcheck.h"
+#include "content/contentpack.h"
 #include "content/contentpath.h"
-#include "content/textfile.h"
+#include "content/contenttext.h"
 #include "hardening/contentbytes.h"
 #include "hardening/session.h"
 #include "platform/commandbutton.h"
@@ -252,7 +252,7 @@ void TestBadContent::brokenFileEndsWithDialogNamingIt_data()
     QTest::addColumn<Moment>("moment");
     QTest::addColumn<QString>("problem");
 
-    const QString names = ContentFile::Names;
+    const QString names = ContentPack::NamesList;
     const QString text = QStringLiteral("/説明/s1.txt");
     const QString picture = QStringLiteral("/画像/h1.gif");
     const QByteArray namesList =
@@ -292,22 +292,22 @@ void TestBadContent::brokenFileEndsWithDialogNamingIt_data()
     row("entry picture a text", picture, Damage::Replaced, Moment::EntryShown, NotGif, notAPicture);
     row("quiz picture missing", picture, Damage::Missing, Moment::QuizOpens, NotFound);
 
-    const QString right = ContentFile::RightMark;
+    const QString right = ContentPack::RightMark;
     row("right mark missing", right, Damage::Missing, Moment::RightAnswer, NotFound);
     row("right mark empty", right, Damage::Replaced, Moment::RightAnswer, NotGif, "");
     row("right mark cut in half", right, Damage::HalfCut, Moment::RightAnswer, CutShort);
     row("right mark a folder", right, Damage::Folder, Moment::RightAnswer, FolderInPlace);
     row("right mark a PNG", right, Damage::Replaced, Moment::RightAnswer, NotGif, pngBytes());
-    const QString wrong = ContentFile::WrongMark;
+    const QString wrong = ContentPack::WrongMark;
     row("wrong mark missing", wrong, Damage::Missing, Moment::WrongAnswer, NotFound);
     row("wrong mark a text", wrong, Damage::Replaced, Moment::WrongAnswer, NotGif, notAPicture);
 
-    row("gold medal missing", ContentFile::GoldMedal, Damage::Missing, Moment::GoldMedal, NotFound);
-    row("gold medal cut in half", ContentFile::GoldMedal, Damage::HalfCut, Moment::GoldMedal,
+    row("gold medal missing", ContentPack::GoldMedal, Damage::Missing, Moment::GoldMedal, NotFound);
+    row("gold medal cut in half", ContentPack::GoldMedal, Damage::HalfCut, Moment::GoldMedal,
         CutShort);
-    row("silver medal empty", ContentFile::SilverMedal, Damage::Replaced, Moment::SilverMedal,
+    row("silver medal empty", ContentPack::SilverMedal, Damage::Replaced, Moment::SilverMedal,
         NotGif, "");
-    row("copper medal a folder", ContentFile::CopperMedal, Damage::Folder, Moment::CopperMedal,
+    row("copper medal a folder", ContentPack::CopperMedal, Damage::Folder, Moment::CopperMedal,
         FolderInPlace);
 
     row("no content folders, book", names, Damage::NoFolders, Moment::BookFromMenu, NotFound);
@@ -331,10 +331,10 @@ void TestBadContent::unreadableFileEnds_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<Moment>("moment");
-    QTest::newRow("names list") << ContentFile::Names << Moment::BookOpens;
+    QTest::newRow("names list") << ContentPack::NamesList << Moment::BookOpens;
     QTest::newRow("explanation") << QStringLiteral("/説明/s1.txt") << Moment::EntryShown;
     QTest::newRow("entry picture") << QStringLiteral("/画像/h1.gif") << Moment::EntryShown;
-    QTest::newRow("right mark") << ContentFile::RightMark << Moment::RightAnswer;
+    QTest::newRow("right mark") << ContentPack::RightMark << Moment::RightAnswer;
 }
 
 void TestBadContent::unreadableFileEnds()
@@ -422,7 +422,7 @@ void TestBadContent::oddExplanationIsShownAsRead()
     QVERIFY2(showing.elapsed() < ShowingLimitMs, qPrintable(QString::number(showing.elapsed())));
     QCOMPARE(shownRows(), rows);
 
-    const QStringList problems = checkContent(m_session->root, screenExpectations());
+    const QStringList problems = texts(checkContent(m_session->root));
     QCOMPARE(problems.filter(path).filter(UnreadableBytes).size(), int(reported));
 }
 
@@ -444,7 +444,7 @@ void TestBadContent::namesWithMarkOrBadBytesAreShown()
     QFETCH(bool, utf8);
     QFETCH(QByteArray, firstLine);
     QFETCH(QString, firstName);
-    const QString path = m_session->path(ContentFile::Names);
+    const QString path = m_session->path(ContentPack::NamesList);
     const QStringList names = decodeContentText(readBytes(path)).split("\r\n");
     const QString rest = "\r\n" + names.mid(1).join("\r\n");
     QVERIFY(writeBytes(path, utf8 ? "\xEF\xBB\xBF" + firstLine + rest.toUtf8()
@@ -457,7 +457,7 @@ void TestBadContent::namesWithMarkOrBadBytesAreShown()
     QCOMPARE(book->label("Label2")->caption(), names.at(59));
     QVERIFY(!m_session->program.hasEnded());
 
-    const QStringList problems = checkContent(m_session->root, screenExpectations());
+    const QStringList problems = texts(checkContent(m_session->root));
     QCOMPARE(problems.filter(path).filter(UnreadableBytes).size(), utf8 ? 0 : 1);
 }
 

@@ -1,6 +1,6 @@
 #include "app/screennames.h"
-#include "check/expectations.h"
 #include "content/contentcheck.h"
+#include "content/contentpack.h"
 #include "content/contentpath.h"
 #include "hardening/contentbytes.h"
 #include "hardening/session.h"
@@ -41,7 +41,7 @@ struct BrokenSound
 
 QByteArray goodSound()
 {
-    return readBytes(qEnvironmentVariable("HANA_SOURCE_DIR") + "/data" + ContentFile::RightSound);
+    return readBytes(qEnvironmentVariable("HANA_SOURCE_DIR") + "/data" + ContentPack::RightSound);
 }
 
 // The sound with another format tag in its format chunk.
@@ -311,9 +311,9 @@ void TestBadSound::quizGoesOnWithBrokenSounds()
     QtSoundFactory players;
     Session session(&players);
     const QList<std::pair<QString, const char *>> broken = {
-        {ContentFile::EntrySound, "mu-law, not PCM"}, {ContentFile::RightSound, "missing"},
-        {ContentFile::WrongSound, "cut in half"},     {ContentFile::PassSound, "a folder"},
-        {ContentFile::ButtonSound, "empty"},
+        {ContentPack::EntrySound, "mu-law, not PCM"}, {ContentPack::RightSound, "missing"},
+        {ContentPack::WrongSound, "cut in half"},     {ContentPack::PassSound, "a folder"},
+        {ContentPack::ButtonSound, "empty"},
     };
     for (const auto &[file, how] : broken)
         QVERIFY(place(brokenSound(how), session.path(file)));
@@ -347,10 +347,10 @@ void TestBadSound::checkerNamesBrokenSound()
 {
     QFETCH(int, row);
     Session session;
-    const QString path = session.path(ContentFile::RightSound);
+    const QString path = session.path(ContentPack::RightSound);
     if (!place(brokenSounds().at(row), path))
         QSKIP("running as root, which reads a file whatever its permissions");
-    const QStringList problems = checkContent(session.root, screenExpectations());
+    const QStringList problems = texts(checkContent(session.root));
     QVERIFY2(problems.filter(path).size() == 1, qPrintable(problems.join('\n')));
 }
 

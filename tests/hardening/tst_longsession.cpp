@@ -1,4 +1,5 @@
 #include "app/screennames.h"
+#include "content/contentpack.h"
 #include "content/contentpath.h"
 #include "hardening/session.h"
 #include "platform/commandbutton.h"
@@ -132,7 +133,7 @@ void TestLongSession::twoHundredGamesLeaveNothingBehind()
     Holdings baseline;
     for (int game = 0; game < Games && !QTest::currentTestFailed(); ++game) {
         m_session->random.values.clear();
-        for (int question = 0; question < EntryCount; ++question)
+        for (int question = 0; question < ContentPack::EntryCount; ++question)
             m_session->random.values.push_back(uniform(engine));
         switch (game % GamesPerRound) {
         case 0:
@@ -152,7 +153,7 @@ void TestLongSession::twoHundredGamesLeaveNothingBehind()
             QCOMPARE(holdings().toString(), baseline.toString());
 
         m_session->sounds.calls.clear();
-        m_session->playGame(game * 37 % (EntryCount + 1));
+        m_session->playGame(game * 37 % (ContentPack::EntryCount + 1));
         // The repaints and deletions the game posted, as the event loop
         // would handle them: left to pile up, they would slow every event.
         QCoreApplication::processEvents();

@@ -1,9 +1,8 @@
-#include "check/expectations.h"
 #include "content/contentcheck.h"
 #include "content/entrynames.h"
 #include "content/explanation.h"
-#include "content/textfile.h"
-#include "pack/contentbridge.h"
+#include "content/contenttext.h"
+#include "content/contentpack.h"
 #include "pack/packbuilder.h"
 #include "pack/progressline.h"
 #include "platform/picture.h"
@@ -136,7 +135,7 @@ void TestHanaPack::refusedSourcesAreNamed()
 
 void TestHanaPack::resultPassesTheContentCheck()
 {
-    QCOMPARE(checkContent(m_out, screenExpectations()), QStringList());
+    QCOMPARE(texts(checkContent(m_out)), QStringList());
 }
 
 void TestHanaPack::picturesShowWhatTheSourcesShow()
@@ -171,7 +170,7 @@ void TestHanaPack::textsBecomeTheBooksRows()
 void TestHanaPack::namesListIsTheBoard()
 {
     const QString path = m_out + "/説明/name.txt";
-    QCOMPARE(parseEntryNames(readTextFile(path), path), ContentBridge::boardNames());
+    QCOMPARE(parseEntryNames(readTextFile(path), path), ContentPack::boardNames());
 }
 
 // A refused source leaves its entry as the bundled pack has it.
@@ -179,13 +178,13 @@ void TestHanaPack::everythingElseIsTheBundledPack()
 {
     const QList<int> madePictures{1, 20, 45, 60};
     for (int entry = 1; entry <= 60; ++entry) {
-        const QString picture = ContentBridge::entryPictureFile(entry);
+        const QString picture = ContentPack::entryPicture(entry);
         QCOMPARE(readAll(m_out + picture) == readAll(bundled() + picture),
                  !madePictures.contains(entry));
-        const QString text = ContentBridge::entryTextFile(entry);
+        const QString text = ContentPack::entryText(entry);
         QCOMPARE(readAll(m_out + text) == readAll(bundled() + text), entry != 1);
     }
-    for (const QString &file : ContentBridge::fixedFiles())
+    for (const QString &file : ContentPack::fixedFiles())
         QCOMPARE(readAll(m_out + file), readAll(bundled() + file));
 }
 
@@ -278,7 +277,7 @@ void TestHanaPack::wrongArgumentsShowTheUsage()
     pack.start(HANA_PACK_PATH, {m_dir.filePath("garden")});
     pack.waitForFinished();
     QCOMPARE(pack.exitCode(), 2);
-    QVERIFY(QString::fromUtf8(pack.readAllStandardError()).contains("元のフォルダ 作るフォルダ"));
+    QVERIFY(QString::fromUtf8(pack.readAllStandardError()).contains("引数が足りません"));
 }
 
 QTEST_MAIN(TestHanaPack)

@@ -1,4 +1,4 @@
-#include "pack/contentbridge.h"
+#include "content/contentpack.h"
 #include "pack/entrymatcher.h"
 #include "pack/progressline.h"
 #include "pack/sourcefolder.h"
@@ -52,12 +52,12 @@ void TestPackSources::namesAsPeopleTypeThem()
 {
     QFETCH(QString, name);
     QFETCH(int, entry);
-    QCOMPARE(EntryMatcher(ContentBridge::boardNames()).entryFor(name), entry);
+    QCOMPARE(EntryMatcher(ContentPack::boardNames()).entryFor(name), entry);
 }
 
 void TestPackSources::everyBoardNameAndCaptionFindsItsEntry()
 {
-    const QStringList names = ContentBridge::boardNames();
+    const QStringList names = ContentPack::boardNames();
     const EntryMatcher matcher(names);
     for (int i = 0; i < names.size(); ++i) {
         QCOMPARE(matcher.entryFor(names.at(i)), i + 1);
@@ -77,12 +77,12 @@ void TestPackSources::sourceFolderRefusesWhatItCannotPlace()
     QVERIFY(QDir(dir.path()).mkdir("old"));
 
     const SourceFolder folder(dir.path(), {"jpg", "jpeg", "png", "webp"},
-                              EntryMatcher(ContentBridge::boardNames()));
+                              EntryMatcher(ContentPack::boardNames()));
     QVERIFY(folder.exists());
     QCOMPARE(folder.files().keys(), (QList<int>{1, 2, 20}));
     QCOMPARE(folder.files().value(20), dir.filePath("さくら.PNG"));
 
-    const QStringList refused = folder.refused();
+    const QStringList refused = texts(folder.refused());
     const QStringList refusedFiles{"notes.docx", "unknown.jpg",  "ばら.jpg",
                                    "41.webp",    "きく.old.png", "old"};
     QCOMPARE(refused.size(), refusedFiles.size());
@@ -94,7 +94,7 @@ void TestPackSources::sourceFolderRefusesWhatItCannotPlace()
 void TestPackSources::missingFolderHasNoFiles()
 {
     const SourceFolder folder("/nonexistent/pictures", {"jpg"},
-                              EntryMatcher(ContentBridge::boardNames()));
+                              EntryMatcher(ContentPack::boardNames()));
     QVERIFY(!folder.exists());
     QVERIFY(folder.files().isEmpty());
     QVERIFY(folder.refused().isEmpty());

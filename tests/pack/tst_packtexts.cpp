@@ -1,6 +1,6 @@
 #include "content/explanation.h"
-#include "content/textfile.h"
-#include "pack/contentbridge.h"
+#include "content/contenttext.h"
+#include "content/contentpack.h"
 #include "pack/textpacker.h"
 
 #include <QFontMetrics>
@@ -11,9 +11,17 @@ namespace {
 
 const QString Path = QStringLiteral("texts/3.txt");
 
-PackedText pack(const QByteArray &utf8)
+// A packed text with its problems as hana-pack prints them.
+struct Packed
 {
-    return TextPacker(ContentBridge::listFont(), ContentBridge::listTextWidth()).pack(utf8, Path);
+    QByteArray bytes;
+    QStringList problems;
+};
+
+Packed pack(const QByteArray &utf8)
+{
+    const PackedText packed = TextPacker().pack(utf8, Path);
+    return {packed.bytes, texts(packed.problems)};
 }
 
 // The rows the picture book shows for an explanation file's bytes.
@@ -27,9 +35,9 @@ QStringList rowsOf(const QByteArray &bytes)
 // The longest row of one repeated character that still fits the list.
 QString widestRow(QChar character)
 {
-    const QFontMetrics metrics(ContentBridge::listFont());
+    const QFontMetrics metrics(ContentPack::listFont());
     QString row;
-    while (metrics.horizontalAdvance(row + character) <= ContentBridge::listTextWidth())
+    while (metrics.horizontalAdvance(row + character) <= ContentPack::listTextWidth())
         row += character;
     return row;
 }
@@ -68,7 +76,7 @@ void TestPackTexts::rowsArriveUnchanged()
 {
     QFETCH(QByteArray, source);
     QFETCH(QStringList, rows);
-    const PackedText text = pack(source);
+    const Packed text = pack(source);
     QCOMPARE(text.problems, QStringList());
     QCOMPARE(rowsOf(text.bytes), rows);
     QCOMPARE(text.bytes.count("\r\n"), rows.size());
@@ -78,7 +86,7 @@ void TestPackTexts::rowsArriveUnchanged()
 
 void TestPackTexts::emptyTextGivesNoRows()
 {
-    const PackedText text = pack(QByteArray());
+    const Packed text = pack(QByteArray());
     QCOMPARE(text.problems, QStringList());
     QCOMPARE(text.bytes, QByteArray());
 }
@@ -92,13 +100,13 @@ void TestPackTexts::widthLimitIsTheList()
     QCOMPARE(rowsOf(pack(fits.toUtf8()).bytes), QStringList{fits});
 
     const QString tooWide = fits + QChar(0x3042);
-    const PackedText text = pack(("一行目\n" + tooWide + "\n三行目").toUtf8());
+    const Packed text = pack(("一行目\n" + tooWide + "\n三行目").toUtf8());
     QCOMPARE(text.problems.size(), 1);
-    const int width = QFontMetrics(ContentBridge::listFont()).horizontalAdvance(tooWide);
+    const int width = QFontMetrics(ContentPack::listFont()).horizontalAdvance(tooWide);
     QCOMPARE(text.problems.first(),
              QStringLiteral("texts/3.txt: 2行目が一覧の幅より広すぎます（%1 / %2 ピクセル）。")
                  .arg(width)
-                 .arg(ContentBridge::listTextWidth()));
+                 .arg(ContentPack::listTextWidth()));
     QCOMPARE(text.bytes, QByteArray());
 }
 
@@ -125,7 +133,7 @@ void TestPackTexts::charactersOutsideTheCodePageAreNamed()
     QFETCH(QString, row);
     QFETCH(QString, named);
     QFETCH(QString, instead);
-    const PackedText text = pack(("一行目\n二行目\n" + row + "\n").toUtf8());
+    const Packed text = pack(("一行目\n二行目\n" + row + "\n").toUtf8());
     QCOMPARE(text.problems.size(), 1);
     const QString problem = text.problems.first();
     QVERIFY2(problem.startsWith(QStringLiteral("texts/3.txt: 3行目の文字")), qPrintable(problem));
@@ -138,7 +146,7 @@ void TestPackTexts::charactersOutsideTheCodePageAreNamed()
 void TestPackTexts::everyProblemOfAFileIsReported()
 {
     const QString tooWide(40, QChar(0x3042));
-    const PackedText text = pack(("😀😀\n" + tooWide + "\nふつう\n꽃" + tooWide).toUtf8());
+    const Packed text = pack(("😀😀\n" + tooWide + "\nふつう\n꽃" + tooWide).toUtf8());
     QCOMPARE(text.problems.size(), 4);
     QVERIFY(text.problems.at(0).contains(QStringLiteral("1行目の文字")));
     QVERIFY(text.problems.at(1).contains(QStringLiteral("2行目が一覧の幅")));
@@ -151,7 +159,7 @@ void TestPackTexts::everyProblemOfAFileIsReported()
 void TestPackTexts::textNotUtf8IsRefusedByLine()
 {
     QStringEncoder encoder("windows-31j");
-    const PackedText text = pack("first\r\n" + encoder(QStringLiteral("あいう")) + "\r\n");
+    const Packed text = pack("first\r\n" + encoder(QStringLiteral("あいう")) + "\r\n");
     QCOMPARE(text.problems,
              QStringList{QStringLiteral(
                  "texts/3.txt: 2行目に UTF-8 の文字として読めないバイトがあります。")});

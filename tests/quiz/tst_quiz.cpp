@@ -1,4 +1,5 @@
 #include "app/screennames.h"
+#include "content/contentpack.h"
 #include "content/contentpath.h"
 #include "content/datapath.h"
 #include "platform/commandbutton.h"
@@ -98,7 +99,7 @@ void TestQuiz::cleanup()
 int TestQuiz::shownEntry() const
 {
     const QString source = form()->image("Image3")->pictureSource();
-    for (int entry = 1; entry <= EntryCount; ++entry)
+    for (int entry = 1; entry <= ContentPack::EntryCount; ++entry)
         if (source == EntryPicturePath(entry))
             return entry;
     return 0;
@@ -115,7 +116,7 @@ void TestQuiz::openQuiz(const QList<double> &draws)
 void TestQuiz::answer(bool right)
 {
     const int entry = shownEntry();
-    Label *clicked = tile(right ? entry - 1 : entry % EntryCount);
+    Label *clicked = tile(right ? entry - 1 : entry % ContentPack::EntryCount);
     QCOMPARE(clickAt(form(), centreOf(clicked)), clicked);
 }
 
@@ -134,7 +135,7 @@ void TestQuiz::endPause()
 void TestQuiz::playGame(int rightAnswers)
 {
     openQuiz();
-    for (int question = 0; question < EntryCount; ++question) {
+    for (int question = 0; question < ContentPack::EntryCount; ++question) {
         answer(question < rightAnswers);
         endPause();
     }
@@ -150,7 +151,7 @@ void TestQuiz::openingPutsUpTheFirstQuestion()
     QCOMPARE(picture->leftTwips(), 1050 + (2655 - picture->widthTwips()) / 2);
     QCOMPARE(picture->topTwips(), 1800 + (2760 - picture->heightTwips()) / 2);
     QCOMPARE(m_test->sounds.calls,
-             QStringList({sound("MediaPlayer1", ContentFile::EntrySound), "MediaPlayer1 Stop",
+             QStringList({sound("MediaPlayer1", ContentPack::EntrySound), "MediaPlayer1 Stop",
                           "MediaPlayer2 SetProperty1030 1", "MediaPlayer1 Play"}));
     for (const char *hidden : {"Image4", "Image5", "Image6"})
         QVERIFY(!form()->image(hidden)->isVisible());
@@ -164,7 +165,7 @@ void TestQuiz::drawWalksForwardToAnUnaskedEntry_data()
     QTest::addColumn<double>("draw");
     QTest::addColumn<int>("expected");
     QList<int> allBut30;
-    for (int entry = 1; entry <= EntryCount; ++entry)
+    for (int entry = 1; entry <= ContentPack::EntryCount; ++entry)
         if (entry != 30)
             allBut30 << entry;
     QTest::newRow("past a run") << QList<int>{5, 6, 7} << drawOf(5) << 8;
@@ -197,16 +198,16 @@ void TestQuiz::wholeGameByMouseAsksEveryEntryOnce()
     std::mt19937 engine(2024);
     std::uniform_real_distribution<double> uniform(0.0, 1.0);
     QList<double> draws;
-    for (int question = 0; question < EntryCount; ++question)
+    for (int question = 0; question < ContentPack::EntryCount; ++question)
         draws << uniform(engine);
     openQuiz(draws);
     QSet<int> asked;
-    for (int question = 1; question <= EntryCount; ++question) {
+    for (int question = 1; question <= ContentPack::EntryCount; ++question) {
         asked << shownEntry();
-        QCOMPARE(caption("Label3"), QString::number(EntryCount - question));
+        QCOMPARE(caption("Label3"), QString::number(ContentPack::EntryCount - question));
         m_test->clock.now = 40000.0 + 10 * question;
         answer(true);
-        QCOMPARE(m_test->sounds.calls.last(), sound("MediaPlayer2", ContentFile::RightSound));
+        QCOMPARE(m_test->sounds.calls.last(), sound("MediaPlayer2", ContentPack::RightSound));
         QCOMPARE(caption("Label5"), QStringLiteral("100"));
         m_test->clock.now += 2.0;
         tick("Timer2"); // exactly two seconds are not yet over
@@ -214,10 +215,10 @@ void TestQuiz::wholeGameByMouseAsksEveryEntryOnce()
         m_test->clock.now += 0.1;
         tick("Timer2");
     }
-    QCOMPARE(asked.size(), EntryCount);
+    QCOMPARE(asked.size(), ContentPack::EntryCount);
     QVERIFY(!asked.contains(0));
-    QCOMPARE(m_test->random.reseeds, EntryCount);
-    QCOMPARE(form()->image("Image5")->pictureSource(), ContentPath(ContentFile::GoldMedal));
+    QCOMPARE(m_test->random.reseeds, ContentPack::EntryCount);
+    QCOMPARE(form()->image("Image5")->pictureSource(), ContentPath(ContentPack::GoldMedal));
 }
 
 void TestQuiz::rateIsTheIntegerPart_data()
@@ -252,11 +253,11 @@ void TestQuiz::resultIsGradedByTheRate_data()
     QTest::addColumn<int>("rightAnswers");
     QTest::addColumn<QString>("rate");
     QTest::addColumn<QString>("medal");
-    QTest::newRow("54: gold") << 54 << "90" << ContentFile::GoldMedal;
-    QTest::newRow("53: silver") << 53 << "88" << ContentFile::SilverMedal;
-    QTest::newRow("45: silver") << 45 << "75" << ContentFile::SilverMedal;
-    QTest::newRow("44: copper") << 44 << "73" << ContentFile::CopperMedal;
-    QTest::newRow("30: copper") << 30 << "50" << ContentFile::CopperMedal;
+    QTest::newRow("54: gold") << 54 << "90" << ContentPack::GoldMedal;
+    QTest::newRow("53: silver") << 53 << "88" << ContentPack::SilverMedal;
+    QTest::newRow("45: silver") << 45 << "75" << ContentPack::SilverMedal;
+    QTest::newRow("44: copper") << 44 << "73" << ContentPack::CopperMedal;
+    QTest::newRow("30: copper") << 30 << "50" << ContentPack::CopperMedal;
     QTest::newRow("29: fail") << 29 << "48" << QString();
 }
 
@@ -270,7 +271,7 @@ void TestQuiz::resultIsGradedByTheRate()
     QVERIFY(form()->image("Image6")->isVisible());
     const bool passed = !medal.isEmpty();
     QCOMPARE(m_test->sounds.calls.last(),
-             sound("MediaPlayer2", passed ? ContentFile::PassSound : ContentFile::FailSound));
+             sound("MediaPlayer2", passed ? ContentPack::PassSound : ContentPack::FailSound));
     QCOMPARE(form()->image("Image5")->isVisible(), passed);
     QCOMPARE(form()->label("Label10")->isVisible(), !passed);
     if (passed)
@@ -281,11 +282,11 @@ void TestQuiz::rightTileClickedTwiceScoresOnce()
 {
     openQuiz({drawOf(1)});
     answer(true);
-    QCOMPARE(form()->image("Image4")->pictureSource(), ContentPath(ContentFile::RightMark));
+    QCOMPARE(form()->image("Image4")->pictureSource(), ContentPath(ContentPack::RightMark));
     m_test->clock.now += 1.4;
     answer(true);
-    QCOMPARE(form()->image("Image4")->pictureSource(), ContentPath(ContentFile::WrongMark));
-    QCOMPARE(m_test->sounds.calls.last(), sound("MediaPlayer2", ContentFile::WrongSound));
+    QCOMPARE(form()->image("Image4")->pictureSource(), ContentPath(ContentPack::WrongMark));
+    QCOMPARE(m_test->sounds.calls.last(), sound("MediaPlayer2", ContentPack::WrongSound));
     QCOMPARE(tile(0)->backColor(), Red);
     QCOMPARE(caption("Label5"), QStringLiteral("100"));
 
@@ -368,7 +369,7 @@ void TestQuiz::lastLeaveClickWins()
     m_test->clock.now += 1.0;
     clickAt(form(), centreOf(form()->button("Command1")));
     QCOMPARE(m_test->sounds.calls.mid(m_test->sounds.calls.size() - 2),
-             QStringList(2, sound("MediaPlayer2", ContentFile::ButtonSound)));
+             QStringList(2, sound("MediaPlayer2", ContentPack::ButtonSound)));
 
     m_test->clock.now += 1.6; // 2.6 s after the first click
     tick("Timer1");
@@ -457,8 +458,8 @@ void TestQuiz::keysAnswerNothingUnderTheResultAndRestartIt()
     press(Qt::Key_Tab);
     press(Qt::Key_Tab);
     int lastLit = 0;
-    for (int question = 0; question < EntryCount; ++question) {
-        lastLit = shownEntry() % EntryCount;
+    for (int question = 0; question < ContentPack::EntryCount; ++question) {
+        lastLit = shownEntry() % ContentPack::EntryCount;
         lightByKeys(lastLit);
         press(Qt::Key_Return);
         endPause();

@@ -1,5 +1,6 @@
 #include "screens/menu/menuscreen.h"
 #include "app/screennames.h"
+#include "content/contentpack.h"
 #include "content/contentpath.h"
 #include "platform/commandbutton.h"
 #include "platform/image.h"
@@ -38,7 +39,7 @@ void MenuScreen::connectHandlers(Form &form)
 // sound it without delay.
 void MenuScreen::load()
 {
-    m_ui->buttonSound->SetFile(ContentPath(ContentFile::ButtonSound));
+    m_ui->buttonSound->SetFile(ContentPath(ContentPack::ButtonSound));
     m_ui->buttonSound->Stop();
 }
 

@@ -1,5 +1,6 @@
 #include "screens/picture_book/picturebooklayout.h"
 #include "app/screennames.h"
+#include "content/contentpack.h"
 
 namespace {
 
@@ -69,12 +70,12 @@ const FormSpec &pictureBookLayout()
                  .name = "List1",
                  .left = 1155,
                  .top = 3195,
-                 .width = 3375,
-                 .height = 3180,
+                 .width = ContentPack::ListWidth,
+                 .height = ContentPack::ListHeight,
                  .visible = false,
                  .backColor = White,
                  .foreColor = Black,
-                 .font = {Face::Mincho, 16, false},
+                 .font = ContentPack::ListFont,
                  .tabIndex = 0,
                  .description = QStringLiteral("花の説明")},
                 {.kind = ControlKind::Player,
@@ -148,8 +149,8 @@ const FormSpec &pictureBookLayout()
                  .name = "Image2",
                  .left = 5865,
                  .top = 2910,
-                 .width = 3270,
-                 .height = 3375,
+                 .width = ContentPack::PictureFrameWidth,
+                 .height = ContentPack::PictureFrameHeight,
                  .visible = false,
                  .description = QStringLiteral("花の絵")},
                 {.kind = ControlKind::Image,

@@ -1,5 +1,6 @@
 #include "screens/picture_book/picturebookscreen.h"
 #include "app/screennames.h"
+#include "content/contentpack.h"
 #include "content/contentpath.h"
 #include "content/entrynames.h"
 #include "content/explanation.h"
@@ -83,9 +84,9 @@ void PictureBookScreen::load()
 
     EntryNames = ReadEntryNames();
 
-    m_ui->entrySound->SetFile(ContentPath(ContentFile::EntrySound));
+    m_ui->entrySound->SetFile(ContentPath(ContentPack::EntrySound));
     m_ui->entrySound->Stop();
-    m_ui->buttonSound->SetFile(ContentPath(ContentFile::ButtonSound));
+    m_ui->buttonSound->SetFile(ContentPath(ContentPack::ButtonSound));
     m_ui->buttonSound->Stop();
 
     CurrentEntry = 0;
@@ -126,14 +127,14 @@ void PictureBookScreen::showPrevious()
 {
     CurrentEntry = int16_t(CurrentEntry - 1);
     if (CurrentEntry < 1)
-        CurrentEntry = EntryCount;
+        CurrentEntry = ContentPack::EntryCount;
     ShowEntry();
 }
 
 void PictureBookScreen::showNext()
 {
     CurrentEntry = int16_t(CurrentEntry + 1);
-    if (CurrentEntry > EntryCount)
+    if (CurrentEntry > ContentPack::EntryCount)
         CurrentEntry = 1;
     ShowEntry();
 }

@@ -1,5 +1,6 @@
 #include "screens/quiz/quizlayout.h"
 #include "app/screennames.h"
+#include "content/contentpack.h"
 #include "screens/quiz/quizboard.h"
 
 namespace {
@@ -29,7 +30,7 @@ ControlSpec boardTile(int index)
             .top = BoardTop + RowPitch * float(row),
             .width = TileWidth,
             .height = TileHeight,
-            .caption = QuizBoard::spacedCaption(QuizBoard::Names[size_t(index)]),
+            .caption = QuizBoard::spacedCaption(ContentPack::BoardNames[size_t(index)]),
             .backColor = TileColor,
             .foreColor = White,
             .font = {.face = Face::Mincho, .pixelSize = 16},
@@ -37,7 +38,7 @@ ControlSpec boardTile(int index)
             .sunken = true,
             .tabIndex = FirstTileTabIndex + index,
             .tabStop = true,
-            .description = QuizBoard::Names[size_t(index)].toString()};
+            .description = ContentPack::BoardNames[size_t(index)].toString()};
 }
 
 // Everything in front of the board, front-most first.
@@ -206,7 +207,7 @@ std::vector<ControlSpec> controlsBeforeBoard()
 std::vector<ControlSpec> quizControls()
 {
     std::vector<ControlSpec> controls = controlsBeforeBoard();
-    for (int index = QuizBoard::TileCount - 1; index >= 0; --index)
+    for (int index = ContentPack::EntryCount - 1; index >= 0; --index)
         controls.push_back(boardTile(index));
     controls.push_back({.kind = ControlKind::Image,
                         .name = "Image1",

@@ -1,5 +1,6 @@
 #include "screens/quiz/quizscreen.h"
 #include "app/screennames.h"
+#include "content/contentpack.h"
 #include "content/contentpath.h"
 #include "platform/commandbutton.h"
 #include "platform/image.h"
@@ -25,7 +26,7 @@ bool isArrowKey(int key)
 int16_t neighbourTile(int16_t from, int key)
 {
     constexpr int Rows = QuizBoard::TilesPerColumn;
-    constexpr int Columns = QuizBoard::TileCount / Rows;
+    constexpr int Columns = ContentPack::EntryCount / Rows;
     const int row = from % Rows;
     const int column = from / Rows;
     if (key == Qt::Key_Up && row > 0)
@@ -140,7 +141,7 @@ void QuizScreen::ResetQuiz()
     PictureFrameWidth = roundToInt16(picture->widthTwips());
     PictureFrameHeight = roundToInt16(picture->heightTwips());
 
-    m_ui->questionSound->SetFile(ContentPath(ContentFile::EntrySound));
+    m_ui->questionSound->SetFile(ContentPath(ContentPack::EntrySound));
     m_ui->questionSound->Stop();
     m_ui->answerSound->SetProperty1030(1);
 
@@ -148,7 +149,7 @@ void QuizScreen::ResetQuiz()
     AskedCount = 0;
     CorrectCount = 0;
     m_ui->rate->setCaption(QString());
-    for (int entry = 1; entry <= EntryCount; ++entry)
+    for (int entry = 1; entry <= ContentPack::EntryCount; ++entry)
         AskedFlags.at(entry) = 0;
     DrawQuestion();
 }
@@ -160,10 +161,10 @@ void QuizScreen::DrawQuestion()
 {
     RandomSource &random = program().random();
     random.reseed();
-    QuestionEntry = int16_t(std::floor(random.next() * EntryCount) + 1);
+    QuestionEntry = int16_t(std::floor(random.next() * ContentPack::EntryCount) + 1);
     while (AskedFlags.at(QuestionEntry) == 1) {
         ++QuestionEntry;
-        if (QuestionEntry > EntryCount)
+        if (QuestionEntry > ContentPack::EntryCount)
             QuestionEntry = 1;
     }
     PresentQuestion();
@@ -176,7 +177,7 @@ void QuizScreen::PresentQuestion()
     QuestionOpen = 1;
     AskedFlags.at(QuestionEntry) = 1;
     ++AskedCount;
-    m_ui->remaining->setCaption(QString::number(EntryCount - AskedCount));
+    m_ui->remaining->setCaption(QString::number(ContentPack::EntryCount - AskedCount));
 
     Image *picture = m_ui->flowerPicture;
     picture->setVisible(false);
@@ -221,12 +222,12 @@ void QuizScreen::JudgeAnswer(int16_t index)
     Image *mark = m_ui->mark;
     if (ClickedNumber == QuestionEntry && QuestionOpen == 1) {
         ++CorrectCount;
-        sound->SetFile(ContentPath(ContentFile::RightSound));
-        mark->loadPicture(ContentPath(ContentFile::RightMark));
+        sound->SetFile(ContentPath(ContentPack::RightSound));
+        mark->loadPicture(ContentPath(ContentPack::RightMark));
         mark->setVisible(true);
     } else {
-        sound->SetFile(ContentPath(ContentFile::WrongSound));
-        mark->loadPicture(ContentPath(ContentFile::WrongMark));
+        sound->SetFile(ContentPath(ContentPack::WrongSound));
+        mark->loadPicture(ContentPath(ContentPack::WrongMark));
         mark->setVisible(true);
         tile(index)->setBackColor(TileColor);
         tile(QuestionEntry - 1)->setBackColor(HighlightColor);
@@ -246,7 +247,7 @@ void QuizScreen::AnswerPauseTick()
     if (!m_leaveDelay.finished(*m_ui->answerPause))
         return;
     EndAnswerPause();
-    if (AskedCount == EntryCount)
+    if (AskedCount == ContentPack::EntryCount)
         ShowResult();
     else
         DrawQuestion();
@@ -266,20 +267,20 @@ void QuizScreen::ShowResult()
     m_ui->boardCover->setVisible(true);
     SoundPlayer *sound = m_ui->answerSound;
     if (CorrectRate < 50) {
-        sound->SetFile(ContentPath(ContentFile::FailSound));
+        sound->SetFile(ContentPath(ContentPack::FailSound));
         m_ui->failBanner->setVisible(true);
         if (tile(m_boardTabStop)->hasFocus())
             m_ui->failBanner->setFocus(Qt::OtherFocusReason);
         return;
     }
-    sound->SetFile(ContentPath(ContentFile::PassSound));
+    sound->SetFile(ContentPath(ContentPack::PassSound));
     Image *medal = m_ui->medal;
     if (CorrectRate >= 90)
-        medal->loadPicture(ContentPath(ContentFile::GoldMedal));
+        medal->loadPicture(ContentPath(ContentPack::GoldMedal));
     else if (CorrectRate <= 74)
-        medal->loadPicture(ContentPath(ContentFile::CopperMedal));
+        medal->loadPicture(ContentPath(ContentPack::CopperMedal));
     else
-        medal->loadPicture(ContentPath(ContentFile::SilverMedal));
+        medal->loadPicture(ContentPath(ContentPack::SilverMedal));
     medal->setVisible(true);
 }
 
@@ -313,7 +314,7 @@ void QuizScreen::StopAnswerPauseForRestart()
 
 void QuizScreen::StartLeaving(int16_t nextScreen)
 {
-    m_ui->answerSound->SetFile(ContentPath(ContentFile::ButtonSound));
+    m_ui->answerSound->SetFile(ContentPath(ContentPack::ButtonSound));
     m_leaveDelay.choose(*m_ui->leaveTimer, nextScreen);
 }
 

@@ -1,0 +1,242 @@
+#include "content/contentproblem.h"
+#include "platform/failure.h"
+#include "sound/wavfile.h"
+
+namespace {
+
+QString located(const ContentProblem &problem)
+{
+    return problem.line > 0 ? QStringLiteral("%1行目%2").arg(problem.line).arg(problem.what)
+                            : problem.what;
+}
+
+} // namespace
+
+QString ContentProblem::text() const
+{
+    return QStringLiteral("%1: %2").arg(file, located(*this));
+}
+
+QString ContentProblem::dialogText() const
+{
+    return QStringLiteral("%1\n%2").arg(located(*this), file);
+}
+
+QStringList texts(const ContentProblems &problems)
+{
+    QStringList lines;
+    for (const ContentProblem &problem : problems)
+        lines << problem.text();
+    return lines;
+}
+
+void raise(const ContentProblem &problem)
+{
+    throw Failure(problem.dialogText());
+}
+
+namespace ContentMessage {
+
+QString fileMissing()
+{
+    return QStringLiteral("ファイルが見つかりません。");
+}
+
+QString folderInPlaceOfFile()
+{
+    return QStringLiteral("ファイルの場所にフォルダがあります。");
+}
+
+QString fileTooLarge(qint64 limitBytes)
+{
+    return QStringLiteral("ファイルが大きすぎます（%1 KB まで）。").arg(limitBytes / 1024);
+}
+
+QString cannotRead(const QString &reason)
+{
+    return QStringLiteral("ファイルを読み込めません（%1）。").arg(reason);
+}
+
+QString tooFewNames(int needed, int found)
+{
+    return QStringLiteral("名前の一覧には名前が%1個必要ですが、%2個で終わっています。")
+        .arg(needed)
+        .arg(found);
+}
+
+QString quoteLeftOpen(int name)
+{
+    return QStringLiteral("%1番目の名前で引用符（\"）が閉じられていません。").arg(name);
+}
+
+QString notShiftJis()
+{
+    return QStringLiteral("文字コード（Shift-JIS）として読めないバイトがあります。");
+}
+
+QString nameDiffersFromBoard(int entry, const QString &name, const QString &board)
+{
+    return QStringLiteral("%1番目の名前「%2」がクイズの札「%3」と違います。")
+        .arg(entry)
+        .arg(name, board);
+}
+
+QString lineTooWide(int width, int listWidth)
+{
+    return QStringLiteral("が一覧の幅より広すぎます（%1 / %2 ピクセル）。")
+        .arg(width)
+        .arg(listWidth);
+}
+
+QString pictureDoesNotFit(QSize picture, QSize frame)
+{
+    return QStringLiteral("絵（%1 × %2）が図鑑の枠（%3 × %4）に収まりません。")
+        .arg(picture.width())
+        .arg(picture.height())
+        .arg(frame.width())
+        .arg(frame.height());
+}
+
+QString sound(WavProblem problem)
+{
+    return wavProblemMessage(problem);
+}
+
+QString notUtf8()
+{
+    return QStringLiteral("に UTF-8 の文字として読めないバイトがあります。");
+}
+
+QString notInCodePage(char32_t character, const QString &instead)
+{
+    const QString hex = QString::number(uint(character), 16).toUpper().rightJustified(4, u'0');
+    QString what = QStringLiteral("の文字「%1」（U+%2）は Shift-JIS にないので書けません。")
+                       .arg(QString::fromUcs4(&character, 1), hex);
+    if (!instead.isEmpty())
+        what += QStringLiteral("代わりに「%1」なら書けます。").arg(instead);
+    return what;
+}
+
+QString pictureIsFolder()
+{
+    return QStringLiteral("絵の場所にフォルダがあります。");
+}
+
+QString notASourcePicture()
+{
+    return QStringLiteral("JPEG、PNG、WebP のどの絵としても読めません。");
+}
+
+QString pictureCutShort()
+{
+    return QStringLiteral("絵のデータが途中で切れています。");
+}
+
+QString pictureSizeUnreadable()
+{
+    return QStringLiteral("絵の大きさを読み取れません（ファイルが壊れています）。");
+}
+
+QString pictureTooLarge(QSize picture, qint64 limitPixels)
+{
+    return QStringLiteral("絵が大きすぎます（%1 × %2 ピクセル、%3 万ピクセルまで）。")
+        .arg(picture.width())
+        .arg(picture.height())
+        .arg(limitPixels / 10000);
+}
+
+QString pictureCorrupt()
+{
+    return QStringLiteral("絵を読み込めません（ファイルが壊れています）。");
+}
+
+QString pictureNotMade()
+{
+    return QStringLiteral("GIF の絵を作れませんでした。");
+}
+
+QString subfolderNotRead()
+{
+    return QStringLiteral("フォルダの中は読みません。");
+}
+
+QString wrongKind(const QStringList &suffixes)
+{
+    return QStringLiteral("使えるのは %1 のファイルです。")
+        .arg(suffixes.join(QStringLiteral("、")));
+}
+
+QString nameIsNoEntry(int entries)
+{
+    return QStringLiteral("ファイル名が花の名前にも番号（1〜%1）にもなっていません。").arg(entries);
+}
+
+QString filesForOneEntry(int entry, const QStringList &names)
+{
+    return QStringLiteral("%1番の花のファイルが %2 個あります（%3）。一つにしてください。")
+        .arg(entry)
+        .arg(names.size())
+        .arg(names.join(QStringLiteral("、")));
+}
+
+QString sourceMissing()
+{
+    return QStringLiteral("元のフォルダが見つかりません。");
+}
+
+QString sourceHoldsNeither(const QString &pictures, const QString &texts)
+{
+    return QStringLiteral("中に %1 のフォルダも %2 のフォルダもありません。").arg(pictures, texts);
+}
+
+QString sourceFolderMissing(const QString &kind)
+{
+    return QStringLiteral("フォルダがないので、%1はすべて同梱のパックのものです。").arg(kind);
+}
+
+QString resultExists()
+{
+    return QStringLiteral("すでにあります。別の名前にするか、消してからもう一度どうぞ。");
+}
+
+QString resultIsNoPack()
+{
+    return QStringLiteral("すでにあり、hana-pack が入れたパックではないので置き換えません。");
+}
+
+QString resultFolderMissing()
+{
+    return QStringLiteral("作る先のフォルダが見つかりません。");
+}
+
+QString workFolderNotMade(const QString &reason)
+{
+    return QStringLiteral("作業用のフォルダを作れません（%1）。").arg(reason);
+}
+
+QString diskFull()
+{
+    return QStringLiteral("ディスクがいっぱいで書き込めません。空きを作ってから、もう一度どうぞ。");
+}
+
+QString quotaExceeded()
+{
+    return QStringLiteral("使ってよいディスクの量を超えるので書き込めません。");
+}
+
+QString noPermission()
+{
+    return QStringLiteral("書き込む権限がありません。");
+}
+
+QString readOnlyPlace()
+{
+    return QStringLiteral("読み出し専用の場所なので書き込めません。");
+}
+
+QString cannotWrite(const QString &reason)
+{
+    return QStringLiteral("書き込めません（%1）。").arg(reason);
+}
+
+} // namespace ContentMessage

@@ -1,0 +1,68 @@
+#ifndef PACKINSTALLER_H
+#define PACKINSTALLER_H
+
+#include "pack/packbuilder.h"
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+class ProgressLine;
+
+// Where packs are installed: for one user, in $XDG_DATA_HOME/hana/packs
+// with their menu entries in $XDG_DATA_HOME/applications; or for every
+// account of the machine, under /usr/local/share.
+struct PackPlace
+{
+    QString packs;
+    QString applications;
+    bool system = false;
+
+    static PackPlace forUser();
+    static PackPlace forSystem();
+};
+
+// One installed pack.
+struct InstalledPack
+{
+    QString name;
+    QString folder; // the link the menu entry starts the program on
+    QString entry;  // the menu entry; empty when it is missing
+};
+
+// Installs, lists and removes packs. Each pack is a link NAME to the
+// folder of its newest version beside it; installing again builds a new
+// version and turns the link to it in one step, and an older version is
+// removed as soon as no program reads it any more.
+class PackInstaller
+{
+public:
+    PackInstaller(PackPlace place, ProgressLine &output);
+
+    // Why a pack cannot have this name, or nothing.
+    static std::optional<QString> nameProblem(const QString &name);
+
+    // Builds the pack from a source and installs it with its menu entry;
+    // program is the command the entry runs. The summary says how it went.
+    PackSummary install(const QString &name, const PackOptions &build, const QString &program);
+    // Removes a pack and its menu entry; false when there is no such pack.
+    bool remove(const QString &name);
+    QList<InstalledPack> installed() const;
+
+    QString folderOf(const QString &name) const;
+    QString entryOf(const QString &name) const;
+
+private:
+    bool writeEntry(const QString &name, const QString &program);
+    void refreshMenus();
+    void removeUnusedVersions() const;
+
+    PackPlace m_place;
+    ProgressLine &m_output;
+};
+
+// The command that starts the program beside this one: its name where the
+// search path finds that same program, else its full path.
+QString programCommand(const QString &besideFolder);
+
+#endif
