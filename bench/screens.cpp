@@ -190,7 +190,8 @@ void Bench::openings(WindowMode mode)
         QList<double> opening, painted;
         double first = 0;
         for (int round = -WarmUps; round < Openings; ++round) {
-            m_test.random.values = {(std::abs(round) % ContentPack::EntryCount + 0.5) / ContentPack::EntryCount};
+            m_test.random.values = {(std::abs(round) % ContentPack::EntryCount + 0.5) /
+                                    ContentPack::EntryCount};
             QElapsedTimer timer;
             timer.start();
             open(name);
