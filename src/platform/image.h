@@ -32,6 +32,7 @@ protected:
 
 private:
     void loadLayoutPicture();
+    void showPicture(const QPixmap &picture);
     QString largeLayoutPicture() const;
 
     QPixmap m_picture;
