@@ -61,13 +61,13 @@ std::optional<QString> PackInstaller::nameProblem(const QString &name)
 {
     if (name.trimmed().isEmpty())
         return QStringLiteral("パックの名前が空です。");
+    for (const QChar c : name)
+        if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format)
+            return QStringLiteral("パックの名前に改行などの制御文字は使えません。");
     if (name.contains(u'/'))
         return QStringLiteral("パックの名前「%1」に「/」は使えません。").arg(name);
     if (name.startsWith(u'.'))
         return QStringLiteral("パックの名前「%1」は「.」で始められません。").arg(name);
-    for (const QChar c : name)
-        if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format)
-            return QStringLiteral("パックの名前「%1」に制御文字があります。").arg(name);
     if (name.toUtf8().size() > LongestName)
         return QStringLiteral("パックの名前「%1」が長すぎます（%2 バイトまで）。")
             .arg(name)
@@ -96,8 +96,7 @@ PackSummary PackInstaller::install(const QString &name, const PackOptions &build
     options.out = folderOf(name);
     options.placement = Placement::Link;
     PackSummary summary = PackBuilder(options, m_output).run();
-    if (summary.made && !writeEntry(name, program))
-        summary.made = false;
+    summary.menuEntryFailed = summary.made && !writeEntry(name, program);
     return summary;
 }
 

@@ -1,6 +1,6 @@
-#include "content/explanation.h"
-#include "content/contenttext.h"
 #include "content/contentpack.h"
+#include "content/contenttext.h"
+#include "content/explanation.h"
 #include "pack/textpacker.h"
 
 #include <QFontMetrics>

@@ -1,0 +1,283 @@
+#include "content/contentcheck.h"
+#include "content/folderlock.h"
+#include "pack/desktopentry.h"
+#include "sourcepictures.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <csignal>
+
+namespace {
+
+const QString PackName = QStringLiteral("校庭");
+
+struct Run
+{
+    int exitCode = -1;
+    QString output;
+    QStringList errors;
+};
+
+bool writeAll(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList hiddenEntries(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                  QDir::NoDotAndDotDot);
+}
+
+QStringList workFolders(const QString &folder)
+{
+    return hiddenEntries(folder).filter(".hana-pack-");
+}
+
+// A source whose photographs take the run a moment, long enough to stop it
+// on the way.
+void makeSlowSource(const QString &source)
+{
+    const QByteArray png = encoded(noisePicture(QSize(900, 900), 7), "PNG");
+    for (int entry = 1; entry <= 24; ++entry)
+        writeAll(source + QStringLiteral("/pictures/%1.png").arg(entry), png);
+}
+
+} // namespace
+
+class TestPackInstall : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void installListReinstallRemove();
+    void namesThatCannotBeFolders_data();
+    void namesThatCannotBeFolders();
+    void stoppedRunLeavesNothing_data();
+    void stoppedRunLeavesNothing();
+    void killedRunIsClearedByTheNext();
+    void liveRunKeepsItsFolder();
+    void fullDiskIsNamed();
+    void execLineQuotesEveryPath();
+
+private:
+    QProcess *pack(const QStringList &arguments);
+    Run runPack(const QStringList &arguments);
+    void waitForWorkFolder(QProcess *process, const QString &folder);
+
+    QTemporaryDir m_dir;
+    QString m_data;
+    QString m_source;
+};
+
+void TestPackInstall::initTestCase()
+{
+    m_data = m_dir.filePath("data");
+    m_source = m_dir.filePath("garden");
+    writeAll(m_source + "/texts/ひまわり.txt", "校庭のひまわり。\n");
+    writeAll(m_source + "/pictures/45.jpg", encoded(gradientPicture(QSize(800, 600)), "JPEG"));
+}
+
+QProcess *TestPackInstall::pack(const QStringList &arguments)
+{
+    auto *process = new QProcess(this);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_DATA_HOME", m_data);
+    process->setProcessEnvironment(environment);
+    process->start(HANA_PACK_PATH, arguments);
+    return process;
+}
+
+Run TestPackInstall::runPack(const QStringList &arguments)
+{
+    QProcess *process = pack(arguments);
+    process->waitForFinished(120000);
+    const Run run{process->exitCode(), QString::fromUtf8(process->readAllStandardOutput()),
+                  QString::fromUtf8(process->readAllStandardError())
+                      .split(u'\n', Qt::SkipEmptyParts)
+                      .filter(QRegularExpression("^(?!QStandardPaths)"))};
+    delete process;
+    return run;
+}
+
+void TestPackInstall::waitForWorkFolder(QProcess *process, const QString &folder)
+{
+    QTRY_VERIFY_WITH_TIMEOUT(
+        !workFolders(folder).isEmpty() || process->state() == QProcess::NotRunning, 20000);
+    QCOMPARE(process->state(), QProcess::Running);
+}
+
+void TestPackInstall::installListReinstallRemove()
+{
+    const Run installed = runPack({"--install", PackName, m_source});
+    QCOMPARE(installed.exitCode, 0);
+    const QString packs = m_data + "/hana/packs";
+    const QString link = packs + "/" + PackName;
+    const QString entry = m_data + "/applications/net.hanazukan.Hana.Pack_e6a0a1e5baad.desktop";
+    QVERIFY2(installed.output.contains("メニューに「花の図鑑（校庭）」を入れました: " + entry),
+             qPrintable(installed.output));
+    QVERIFY(QFileInfo(link).isSymLink());
+    QCOMPARE(texts(checkContent(link)), QStringList());
+
+    const QString desktop = QString::fromUtf8(readAll(entry));
+    QVERIFY(desktop.contains("\nName=花の図鑑（校庭）\n"));
+    QVERIFY2(desktop.contains(QStringLiteral(" --content \"%1\"\n").arg(link)),
+             qPrintable(desktop));
+    if (const QString validator = QStandardPaths::findExecutable("desktop-file-validate");
+        !validator.isEmpty())
+        QCOMPARE(QProcess::execute(validator, {entry}), 0);
+
+    const Run listed = runPack({"--list"});
+    QCOMPARE(listed.exitCode, 0);
+    QVERIFY(listed.output.contains("  校庭\n    フォルダ: " + link + "\n    メニュー: " + entry));
+
+    // A program reading the pack keeps its version while the pack is
+    // installed again; the old version goes once nobody reads it.
+    std::optional<HeldFolder> reader = holdFolder(link);
+    QVERIFY(reader);
+    writeAll(m_source + "/texts/ひまわり.txt", "新しい文。\n");
+    QCOMPARE(runPack({"--install", PackName, m_source}).exitCode, 0);
+    const QString newVersion = QFileInfo(link).canonicalFilePath();
+    QVERIFY(newVersion != reader->path);
+    QVERIFY(readAll(newVersion + "/説明/s45.txt").startsWith("\x90\x56")); // 新 in CP932
+    QVERIFY(QFileInfo::exists(reader->path + "/説明/s45.txt"));
+    QCOMPARE(workFolders(packs).size(), 2);
+    reader.reset();
+    QCOMPARE(runPack({"--list"}).exitCode, 0);
+    QCOMPARE(workFolders(packs), QStringList{QFileInfo(newVersion).fileName()});
+
+    const Run removed = runPack({"--remove", PackName});
+    QCOMPARE(removed.exitCode, 0);
+    QCOMPARE(hiddenEntries(packs), QStringList());
+    QVERIFY(!QFileInfo::exists(entry));
+    QVERIFY(runPack({"--list"}).output.contains("（ありません）"));
+    QCOMPARE(runPack({"--remove", PackName}).exitCode, 1);
+}
+
+void TestPackInstall::namesThatCannotBeFolders_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("empty") << "";
+    QTest::newRow("slash") << "1組/2組";
+    QTest::newRow("hidden") << ".校庭";
+    QTest::newRow("new line") << "校\n庭";
+}
+
+void TestPackInstall::namesThatCannotBeFolders()
+{
+    QFETCH(QString, name);
+    const Run refused = runPack({"--install", name, m_source});
+    QCOMPARE(refused.exitCode, 2);
+    QCOMPARE(refused.errors.size(), 1);
+    QVERIFY2(refused.errors.first().startsWith("hana-pack: パックの名前"),
+             qPrintable(refused.errors.first()));
+    QVERIFY(!QFileInfo::exists(m_data + "/hana/packs/" + name) || name.isEmpty());
+}
+
+void TestPackInstall::stoppedRunLeavesNothing_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::newRow("SIGINT") << SIGINT;
+    QTest::newRow("SIGTERM") << SIGTERM;
+    QTest::newRow("SIGHUP") << SIGHUP;
+}
+
+void TestPackInstall::stoppedRunLeavesNothing()
+{
+    QFETCH(int, signal);
+    QTemporaryDir dir;
+    makeSlowSource(dir.filePath("slow"));
+    QProcess *process = pack({dir.filePath("slow"), dir.filePath("out")});
+    waitForWorkFolder(process, dir.path());
+    ::kill(pid_t(process->processId()), signal);
+    QVERIFY(process->waitForFinished(30000));
+    QCOMPARE(process->exitCode(), 1);
+    QVERIFY(QString::fromUtf8(process->readAllStandardOutput()).contains("止めました。"));
+    QCOMPARE(hiddenEntries(dir.path()), QStringList{"slow"});
+}
+
+void TestPackInstall::killedRunIsClearedByTheNext()
+{
+    QTemporaryDir dir;
+    makeSlowSource(dir.filePath("slow"));
+    QProcess *process = pack({dir.filePath("slow"), dir.filePath("out")});
+    waitForWorkFolder(process, dir.path());
+    process->kill();
+    QVERIFY(process->waitForFinished(30000));
+    QCOMPARE(workFolders(dir.path()).size(), 1);
+    QVERIFY(!QFileInfo::exists(dir.filePath("out")));
+
+    QCOMPARE(runPack({m_source, dir.filePath("out")}).exitCode, 0);
+    QCOMPARE(hiddenEntries(dir.path()), (QStringList{"out", "slow"}));
+}
+
+void TestPackInstall::liveRunKeepsItsFolder()
+{
+    QTemporaryDir dir;
+    const QString live = dir.filePath(".out.hana-pack-Live01");
+    const QString dead = dir.filePath(".out.hana-pack-Dead01");
+    const QString other = dir.filePath(".other.hana-pack-Dead02");
+    for (const QString &folder : {live, dead, other})
+        QVERIFY(QDir().mkpath(folder + "/画像"));
+    const auto lock = FolderLock::tryTake(live, FolderLock::Mode::Exclusive);
+    QVERIFY(lock);
+
+    QCOMPARE(runPack({m_source, dir.filePath("out")}).exitCode, 0);
+    QCOMPARE(hiddenEntries(dir.path()),
+             (QStringList{".other.hana-pack-Dead02", ".out.hana-pack-Live01", "out"}));
+}
+
+// Nothing partial is left on a disk that fills up on the way, and the
+// message says so and names the file.
+void TestPackInstall::fullDiskIsNamed()
+{
+    QTemporaryDir dir;
+    const QString mount = dir.filePath("small");
+    QVERIFY(QDir().mkpath(mount));
+    const QString script = QStringLiteral(
+        "mount -t tmpfs -o size=400k tmpfs \"$1\" || exit 77; \"$2\" \"$3\" \"$1/out\"; "
+        "status=$?; echo \"left: $(ls -A \"$1\")\"; exit $status");
+    QProcess shell;
+    for (const QStringList &unshare : {QStringList{"-rm"}, QStringList{"-m"}}) {
+        shell.start("unshare", unshare + QStringList{"sh", "-c", script, "sh", mount,
+                                                     HANA_PACK_PATH, m_source});
+        QVERIFY(shell.waitForFinished(120000));
+        if (shell.exitCode() != 77 && shell.exitStatus() == QProcess::NormalExit &&
+            shell.error() == QProcess::UnknownError)
+            break;
+    }
+    if (shell.exitCode() == 77 || shell.error() != QProcess::UnknownError)
+        QSKIP("no small file system can be mounted here (unshare and tmpfs)");
+    const QString output = QString::fromUtf8(shell.readAllStandardOutput());
+    QCOMPARE(shell.exitCode(), 1);
+    QVERIFY2(output.contains(QRegularExpression(
+                 "\n?" + QRegularExpression::escape(mount) +
+                 "/\\.out\\.hana-pack-\\w{6}/[^:]+: ディスクがいっぱいで書き込めません")),
+             qPrintable(output));
+    QVERIFY(output.contains("\nleft: \n"));
+}
+
+// The desktop's launcher takes the Exec line apart again into the very path.
+void TestPackInstall::execLineQuotesEveryPath()
+{
+    QCOMPARE(DesktopEntry::execArgument("/home/先生/.local/share/hana/packs/1年 2組"),
+             QStringLiteral("\"/home/先生/.local/share/hana/packs/1年 2組\""));
+    QCOMPARE(DesktopEntry::execArgument("/a\"b$c`d\\e%f"),
+             QStringLiteral("\"/a\\\\\"b\\\\$c\\\\`d\\\\\\\\e%%f\""));
+}
+
+QTEST_MAIN(TestPackInstall)
+#include "tst_packinstall.moc"
