@@ -84,6 +84,44 @@ def press(node):
     fail("cannot press " + node.name)
 
 
+def extents(node):
+    box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    return box.x, box.y, box.width, box.height
+
+
+def full_screen_menu():
+    desktop = pyatspi.Registry.getDesktop(0)
+    for i in range(desktop.childCount):
+        app = desktop.getChildAtIndex(i)
+        if app is None or app.name != "hana":
+            continue
+        menu = window(app, "メニュー")
+        if menu is not None and extents(menu)[2] > 687:
+            return menu
+    return None
+
+
+def check_full_screen(path):
+    """The menu in full screen: its buttons lie where the scaled layout puts
+    them, as a screen reader's magnifier or a pointer would find them."""
+    program = subprocess.Popen([path, "--fullscreen"], stderr=subprocess.DEVNULL)
+    try:
+        menu = wait_for("the full-screen menu", full_screen_menu)
+        _, _, width, height = extents(menu)
+        factor = min(width / 687, height / 491)
+        left = (width - round(687 * factor)) // 2
+        top = (height - round(491 * factor)) // 2
+        button = wait_for("menu button 花の名前",
+                          lambda: control(menu, pyatspi.ROLE_PUSH_BUTTON, "花の名前"))
+        want = (left + 464 * factor, top + 339 * factor, 128 * factor, 40 * factor)
+        got = extents(button)
+        if any(abs(g - w) > 1.5 for g, w in zip(got, want)):
+            fail(f"the button 花の名前 lies at {got} in full screen, not at {want}")
+    finally:
+        program.kill()
+        program.wait()
+
+
 def main():
     # The registry is started before the program, so that the program finds
     # it when it announces itself.
@@ -129,11 +167,12 @@ def main():
         press(wait_for("kana tile あ", lambda: control(book, pyatspi.ROLE_PUSH_BUTTON, "あ")))
         wait_for("the name label あさがお",
                  lambda: control(book, pyatspi.ROLE_LABEL, "あさがお"))
-        print("accessibility: menu buttons, quiz tiles, rate and count announcements, "
-              "picture book name found")
     finally:
         program.kill()
         program.wait()
+    check_full_screen(sys.argv[1])
+    print("accessibility: menu buttons, quiz tiles, rate and count announcements, "
+          "picture book name found; full-screen geometry scaled")
 
 
 if __name__ == "__main__":
