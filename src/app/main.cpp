@@ -28,7 +28,8 @@ CommandLineSpec commandLineSpec()
                          QStringLiteral("そのフォルダの説明・画像・音で始めます。")},
                         {{FullScreenOption}, {}, QStringLiteral("全画面で始めます。")}},
             .notes = {QStringLiteral(
-                "--content がなければ、プログラムの横にあるフォルダの内容を使います。")}};
+                          "--content がなければ、プログラムの横にあるフォルダの内容を使います。"),
+                      QStringLiteral("どの画面でも F11 で全画面とウィンドウを切り替えます。")}};
 }
 
 // The folder a --content option names, or why it cannot be used.
@@ -76,6 +77,8 @@ int main(int argc, char *argv[])
     DialogErrorReporter errors;
     Program program({clock, random, sounds, errors});
     addScreens(program);
+    if (commandLine.isSet(FullScreenOption))
+        program.setWindowMode(WindowMode::FullScreen);
     QObject::connect(&program, &Program::ended, &app,
                      [](int status) { QApplication::exit(status); });
 

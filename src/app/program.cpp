@@ -3,7 +3,7 @@
 #include "app/screen.h"
 #include "platform/failure.h"
 
-Program::Program(Services services) : m_services(services) {}
+Program::Program(Services services) : m_services(services), m_windowMode(WindowMode::Normal) {}
 
 Program::~Program() = default;
 
@@ -43,6 +43,20 @@ int Program::openScreenCount() const
     for (const auto &[name, instance] : m_screens)
         count += instance && instance->isOpen();
     return count;
+}
+
+void Program::setWindowMode(WindowMode mode)
+{
+    m_windowMode = mode;
+    for (const auto &[name, instance] : m_screens)
+        if (instance && instance->isOpen())
+            instance->form()->setWindowMode(mode);
+}
+
+void Program::toggleFullScreen()
+{
+    setWindowMode(m_windowMode == WindowMode::FullScreen ? WindowMode::Normal
+                                                         : WindowMode::FullScreen);
 }
 
 void Program::dispatch(const std::function<void()> &handler)

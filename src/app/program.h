@@ -12,6 +12,7 @@ class ErrorReporter;
 class RandomSource;
 class Screen;
 class SoundFactory;
+enum class WindowMode;
 
 // What the screens get from the platform; tests hand in fakes.
 struct Services
@@ -41,6 +42,12 @@ public:
     void open(const QString &name);
     int openScreenCount() const;
 
+    // Full screen or the normal window, chosen for the whole run: the open
+    // screen changes at once and every screen opened later follows.
+    WindowMode windowMode() const { return m_windowMode; }
+    void setWindowMode(WindowMode mode);
+    void toggleFullScreen();
+
     // Runs one handler to its end. An error ends the program with its
     // report; a handler after which no screen is open ends it too.
     void dispatch(const std::function<void()> &handler);
@@ -62,6 +69,7 @@ private:
     Services m_services;
     std::map<QString, ScreenFactory> m_factories;
     std::map<QString, std::unique_ptr<Screen>> m_screens;
+    WindowMode m_windowMode;
     int m_depth = 0;
     bool m_ended = false;
     int m_exitStatus = 0;

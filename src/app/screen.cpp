@@ -9,8 +9,9 @@ Screen::~Screen()
 
 void Screen::open()
 {
-    m_form = new Form(m_layout, m_program.sounds());
+    m_form = new Form(m_layout, m_program.sounds(), m_program.windowMode());
     on(m_form.data(), &Form::closeRequested, [this] { close(); });
+    on(m_form.data(), &Form::fullScreenKeyPressed, [this] { m_program.toggleFullScreen(); });
     connectHandlers(*m_form);
     load();
     m_form->showCentred();

@@ -200,7 +200,7 @@ int main(int argc, char *argv[])
     }
     for (const QString &line : summary.lines(out, ContentPack::EntryCount))
         progress.print(line);
-    if (summary.made && commandLine.isSet(InstallOption)) {
+    if (summary.made && !summary.menuEntryFailed && commandLine.isSet(InstallOption)) {
         const QString name = commandLine.value(InstallOption);
         progress.print(QStringLiteral("メニューに「%1」を入れました: %2")
                            .arg(DesktopEntry::title(name), installer.entryOf(name)));

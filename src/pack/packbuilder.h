@@ -41,8 +41,12 @@ struct PackSummary
     int fixedFiles = 0;
     int refused = 0;               // source files not used
     ContentProblems checkProblems; // what the content check found in the result
+    bool menuEntryFailed = false;  // an installed pack has no menu entry
 
-    bool clean() const { return made && refused == 0 && checkProblems.isEmpty(); }
+    bool clean() const
+    {
+        return made && refused == 0 && checkProblems.isEmpty() && !menuEntryFailed;
+    }
     QStringList lines(const QString &out, int entries) const;
 };
 

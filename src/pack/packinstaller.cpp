@@ -101,8 +101,7 @@ PackSummary PackInstaller::install(const QString &name, const PackOptions &build
     options.out = folderOf(name);
     options.placement = Placement::Link;
     PackSummary summary = PackBuilder(options, m_output).run();
-    if (summary.made && !writeEntry(name, program))
-        summary.made = false;
+    summary.menuEntryFailed = summary.made && !writeEntry(name, program);
     return summary;
 }
 

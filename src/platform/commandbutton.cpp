@@ -31,8 +31,9 @@ void CommandButton::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), QColor(m_backColor));
-    qDrawWinButton(&painter, rect(), palette(), m_down);
-    QRect face = rect();
+    painter.scale(scaleFactor(), scaleFactor());
+    qDrawWinButton(&painter, layoutRect(), palette(), m_down);
+    QRect face = layoutRect();
     if (m_down)
         face.translate(1, 1);
     painter.setPen(palette().color(QPalette::ButtonText));

@@ -65,7 +65,7 @@ void print(FILE *stream, const QString &text)
 
 } // namespace
 
-CommandLine::CommandLine(CommandLineSpec spec) : m_spec(std::move(spec))
+CommandLine::CommandLine(CommandLineSpec program) : m_spec(std::move(program))
 {
     QCoreApplication::setApplicationName(m_spec.program);
     QCoreApplication::setApplicationVersion(QStringLiteral(HANA_VERSION));

@@ -37,7 +37,7 @@ class CommandLine
 public:
     static constexpr int UsageError = 2;
 
-    explicit CommandLine(CommandLineSpec spec);
+    explicit CommandLine(CommandLineSpec program);
 
     // The process's arguments as text, the program's own path first.
     static QStringList arguments(int argc, char *argv[]);

@@ -1,5 +1,6 @@
 #include "platform/control.h"
 #include "platform/accessiblecontrol.h"
+#include "platform/form.h"
 #include "platform/twips.h"
 
 #include <QKeyEvent>
@@ -66,12 +67,30 @@ void Control::setSizeTwips(float width, float height)
     place();
 }
 
+qreal Control::scaleFactor() const
+{
+    const auto *form = qobject_cast<const Form *>(window());
+    return form ? form->scaleFactor() : 1;
+}
+
+QRect Control::layoutRect() const
+{
+    return QRect(0, 0, twipsToPixels(m_width), twipsToPixels(m_height));
+}
+
 // Left and width are rounded separately, so a picture keeps its exact pixel
 // size wherever its half-twip position puts it.
 void Control::place()
 {
-    setGeometry(twipsToPixels(m_left), twipsToPixels(m_top), twipsToPixels(m_width),
-                twipsToPixels(m_height));
+    const qreal factor = scaleFactor();
+    setGeometry(twipsToPixels(m_left, factor), twipsToPixels(m_top, factor),
+                twipsToPixels(m_width, factor), twipsToPixels(m_height, factor));
+}
+
+void Control::scaleChanged()
+{
+    place();
+    update();
 }
 
 void Control::mousePressEvent(QMouseEvent *event)
@@ -138,7 +157,7 @@ void Control::drawFocusMark(QPainter &painter) const
 {
     if (!hasFocus())
         return;
-    const QRect mark = rect().adjusted(3, 3, -4, -4);
+    const QRect mark = layoutRect().adjusted(3, 3, -4, -4);
     painter.setClipping(false);
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(Qt::white, 1));

@@ -12,10 +12,13 @@ bool isActivationKey(int key);
 
 // Base of every visible control kind. Geometry is kept in twips as set, so
 // what is read back is exactly what was written; the widget is placed at the
-// nearest logical pixel. A control takes every mouse event over it, so that a
-// click or a move never falls through to the control or window behind it.
-// A label or picture marked as a tab stop is reached by Tab, never by a
-// click, and Space or Enter on it clicks it unless its keys are handled.
+// nearest logical pixel at the factor of the form it lies on, and draws
+// itself in the layout's own pixels through a painter scaled by that factor,
+// so that text, edges and marks are drawn at the scale. A control takes
+// every mouse event over it, so that a click or a move never falls through
+// to the control or window behind it. A label or picture marked as a tab
+// stop is reached by Tab, never by a click, and Space or Enter on it clicks
+// it unless its keys are handled.
 class Control : public QWidget
 {
     Q_OBJECT
@@ -40,6 +43,9 @@ public:
     bool isClickHandled() const;
     void click();
 
+    // The form's factor changed: the control is placed and drawn anew.
+    virtual void scaleChanged();
+
 signals:
     void clicked();
     void mouseMoved();
@@ -48,6 +54,11 @@ signals:
     void keyPressed(int key);
 
 protected:
+    // The factor of the form the control lies on; 1 on no form.
+    qreal scaleFactor() const;
+    // The control's rectangle in the layout's pixels, which a painter scaled
+    // by the factor draws over the whole control.
+    QRect layoutRect() const;
     void setSizeTwips(float width, float height);
     // A mark on a control that has the keyboard focus, seen on any colour.
     void drawFocusMark(QPainter &painter) const;

@@ -1,6 +1,7 @@
 #include "platform/fonts.h"
 
 #include <QStringList>
+#include <algorithm>
 
 namespace {
 
@@ -19,11 +20,11 @@ const QStringList &familiesFor(Face face)
 
 } // namespace
 
-QFont fontFor(const FontSpec &wanted)
+QFont fontFor(const FontSpec &wanted, qreal factor)
 {
     QFont font;
     font.setFamilies(familiesFor(wanted.face));
-    font.setPixelSize(wanted.pixelSize);
+    font.setPixelSize(std::max(1, int(wanted.pixelSize * factor)));
     font.setWeight(wanted.bold ? QFont::Bold : QFont::Normal);
     font.setStyleStrategy(QFont::PreferAntialias);
     return font;

@@ -9,6 +9,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QShortcut>
 #include <algorithm>
 
 namespace {
@@ -29,17 +30,24 @@ bool takesFocus(const ControlSpec &control)
 
 } // namespace
 
-Form::Form(const FormSpec &layout, SoundFactory &sounds)
-    : QWidget(nullptr, FixedWindow), m_backColor(layout.backColor)
+// The controls are made after the window has its size for the mode, so that
+// each is placed and drawn at the final factor from the start.
+Form::Form(const FormSpec &layout, SoundFactory &sounds, WindowMode mode)
+    : QWidget(nullptr, FixedWindow), m_backColor(layout.backColor),
+      m_layoutSize(twipsToPixels(layout.clientWidth), twipsToPixels(layout.clientHeight)),
+      m_mode(mode), m_stage(new QWidget(this))
 {
     setObjectName(layout.name);
     setWindowTitle(layout.caption);
-    setFixedSize(twipsToPixels(layout.clientWidth), twipsToPixels(layout.clientHeight));
     setMouseTracking(true);
+    // Moves over the bare layout go on to the window, as they do in the
+    // normal window.
+    m_stage->setMouseTracking(true);
     QPalette colours = palette();
     colours.setColor(QPalette::Window, QColor(layout.backColor));
     setPalette(colours);
     setAutoFillBackground(true);
+    fitWindowToMode();
 
     // Built from the back to the front, so that each control lies in front
     // of every control listed after it.
@@ -48,6 +56,10 @@ Form::Form(const FormSpec &layout, SoundFactory &sounds)
     std::reverse(m_stack.begin(), m_stack.end());
     setTabOrder(layout);
     collectLabelArrays();
+
+    auto *fullScreenKey = new QShortcut(QKeySequence(Qt::Key_F11), this);
+    fullScreenKey->setAutoRepeat(false);
+    connect(fullScreenKey, &QShortcut::activated, this, &Form::fullScreenKeyPressed);
 }
 
 Form::~Form() = default;
@@ -63,16 +75,16 @@ void Form::addControl(const ControlSpec &row, SoundFactory &sounds)
         m_players[row.name] = sounds.create(row.name);
         return;
     case ControlKind::Button:
-        control = new CommandButton(row, this);
+        control = new CommandButton(row, m_stage);
         break;
     case ControlKind::Label:
-        control = new Label(row, this);
+        control = new Label(row, m_stage);
         break;
     case ControlKind::Image:
-        control = new Image(row, this);
+        control = new Image(row, m_stage);
         break;
     case ControlKind::List:
-        control = new ListBox(row, this);
+        control = new ListBox(row, m_stage);
         break;
     }
     m_stack.append(control);
@@ -175,11 +187,93 @@ void Form::stopTimers()
         timer->setInterval(0);
 }
 
+QRect Form::layoutArea() const
+{
+    return m_stage->geometry();
+}
+
 void Form::showCentred()
 {
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    present();
+    focusFirstControl();
+}
+
+// The focus stays where it is.
+void Form::setWindowMode(WindowMode mode)
+{
+    if (mode == m_mode)
+        return;
+    m_mode = mode;
+    if (isVisible())
+        present();
+    else
+        fitWindowToMode();
+}
+
+// A window manager may keep its own idea of the window's size: full screen
+// it gives its own geometry, which resizeEvent follows, and back from full
+// screen the size is set again once the window is no longer full screen.
+// On X11 without a window manager nothing gives a new window the keyboard,
+// so the form asks for it there; Wayland compositors give it themselves and
+// refuse the request with a warning.
+void Form::present()
+{
+    if (m_mode == WindowMode::FullScreen) {
+        fitWindowToMode();
+        setWindowState(windowState() | Qt::WindowFullScreen);
+    } else {
+        if (isFullScreen())
+            setWindowState(windowState() & ~Qt::WindowFullScreen);
+        fitWindowToMode();
+        if (const QScreen *screen = QGuiApplication::primaryScreen())
+            move(screen->availableGeometry().center() - rect().center());
+    }
     show();
+    if (QGuiApplication::platformName() == QLatin1String("xcb"))
+        activateWindow();
+}
+
+// Without a window manager nothing but the program makes a window as large
+// as the display, so a full-screen form sets that size itself.
+void Form::fitWindowToMode()
+{
+    if (m_mode == WindowMode::FullScreen) {
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        if (const QScreen *display = screen())
+            setGeometry(display->geometry());
+    } else {
+        setFixedSize(m_layoutSize);
+    }
+    arrange();
+}
+
+// The layout's area at the largest factor that fits the window, centred;
+// the controls are placed anew only when the factor changes.
+void Form::arrange()
+{
+    qreal factor = 1;
+    if (m_mode == WindowMode::FullScreen && !m_layoutSize.isEmpty())
+        factor = std::min(qreal(width()) / m_layoutSize.width(),
+                          qreal(height()) / m_layoutSize.height());
+    const QSize area(qRound(m_layoutSize.width() * factor), qRound(m_layoutSize.height() * factor));
+    m_stage->setGeometry(
+        QRect(QPoint((width() - area.width()) / 2, (height() - area.height()) / 2), area));
+    if (factor == m_factor)
+        return;
+    m_factor = factor;
+    for (Control *control : std::as_const(m_stack))
+        control->scaleChanged();
+}
+
+void Form::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    arrange();
+}
+
+void Form::focusFirstControl()
+{
     const auto first = std::find_if(m_focusOrder.cbegin(), m_focusOrder.cend(),
                                     [this](QWidget *widget) { return widget->isVisibleTo(this); });
     if (first != m_focusOrder.cend())

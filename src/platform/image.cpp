@@ -3,25 +3,39 @@
 #include "platform/twips.h"
 
 #include <QPainter>
+#include <QPixmapCache>
 
-Image::Image(const ControlSpec &row, QWidget *parent) : Control(row, parent), m_stretch(row.stretch)
+Image::Image(const ControlSpec &row, QWidget *parent)
+    : Control(row, parent), m_layoutPicture(row.picture), m_stretch(row.stretch)
 {
     setAccessibleName(row.description);
     if (!row.picture.isEmpty())
-        loadLayoutPicture(row.picture);
+        loadLayoutPicture();
 }
 
-void Image::loadLayoutPicture(const QString &path)
+QString Image::largeLayoutPicture() const
 {
-    const QString large = highResolutionPicture(path, devicePixelRatioF());
-    if (large.isEmpty()) {
-        loadPicture(path);
-        return;
+    return highResolutionPicture(m_layoutPicture, devicePixelRatioF() * scaleFactor());
+}
+
+// The layout's pictures are the program's own and never change while it
+// runs: each is decoded once and kept in Qt's pixmap cache, so that a window
+// opened again, or drawn at another factor, shows it at once. The large
+// ones take a quarter of the time it takes to open a full-screen window.
+void Image::loadLayoutPicture()
+{
+    const QString large = largeLayoutPicture();
+    const QString file = large.isEmpty() ? m_layoutPicture : large;
+    QPixmap picture;
+    if (!QPixmapCache::find(file, &picture)) {
+        QImage decoded = ::loadPicture(file);
+        if (!large.isEmpty())
+            decoded.setDevicePixelRatio(2);
+        picture = QPixmap::fromImage(decoded);
+        QPixmapCache::insert(file, picture);
     }
-    QImage picture = ::loadPicture(large);
-    picture.setDevicePixelRatio(2);
-    setPicture(picture);
-    m_source = path;
+    showPicture(picture);
+    m_source = m_layoutPicture;
 }
 
 void Image::setStretch(bool stretch)
@@ -37,7 +51,12 @@ void Image::loadPicture(const QString &path)
 
 void Image::setPicture(const QImage &picture)
 {
-    m_picture = QPixmap::fromImage(picture);
+    showPicture(QPixmap::fromImage(picture));
+}
+
+void Image::showPicture(const QPixmap &picture)
+{
+    m_picture = picture;
     m_source.clear();
     if (!m_stretch) {
         const QSize size = picture.deviceIndependentSize().toSize();
@@ -46,12 +65,24 @@ void Image::setPicture(const QImage &picture)
     update();
 }
 
+// The layout's own picture, while it is shown, changes to or from its large
+// version where the new factor crosses the line.
+void Image::scaleChanged()
+{
+    const bool large = m_picture.devicePixelRatio() > 1;
+    if (!m_layoutPicture.isEmpty() && m_source == m_layoutPicture &&
+        large == largeLayoutPicture().isEmpty())
+        loadLayoutPicture();
+    Control::scaleChanged();
+}
+
 void Image::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.scale(scaleFactor(), scaleFactor());
     if (m_stretch) {
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawPixmap(rect(), m_picture);
+        painter.drawPixmap(layoutRect(), m_picture);
     } else if (!m_picture.isNull()) {
         painter.drawPixmap(0, 0, m_picture);
     }

@@ -86,9 +86,10 @@ void Label::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), QColor(m_backColor));
-    QRect textArea = rect();
+    painter.scale(scaleFactor(), scaleFactor());
+    QRect textArea = layoutRect();
     if (m_sunken) {
-        qDrawWinPanel(&painter, rect(), palette(), true);
+        qDrawWinPanel(&painter, layoutRect(), palette(), true);
         textArea.adjust(SunkenEdge, SunkenEdge, -SunkenEdge, -SunkenEdge);
     }
     painter.setPen(QColor(m_foreColor));

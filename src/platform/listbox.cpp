@@ -3,27 +3,46 @@
 
 #include <QListWidget>
 #include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+
+constexpr int FrameWidth = 2;
+
+} // namespace
 
 ListBox::ListBox(const ControlSpec &row, QWidget *parent)
-    : Control(row, parent), m_view(new QListWidget(this))
+    : Control(row, parent), m_font(row.font), m_view(new QListWidget(this))
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_view);
 
-    m_view->setFont(fontFor(row.font));
     m_view->setWordWrap(false);
     m_view->setTextElideMode(Qt::ElideNone);
     m_view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_view->setSelectionMode(QAbstractItemView::SingleSelection);
     m_view->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
-    m_view->setLineWidth(2);
+    fitToScale();
     QPalette colours = m_view->palette();
     colours.setColor(QPalette::Base, QColor(row.backColor));
     colours.setColor(QPalette::Text, QColor(row.foreColor));
     m_view->setPalette(colours);
     m_view->setAccessibleName(row.description);
     setFocusProxy(m_view);
+}
+
+void ListBox::fitToScale()
+{
+    const qreal factor = scaleFactor();
+    m_view->setFont(fontFor(m_font, factor));
+    m_view->setLineWidth(std::max(1, qRound(FrameWidth * factor)));
+}
+
+void ListBox::scaleChanged()
+{
+    fitToScale();
+    Control::scaleChanged();
 }
 
 void ListBox::clear()

@@ -6,7 +6,8 @@
 class QListWidget;
 
 // A one-column list of text rows. Rows are never wrapped: a long line stays
-// one row and is cut off at the right edge.
+// one row and is cut off at the right edge. Qt's list draws itself, so at a
+// factor its font and frame are made larger instead of its painter scaled.
 class ListBox : public Control
 {
     Q_OBJECT
@@ -20,8 +21,12 @@ public:
     QString item(int row) const;
     QStringList items() const;
     QListWidget *view() const { return m_view; }
+    void scaleChanged() override;
 
 private:
+    void fitToScale();
+
+    FontSpec m_font;
     QListWidget *m_view;
 };
 

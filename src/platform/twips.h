@@ -10,9 +10,11 @@
 // Layout units: 1/1440 inch, 15 to a logical pixel at 96 dots per inch.
 constexpr float TwipsPerPixel = 15.0f;
 
-inline int twipsToPixels(float twips)
+// A layout drawn at a factor (full screen) has factor logical pixels to each
+// of its own; the window of its design size has the factor 1.
+inline int twipsToPixels(float twips, qreal factor = 1)
 {
-    return qRound(twips / TwipsPerPixel);
+    return qRound(twips / TwipsPerPixel * factor);
 }
 
 inline float pixelsToTwips(int pixels)

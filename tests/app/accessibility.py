@@ -1,8 +1,9 @@
 #!/usr/bin/python3
 """Reads the running program's accessibility tree over AT-SPI, as a screen
 reader would, and walks from the menu through the quiz to the picture book
-by pressing what it finds by name; then reads the pack editor's 60 entries
-by their flowers' names and chooses one.
+by pressing what it finds by name, checks the menu's geometry in full
+screen, then reads the pack editor's 60 entries by their flowers' names and
+chooses one.
 
 Usage: accessibility.py PROGRAM EDITOR (inside a private session bus and X
 display).
@@ -130,14 +131,54 @@ def check_editor(editor):
             program.wait()
 
 
+def extents(node):
+    box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    return box.x, box.y, box.width, box.height
+
+
+def full_screen_menu():
+    desktop = pyatspi.Registry.getDesktop(0)
+    for i in range(desktop.childCount):
+        app = desktop.getChildAtIndex(i)
+        if app is None or app.name != "hana":
+            continue
+        menu = window(app, "メニュー")
+        if menu is not None and extents(menu)[2] > 687:
+            return menu
+    return None
+
+
+def check_full_screen(path):
+    """The menu in full screen: its buttons lie where the scaled layout puts
+    them, as a screen reader's magnifier or a pointer would find them."""
+    program = subprocess.Popen([path, "--fullscreen"], stderr=subprocess.DEVNULL)
+    try:
+        menu = wait_for("the full-screen menu", full_screen_menu)
+        _, _, width, height = extents(menu)
+        factor = min(width / 687, height / 491)
+        left = (width - round(687 * factor)) // 2
+        top = (height - round(491 * factor)) // 2
+        button = wait_for("menu button 花の名前",
+                          lambda: control(menu, pyatspi.ROLE_PUSH_BUTTON, "花の名前"))
+        want = (left + 464 * factor, top + 339 * factor, 128 * factor, 40 * factor)
+        got = extents(button)
+        if any(abs(g - w) > 1.5 for g, w in zip(got, want)):
+            fail(f"the button 花の名前 lies at {got} in full screen, not at {want}")
+    finally:
+        program.kill()
+        program.wait()
+
+
 def main():
     # The registry is started before the program, so that the program finds
     # it when it announces itself.
     pyatspi.Registry.getDesktop(0).childCount
     check_program(sys.argv[1])
+    check_full_screen(sys.argv[1])
     check_editor(sys.argv[2])
     print("accessibility: menu buttons, quiz tiles, rate and count announcements, "
-          "picture book name, the editor's 60 entries found by name")
+          "picture book name found; full-screen geometry scaled; "
+          "the editor's 60 entries found by name")
 
 
 def check_program(path):

@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -43,6 +44,8 @@ private slots:
     void unknownOptionIsAUsageErrorNeverAFolder_data() { programs_data(); }
     void unknownOptionIsAUsageErrorNeverAFolder();
     void contentFolderMustExist();
+    void packArgumentsFitTheWayItRuns_data();
+    void packArgumentsFitTheWayItRuns();
 };
 
 void TestCommandLines::programs_data()
@@ -106,6 +109,39 @@ void TestCommandLines::contentFolderMustExist()
     QCOMPARE(noSource.status, 2);
     QCOMPARE(noSource.err.size(), 1);
     QVERIFY(noSource.err.first().contains(missing));
+}
+
+void TestCommandLines::packArgumentsFitTheWayItRuns_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("one folder") << QStringList{"garden"} << "引数が足りません";
+    QTest::newRow("three folders") << QStringList{"a", "b", "c"} << "余分な引数があります: c";
+    QTest::newRow("install without source")
+        << QStringList{"--install", "校庭"} << "引数が足りません";
+    QTest::newRow("install with two") << QStringList{"--install", "校庭", "a", "b"} << "余分な引数";
+    QTest::newRow("list and remove") << QStringList{"--list", "--remove", "校庭"} << "一つだけ";
+    QTest::newRow("list with a folder") << QStringList{"--list", "garden"} << "余分な引数";
+    QTest::newRow("remove a path") << QStringList{"--remove", "../校庭"} << "「/」は使えません";
+}
+
+// Nothing is made or removed from a command line that does not fit.
+void TestCommandLines::packArgumentsFitTheWayItRuns()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, said);
+    QTemporaryDir home;
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_DATA_HOME", home.path());
+    process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(home.path());
+    process.start(HANA_PACK_PATH, arguments);
+    QVERIFY(process.waitForFinished(30000));
+    QCOMPARE(process.exitCode(), 2);
+    const QString error = QString::fromUtf8(process.readAllStandardError());
+    QVERIFY2(error.startsWith("hana-pack: ") && error.contains(said), qPrintable(error));
+    QCOMPARE(QDir(home.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
 }
 
 QTEST_GUILESS_MAIN(TestCommandLines)

@@ -342,7 +342,7 @@ void TestControls::boldTextStaysBoldAtEveryScale_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<int>("pixelSize");
     QTest::addColumn<qreal>("scale");
-    for (qreal scale : {1.0, 1.5, 2.0}) {
+    for (qreal scale : {1.0, 1.5, 2.0, 2.2}) {
         const QByteArray at = " at " + QByteArray::number(scale);
         QTest::newRow("kana tile" + at) << "あ" << 32 << scale;
         QTest::newRow("entry name" + at) << "あさがお" << 21 << scale;

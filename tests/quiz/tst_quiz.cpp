@@ -313,7 +313,7 @@ void TestQuiz::hoverLightsTheTileUnderTheMouse()
     QCOMPARE(tile(4)->backColor(), Red);
 
     const QPoint betweenColumns(432, centreOf(tile(4)).y());
-    QCOMPARE(moveTo(form(), betweenColumns), form());
+    QVERIFY(!qobject_cast<Control *>(moveTo(form(), betweenColumns)));
     QCOMPARE(tile(4)->backColor(), TileColor);
     moveTo(form(), centreOf(tile(4)));
     QCOMPARE(tile(4)->backColor(), Red);
