@@ -42,7 +42,7 @@ void PackRun::start(const QString &name, const PackOptions &options, const PackP
         result.summary = installer.install(name, run, program);
         result.problems = QString::fromUtf8(output.data()).split(u'\n', Qt::SkipEmptyParts);
         result.summaryLines = result.summary.lines(result.folder, ContentPack::EntryCount);
-        if (result.summary.made)
+        if (result.summary.made && !result.summary.menuEntryFailed)
             result.summaryLines << QStringLiteral("メニューに「%1」を入れました: %2")
                                        .arg(DesktopEntry::title(name), installer.entryOf(name));
         return result;
