@@ -117,12 +117,9 @@ EditorWindow::EditorWindow(EditorSetup setup, QWidget *parent)
     m_progressBar->setMaximumWidth(200);
     m_cancel = new QPushButton(QStringLiteral("止める"), this);
     m_cancel->setObjectName(QStringLiteral("cancelPack"));
-    for (QWidget *widget :
-         {static_cast<QWidget *>(m_progressStep), static_cast<QWidget *>(m_progressBar),
-          static_cast<QWidget *>(m_cancel)}) {
+    for (QWidget *widget : progressWidgets())
         statusBar()->addPermanentWidget(widget);
-        widget->hide();
-    }
+    showProgress(false);
 
     m_saveTimer.setSingleShot(true);
     m_saveTimer.setInterval(m_setup.saveDelay);
@@ -671,12 +668,20 @@ void EditorWindow::makePack(const QString &name)
     options.source = m_source->folder();
     options.bundled = m_setup.bundled;
     packProgress(QStringLiteral("パックを作り始めます…"), 0, 0);
-    for (QWidget *widget :
-         {static_cast<QWidget *>(m_progressStep), static_cast<QWidget *>(m_progressBar),
-          static_cast<QWidget *>(m_cancel)})
-        widget->show();
+    showProgress(true);
     m_run.start(name, options, m_setup.place, m_setup.program);
     updateActions();
+}
+
+QList<QWidget *> EditorWindow::progressWidgets() const
+{
+    return {m_progressStep, m_progressBar, m_cancel};
+}
+
+void EditorWindow::showProgress(bool shown)
+{
+    for (QWidget *widget : progressWidgets())
+        widget->setVisible(shown);
 }
 
 void EditorWindow::packProgress(const QString &step, int done, int total)
@@ -688,10 +693,7 @@ void EditorWindow::packProgress(const QString &step, int done, int total)
 
 void EditorWindow::packDone(const PackResult &result)
 {
-    for (QWidget *widget :
-         {static_cast<QWidget *>(m_progressStep), static_cast<QWidget *>(m_progressBar),
-          static_cast<QWidget *>(m_cancel)})
-        widget->hide();
+    showProgress(false);
     updateActions();
     showPackResult(result);
     emit packFinished(result);

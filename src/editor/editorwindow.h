@@ -102,6 +102,8 @@ private:
     void rescan();
     void watchFolder();
     void updateActions();
+    QList<QWidget *> progressWidgets() const;
+    void showProgress(bool shown);
     void packProgress(const QString &step, int done, int total);
     void packDone(const PackResult &result);
     void showPackResult(const PackResult &result);
