@@ -5,6 +5,7 @@
 #include "editor/bookpreview.h"
 #include "editor/editorwindow.h"
 #include "editor/entrylist.h"
+#include "editor/previewcache.h"
 #include "editor/roweditor.h"
 #include "editor/signalquit.h"
 #include "editor/welcomepage.h"
@@ -135,6 +136,7 @@ private slots:
     void textThatCannotBeSavedIsKept();
     void welcomeOffersANewAndTheLastFolder();
     void endingSignalsAskToClose();
+    void previewsFollowTheFileAndItsTime();
 
 private:
     std::unique_ptr<EditorWindow> newWindow();
@@ -497,6 +499,41 @@ void TestEditor::endingSignalsAskToClose()
         std::raise(signal);
         QVERIFY(asked.wait());
     }
+}
+
+// A file changed since its preview was made is made again, and an urgent
+// request goes ahead of those waiting.
+void TestEditor::previewsFollowTheFileAndItsTime()
+{
+    PreviewCache cache(QSize(48, 48));
+    QSignalSpy ready(&cache, &PreviewCache::ready);
+    const QString photo = m_dir.filePath("camera/changing.png");
+    writeAll(photo, encoded(discPicture(QSize(300, 200)), "PNG"));
+    QCOMPARE(cache.preview(photo), nullptr);
+    QTRY_VERIFY(cache.preview(photo));
+    QCOMPARE(cache.preview(photo)->picture.size(), QSize(218, 145));
+    QCOMPARE(cache.preview(photo)->thumbnail.size(), QSize(48, 31));
+
+    QFile file(photo);
+    writeAll(photo, encoded(gradientPicture(QSize(100, 300)), "PNG"));
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(5),
+                             QFileDevice::FileModificationTime));
+    file.close();
+    QCOMPARE(cache.preview(photo), nullptr);
+    QTRY_VERIFY(cache.preview(photo));
+    QCOMPARE(cache.preview(photo)->picture.size(), QSize(75, 225));
+
+    ready.clear();
+    QStringList pictures;
+    for (int entry = 1; entry <= 8; ++entry)
+        pictures << bundled() + ContentPack::entryPicture(entry);
+    for (const QString &picture : pictures)
+        cache.preview(picture);
+    cache.preview(pictures.last(), true);
+    QTRY_COMPARE(cache.pending(), 0);
+    QVERIFY(ready.indexOf(QVariantList{pictures.last()}) <
+            ready.indexOf(QVariantList{pictures.at(5)}));
 }
 
 QTEST_MAIN(TestEditor)
