@@ -7,12 +7,18 @@
 #include "platform/random.h"
 #include "screens/screens.h"
 #include "sound/deferredsound.h"
+#include "version/version.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    QApplication::setApplicationVersion(versionText());
+    QCommandLineParser parser;
+    parser.addVersionOption();
+    parser.process(app);
     // Wayland compositors find the program's desktop entry, and so its name
     // and icon, by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("net.hanazukan.Hana"));

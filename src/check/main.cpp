@@ -1,7 +1,9 @@
 #include "check/expectations.h"
 #include "content/contentcheck.h"
+#include "version/version.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QDir>
 #include <cstdio>
 
@@ -12,6 +14,10 @@ int main(int argc, char *argv[])
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    QApplication::setApplicationVersion(versionText());
+    QCommandLineParser parser;
+    parser.addVersionOption();
+    parser.process(app);
     const QStringList arguments = QApplication::arguments();
     const QString root = QDir::cleanPath(arguments.size() > 1 ? QDir(arguments.at(1)).absolutePath()
                                                               : QApplication::applicationDirPath());

@@ -1,6 +1,7 @@
 #include "pack/contentbridge.h"
 #include "pack/packbuilder.h"
 #include "pack/progressline.h"
+#include "version/version.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -71,11 +72,13 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("hana-pack"));
+    QApplication::setApplicationVersion(versionText());
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "写真と文のフォルダ SOURCE から、花の図鑑の内容のフォルダ OUT を作ります。"));
     parser.addHelpOption();
+    parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("SOURCE"),
                                  QStringLiteral("pictures と texts のフォルダがあるフォルダ"));
     parser.addPositionalArgument(QStringLiteral("OUT"),

@@ -60,6 +60,7 @@ private slots:
     void bundledPackPasses();
     void everyKindOfProblemIsReported();
     void shortNamesListIsReported();
+    void versionNamesTheLicence();
 
 private:
     QString brokenCopy();
@@ -123,6 +124,17 @@ void TestContentCheck::shortNamesListIsReported()
     const QStringList problems = checkContent(root, screenExpectations());
     QCOMPARE(problems.size(), 1);
     QVERIFY(anyContains(problems, "name.txt", "3個"));
+}
+
+void TestContentCheck::versionNamesTheLicence()
+{
+    QProcess checker;
+    checker.start(HANA_CHECK_PATH, {"--version"});
+    QVERIFY(checker.waitForFinished());
+    QCOMPARE(checker.exitCode(), 0);
+    const QStringList lines = QString::fromUtf8(checker.readAllStandardOutput()).split('\n');
+    QCOMPARE(lines.first(), QStringLiteral("hana-check " HANA_PROJECT_VERSION));
+    QVERIFY2(lines.filter("GPL-3.0-or-later").size() == 1, qPrintable(lines.join('\n')));
 }
 
 QTEST_MAIN(TestContentCheck)

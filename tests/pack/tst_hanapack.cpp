@@ -101,6 +101,7 @@ private slots:
     void failureOnTheWayLeavesNothing();
     void stopLeavesNothing();
     void wrongArgumentsShowTheUsage();
+    void versionNamesTheLicence();
 
 private:
     QTemporaryDir m_dir;
@@ -279,6 +280,15 @@ void TestHanaPack::wrongArgumentsShowTheUsage()
     pack.waitForFinished();
     QCOMPARE(pack.exitCode(), 2);
     QVERIFY(pack.readAllStandardError().contains("SOURCE"));
+}
+
+void TestHanaPack::versionNamesTheLicence()
+{
+    const Run run = runPack({"--version"});
+    QCOMPARE(run.exitCode, 0);
+    const QStringList lines = run.output.split('\n');
+    QCOMPARE(lines.first(), QStringLiteral("hana-pack " HANA_PROJECT_VERSION));
+    QVERIFY2(lines.filter("GPL-3.0-or-later").size() == 1, qPrintable(run.output));
 }
 
 QTEST_MAIN(TestHanaPack)
