@@ -1,4 +1,5 @@
 #include "platform/commandline.h"
+#include "version/version.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -68,7 +69,7 @@ void print(FILE *stream, const QString &text)
 CommandLine::CommandLine(CommandLineSpec program) : m_spec(std::move(program))
 {
     QCoreApplication::setApplicationName(m_spec.program);
-    QCoreApplication::setApplicationVersion(QStringLiteral(HANA_VERSION));
+    QCoreApplication::setApplicationVersion(versionText());
     m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     m_spec.options.push_back(Help);
     m_spec.options.push_back(Version);
@@ -151,10 +152,5 @@ QString CommandLine::helpText() const
 
 QString CommandLine::versionText() const
 {
-    return QStringLiteral(
-               "%1 %2\n"
-               "ライセンス: GPL-3.0-or-later（GNU 一般公衆利用許諾書 第3版、またはそれ以降の版）\n"
-               "これはフリーソフトウェアです。変更も再配布も自由です。"
-               "法律の許す限り、何の保証もありません。\n")
-        .arg(m_spec.program, QStringLiteral(HANA_VERSION));
+    return m_spec.program + u' ' + ::versionText() + u'\n';
 }
