@@ -22,9 +22,12 @@ SignalQuit::SignalQuit(QObject *parent) : QObject(parent)
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, sockets) != 0)
         return;
     m_notifier = new QSocketNotifier(sockets[1], QSocketNotifier::Read, this);
+    // The byte is taken through Qt's file layer once the notifier says it
+    // is there, so the read never waits.
+    m_reader.open(sockets[1], QIODevice::ReadOnly | QIODevice::Unbuffered,
+                  QFileDevice::DontCloseHandle);
     connect(m_notifier, &QSocketNotifier::activated, this, [this] {
-        char byte = 0;
-        [[maybe_unused]] const ssize_t read = ::read(sockets[1], &byte, 1);
+        m_reader.read(1);
         emit quitRequested();
     });
     struct sigaction action = {};

@@ -1,6 +1,7 @@
 #ifndef SIGNALQUIT_H
 #define SIGNALQUIT_H
 
+#include <QFile>
 #include <QObject>
 
 class QSocketNotifier;
@@ -22,6 +23,7 @@ signals:
 
 private:
     QSocketNotifier *m_notifier = nullptr;
+    QFile m_reader;
 };
 
 #endif
