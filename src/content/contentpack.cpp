@@ -52,6 +52,14 @@ QStringList boardNames()
     return names;
 }
 
+int kanaRowOf(int entry)
+{
+    int row = 0;
+    while (row + 1 < int(KanaRows.size()) && KanaRows[row + 1].firstEntry <= entry)
+        ++row;
+    return row;
+}
+
 QSize pictureFrame()
 {
     return {twipsToPixels(PictureFrameWidth), twipsToPixels(PictureFrameHeight)};

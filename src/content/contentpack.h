@@ -61,6 +61,29 @@ inline constexpr std::array<QStringView, EntryCount> BoardNames{
 };
 QStringList boardNames();
 
+// The rows of the kana syllabary that the picture book's index offers, each
+// with its first entry: the entries run in the syllabary's order, so a row
+// holds its first entry up to the next row's first.
+struct KanaRow
+{
+    QStringView kana;
+    int firstEntry;
+};
+inline constexpr std::array<KanaRow, 10> KanaRows{{
+    {u"あ", 1},
+    {u"か", 8},
+    {u"さ", 20},
+    {u"た", 30},
+    {u"な", 37},
+    {u"は", 39},
+    {u"ま", 52},
+    {u"や", 55},
+    {u"ら", 57},
+    {u"わ", 60},
+}};
+// The row an entry (1 to EntryCount) belongs to, from 0.
+int kanaRowOf(int entry);
+
 // The picture book's frame, in twips: every entry picture must fit in it.
 constexpr float PictureFrameWidth = 3270;
 constexpr float PictureFrameHeight = 3375;

@@ -214,6 +214,29 @@ QString workFolderNotMade(const QString &reason)
     return QStringLiteral("作業用のフォルダを作れません（%1）。").arg(reason);
 }
 
+QString folderIsBundledPack()
+{
+    return QStringLiteral("プログラムと一緒に入っている内容のフォルダなので、書き換えません。"
+                          "写真と説明は新しいフォルダに入れてください。");
+}
+
+QString folderIsInstalledPack()
+{
+    return QStringLiteral("入れたパックのフォルダなので、書き換えません。"
+                          "パックを作った元のフォルダを開いてください。");
+}
+
+QString folderIsMadePack()
+{
+    return QStringLiteral("出来上がったパックのフォルダです。"
+                          "元のフォルダ（pictures と texts のあるフォルダ）を開いてください。");
+}
+
+QString folderInUse()
+{
+    return QStringLiteral("ほかの窓で開いています。同じフォルダは一つの窓でだけ開けます。");
+}
+
 QString diskFull()
 {
     return QStringLiteral("ディスクがいっぱいで書き込めません。空きを作ってから、もう一度どうぞ。");

@@ -79,6 +79,12 @@ QString resultIsNoPack();
 QString resultFolderMissing();
 QString workFolderNotMade(const QString &reason);
 
+// Editing a source folder: folders that are not to be written into.
+QString folderIsBundledPack();
+QString folderIsInstalledPack();
+QString folderIsMadePack();
+QString folderInUse();
+
 // Writing.
 QString diskFull();
 QString quotaExceeded();

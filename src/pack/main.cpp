@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <atomic>
 #include <csignal>
 #include <cstdio>
 #include <fcntl.h>
@@ -16,11 +17,13 @@
 
 namespace {
 
-volatile std::sig_atomic_t stopRequested = 0;
+// A lock-free atomic may be set from a signal handler.
+std::atomic_bool stopRequested = false;
+static_assert(std::atomic_bool::is_always_lock_free);
 
 void requestStop(int)
 {
-    stopRequested = 1;
+    stopRequested = true;
 }
 
 constexpr int Refused = 1;

@@ -61,6 +61,16 @@ QByteArray encoded(const QString &path)
 
 } // namespace
 
+const SourceKind &pictureSources()
+{
+    return Pictures;
+}
+
+const SourceKind &textSources()
+{
+    return Texts;
+}
+
 QStringList PackSummary::lines(const QString &out, int entries) const
 {
     if (!made)
@@ -231,11 +241,14 @@ bool PackBuilder::packFolder(const QString &root, const SourceKind &kind,
             written = false;
             break;
         }
+        const int total = int(folder.files().size());
+        ++done;
         m_output.show(QStringLiteral("%1 %2 / %3: %4")
                           .arg(kind.name)
-                          .arg(++done)
-                          .arg(folder.files().size())
-                          .arg(QFileInfo(*file).fileName()));
+                          .arg(done)
+                          .arg(total)
+                          .arg(QFileInfo(*file).fileName()),
+                      done, total);
         const MadeFile result = results.front().result();
         results.pop_front();
         if (!result.problems.isEmpty()) {

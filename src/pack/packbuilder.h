@@ -7,7 +7,6 @@
 #include <QList>
 #include <QStringList>
 #include <atomic>
-#include <csignal>
 #include <functional>
 
 class ProgressLine;
@@ -28,8 +27,8 @@ struct PackOptions
     QString source;  // holds "pictures" and "texts"
     QString out;     // where the pack is to be
     QString bundled; // the content pack that fills in the rest
-    // Set (from a signal handler) to stop between two files.
-    const volatile std::sig_atomic_t *stop = nullptr;
+    // Set (from a signal handler or another thread) to stop between two files.
+    const std::atomic_bool *stop = nullptr;
     Placement placement = Placement::Folder;
 };
 
@@ -60,6 +59,10 @@ struct SourceKind
     QString name;
     QString (*target)(int entry);
 };
+
+// The two folders of a source: "pictures" and "texts".
+const SourceKind &pictureSources();
+const SourceKind &textSources();
 
 // What one source file gives: the bytes of its content file, or the
 // problems that keep it from giving any.

@@ -75,9 +75,14 @@ std::optional<QString> PackInstaller::nameProblem(const QString &name)
     return std::nullopt;
 }
 
+QString PackPlace::folderOf(const QString &name) const
+{
+    return packs + u'/' + name;
+}
+
 QString PackInstaller::folderOf(const QString &name) const
 {
-    return m_place.packs + u'/' + name;
+    return m_place.folderOf(name);
 }
 
 QString PackInstaller::entryOf(const QString &name) const

@@ -20,6 +20,9 @@ struct PackPlace
 
     static PackPlace forUser();
     static PackPlace forSystem();
+
+    // The link to the pack of that name, which the program is started on.
+    QString folderOf(const QString &name) const;
 };
 
 // One installed pack.

@@ -20,8 +20,10 @@ QString shortened(const QString &progress)
 
 } // namespace
 
-void ProgressLine::show(const QString &progress)
+void ProgressLine::show(const QString &progress, int done, int total)
 {
+    if (m_observer)
+        m_observer(progress, done, total);
     const QString line = shortened(progress);
     if (!m_terminal || line == m_shown)
         return;

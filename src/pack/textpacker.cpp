@@ -35,8 +35,13 @@ ContentProblems TextPacker::lineProblems(const QString &line, int number, const 
         problems << ContentProblem{
             path, number, ContentMessage::notInCodePage(character, codePageLookAlike(character))};
     }
-    const int width = QFontMetrics(m_font).horizontalAdvance(line);
+    const int width = lineWidth(line);
     if (width > m_width)
         problems << ContentProblem{path, number, ContentMessage::lineTooWide(width, m_width)};
     return problems;
+}
+
+int TextPacker::lineWidth(const QString &line) const
+{
+    return QFontMetrics(m_font).horizontalAdvance(line);
 }

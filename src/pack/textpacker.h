@@ -28,6 +28,10 @@ public:
     // The problems of one line of a text, numbered from 1.
     ContentProblems lineProblems(const QString &line, int number, const QString &path) const;
 
+    // The width in pixels a line takes in the list, and the widest it may be.
+    int lineWidth(const QString &line) const;
+    int listWidth() const { return m_width; }
+
 private:
     QFont m_font;
     int m_width;

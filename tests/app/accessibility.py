@@ -1,12 +1,17 @@
 #!/usr/bin/python3
 """Reads the running program's accessibility tree over AT-SPI, as a screen
 reader would, and walks from the menu through the quiz to the picture book
-by pressing what it finds by name.
+by pressing what it finds by name, checks the menu's geometry in full
+screen, then reads the pack editor's 60 entries by their flowers' names and
+chooses one.
 
-Usage: accessibility.py PROGRAM (inside a private session bus and X display).
+Usage: accessibility.py PROGRAM EDITOR (inside a private session bus and X
+display).
 """
+import os
 import subprocess
 import sys
+import tempfile
 import time
 
 import pyatspi
@@ -51,11 +56,11 @@ def pump(seconds):
         time.sleep(0.02)
 
 
-def application():
+def application(name="hana"):
     desktop = pyatspi.Registry.getDesktop(0)
     for i in range(desktop.childCount):
         app = desktop.getChildAtIndex(i)
-        if app is not None and app.name == "hana":
+        if app is not None and app.name == name:
             return app
     return None
 
@@ -82,6 +87,48 @@ def press(node):
             actions.doAction(i)
             return
     fail("cannot press " + node.name)
+
+
+def board_names(editor):
+    """The 60 names of the quiz board, from the names list beside the program."""
+    with open(os.path.join(os.path.dirname(editor), "説明", "name.txt"), encoding="cp932") as names:
+        return [name for name in names.read().replace("\r", "").split("\n") if name][:60]
+
+
+def entries(root, names):
+    """The editor's entries that a screen reader finds by their flowers' names."""
+    found = {}
+    for node in descendants(root):
+        if node.name in names and node.getRole() in (pyatspi.ROLE_TREE_ITEM,
+                                                      pyatspi.ROLE_TABLE_CELL,
+                                                      pyatspi.ROLE_LIST_ITEM):
+            found[node.name] = node
+    return found if len(found) == len(names) else None
+
+
+def check_editor(editor):
+    names = board_names(editor)
+    with tempfile.TemporaryDirectory() as home:
+        source = os.path.join(home, "校庭の花")
+        os.makedirs(os.path.join(source, "pictures"))
+        environment = dict(os.environ, HOME=home, XDG_CONFIG_HOME=home, XDG_DATA_HOME=home)
+        program = subprocess.Popen([editor, source], stderr=subprocess.DEVNULL, env=environment)
+        try:
+            app = wait_for("the editor", lambda: application("hana-editor"))
+            window = wait_for("the editor's window", lambda: next(
+                (app.getChildAtIndex(i) for i in range(app.childCount)
+                 if app.getChildAtIndex(i) is not None and showing(app.getChildAtIndex(i))),
+                None))
+            found = wait_for("the 60 entries by name", lambda: entries(window, names))
+            # Chosen as a screen reader chooses a row of a tree.
+            sunflower = found["ひまわり"]
+            tree = sunflower.parent.queryTable()
+            tree.addRowSelection(tree.getRowAtIndex(sunflower.getIndexInParent()))
+            wait_for("the chosen entry's heading",
+                     lambda: control(window, pyatspi.ROLE_LABEL, "45\u3000ひまわり"))
+        finally:
+            program.kill()
+            program.wait()
 
 
 def extents(node):
@@ -126,7 +173,16 @@ def main():
     # The registry is started before the program, so that the program finds
     # it when it announces itself.
     pyatspi.Registry.getDesktop(0).childCount
-    program = subprocess.Popen([sys.argv[1]], stderr=subprocess.DEVNULL)
+    check_program(sys.argv[1])
+    check_full_screen(sys.argv[1])
+    check_editor(sys.argv[2])
+    print("accessibility: menu buttons, quiz tiles, rate and count announcements, "
+          "picture book name found; full-screen geometry scaled; "
+          "the editor's 60 entries found by name")
+
+
+def check_program(path):
+    program = subprocess.Popen([path], stderr=subprocess.DEVNULL)
     try:
         app = wait_for("the program", application)
         menu = wait_for("the menu window", lambda: window(app, "メニュー"))
@@ -170,9 +226,6 @@ def main():
     finally:
         program.kill()
         program.wait()
-    check_full_screen(sys.argv[1])
-    print("accessibility: menu buttons, quiz tiles, rate and count announcements, "
-          "picture book name found; full-screen geometry scaled")
 
 
 if __name__ == "__main__":

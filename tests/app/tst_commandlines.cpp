@@ -55,6 +55,7 @@ void TestCommandLines::programs_data()
     QTest::newRow("hana") << HANA_PATH << "hana";
     QTest::newRow("hana-check") << HANA_CHECK_PATH << "hana-check";
     QTest::newRow("hana-pack") << HANA_PACK_PATH << "hana-pack";
+    QTest::newRow("hana-editor") << HANA_EDITOR_PATH << "hana-editor";
 }
 
 void TestCommandLines::helpAndVersionPrintAndEnd()
@@ -102,6 +103,12 @@ void TestCommandLines::contentFolderMustExist()
     QCOMPARE(noValue.status, 2);
     QCOMPARE(noValue.err.size(), 1);
     QVERIFY(noValue.err.first().contains("--content"));
+
+    // The editor's source folder is checked the same way, before any window.
+    const Run noSource = run(HANA_EDITOR_PATH, {missing});
+    QCOMPARE(noSource.status, 2);
+    QCOMPARE(noSource.err.size(), 1);
+    QVERIFY(noSource.err.first().contains(missing));
 }
 
 void TestCommandLines::packArgumentsFitTheWayItRuns_data()

@@ -1,9 +1,9 @@
 #include "content/contentpack.h"
 #include "content/contentpath.h"
+#include "content/contenttext.h"
 #include "content/datapath.h"
 #include "content/entrynames.h"
 #include "content/explanation.h"
-#include "content/contenttext.h"
 #include "platform/failure.h"
 
 #include <QDir>
@@ -49,6 +49,7 @@ private slots:
     void explanationLineEnds_data();
     void explanationLineEnds();
     void missingExplanationFails();
+    void kanaRowsHoldTheirEntries();
 
 private:
     QTemporaryDir m_root;
@@ -197,6 +198,27 @@ void TestContent::missingExplanationFails()
         QVERIFY(failure.message().contains(DataPath + "/説明/s12.txt"));
         QVERIFY(failure.message().contains("見つかりません"));
     }
+}
+
+// Each row holds its first entry up to the next row's first; every name of
+// the board starts in its row's column of the syllabary, voiced or not.
+void TestContent::kanaRowsHoldTheirEntries()
+{
+    const QString columns = QStringLiteral("あいうえおかきくけこさしすせそたちつてとなにぬねの"
+                                           "はひふへほまみむめもや_ゆ_よらりるれろわ");
+    for (int entry = 1; entry <= ContentPack::EntryCount; ++entry) {
+        const int row = ContentPack::kanaRowOf(entry);
+        QVERIFY(ContentPack::KanaRows[row].firstEntry <= entry);
+        QString first = ContentPack::BoardNames[entry - 1].left(1).toString().normalized(
+            QString::NormalizationForm_D);
+        first = first.left(1);
+        if (first.at(0) >= u'ァ' && first.at(0) <= u'ヶ')
+            first[0] = QChar(first.at(0).unicode() - 0x60);
+        QCOMPARE(columns.indexOf(first) / 5, row);
+    }
+    QCOMPARE(ContentPack::kanaRowOf(7), 0);
+    QCOMPARE(ContentPack::kanaRowOf(8), 1);
+    QCOMPARE(ContentPack::kanaRowOf(60), 9);
 }
 
 QTEST_GUILESS_MAIN(TestContent)

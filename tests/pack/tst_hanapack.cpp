@@ -99,6 +99,7 @@ private slots:
     void sourcesItCannotUse();
     void failureOnTheWayLeavesNothing();
     void stopLeavesNothing();
+    void progressIsObserved();
     void wrongArgumentsShowTheUsage();
 
 private:
@@ -262,13 +263,35 @@ void TestHanaPack::stopLeavesNothing()
 {
     QTemporaryDir dir;
     makeSource(dir.filePath("garden"));
-    const std::sig_atomic_t stop = 1;
+    const std::atomic_bool stop = true;
     QBuffer output;
     output.open(QIODevice::WriteOnly);
     ProgressLine progress(&output, false);
     const PackOptions options{dir.filePath("garden"), dir.filePath("out"), bundled(), &stop};
     QVERIFY(!PackBuilder(options, progress).run().made);
     QCOMPARE(entriesOf(dir.path()), QStringList{"garden"});
+}
+
+// Each file made is told with its count, whether or not on a terminal.
+void TestHanaPack::progressIsObserved()
+{
+    QTemporaryDir dir;
+    const QString source = dir.filePath("garden");
+    for (const char *name : {"1.png", "2.png", "3.png"})
+        writeAll(source + "/pictures/" + name, encoded(gradientPicture(QSize(40, 30)), "PNG"));
+    writeAll(source + "/texts/1.txt", "白い花。\n");
+    QBuffer output;
+    output.open(QIODevice::WriteOnly);
+    ProgressLine progress(&output, false);
+    QStringList steps;
+    progress.setObserver([&steps](const QString &line, int done, int total) {
+        if (total > 0)
+            steps << QStringLiteral("%1/%2 %3").arg(done).arg(total).arg(line.section(' ', 0, 0));
+    });
+    const PackOptions options{source, dir.filePath("out"), bundled()};
+    QVERIFY(PackBuilder(options, progress).run().clean());
+    QCOMPARE(steps, (QStringList{"1/3 絵", "2/3 絵", "3/3 絵", "1/1 説明"}));
+    QVERIFY(!output.data().contains('\r')); // no progress line off a terminal
 }
 
 void TestHanaPack::wrongArgumentsShowTheUsage()

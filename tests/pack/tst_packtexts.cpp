@@ -108,6 +108,11 @@ void TestPackTexts::widthLimitIsTheList()
                  .arg(width)
                  .arg(ContentPack::listTextWidth()));
     QCOMPARE(text.bytes, QByteArray());
+
+    // The widths an editor shows are the ones the check compares.
+    const TextPacker packer;
+    QCOMPARE(packer.lineWidth(tooWide), width);
+    QCOMPARE(packer.listWidth(), ContentPack::listTextWidth());
 }
 
 void TestPackTexts::charactersOutsideTheCodePageAreNamed_data()

@@ -19,7 +19,12 @@ namespace {
 
 // The first entry of each kana tile, Label1(1) "あ" to Label1(10) "わ"; the
 // entries are numbered in the order of the syllabary.
-constexpr std::array<int16_t, 10> KanaIndexTable{1, 8, 20, 30, 37, 39, 52, 55, 57, 60};
+constexpr auto KanaIndexTable = [] {
+    std::array<int16_t, ContentPack::KanaRows.size()> table{};
+    for (size_t row = 0; row < table.size(); ++row)
+        table[row] = int16_t(ContentPack::KanaRows[row].firstEntry);
+    return table;
+}();
 
 // What NextScreen holds between a button click and the tick that leaves.
 constexpr int16_t LeaveForQuiz = 1;

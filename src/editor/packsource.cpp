@@ -1,0 +1,309 @@
+#include "editor/packsource.h"
+#include "content/contentfiles.h"
+#include "content/contentpack.h"
+#include "content/contenttext.h"
+#include "content/explanation.h"
+#include "pack/packbuilder.h"
+#include "pack/packinstaller.h"
+#include "pack/sourcefolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QSet>
+#include <cerrno>
+#include <cstdio>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// A photograph put aside while another takes its entry: ".7.png.replaced".
+const QString HiddenSuffix = QStringLiteral(".replaced");
+// What an atomic write leaves when it is killed half-way.
+const QRegularExpression WriteLeftover(QStringLiteral("^\\..+\\.[0-9a-z]+\\.tmp$"));
+
+bool inside(const QString &path, const QString &folder)
+{
+    return !folder.isEmpty() && (path == folder || path.startsWith(folder + u'/'));
+}
+
+std::optional<ContentProblem> makeFolder(const QString &path)
+{
+    if (::mkdir(QFile::encodeName(path).constData(), 0777) == 0 || QFileInfo(path).isDir())
+        return std::nullopt;
+    return ContentProblem{path, 0, writeProblem(errno)};
+}
+
+std::optional<ContentProblem> renameFile(const QString &from, const QString &to)
+{
+    if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0)
+        return std::nullopt;
+    return ContentProblem{from, 0, writeProblem(errno)};
+}
+
+QString hiddenName(const QString &path)
+{
+    const QFileInfo file(path);
+    return file.path() + QStringLiteral("/.") + file.fileName() + HiddenSuffix;
+}
+
+QFileInfoList hiddenFiles(const QString &folder)
+{
+    return QDir(folder).entryInfoList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+}
+
+} // namespace
+
+PackSource::PackSource(QString folder, QString bundled, FolderLock lock)
+    : m_folder(std::move(folder)), m_bundled(std::move(bundled)), m_lock(std::move(lock)),
+      m_matcher(ContentPack::boardNames())
+{
+}
+
+std::optional<QString> PackSource::refusal(const QString &folder, const QString &bundled)
+{
+    const QFileInfo info(folder);
+    if (!info.isDir())
+        return ContentMessage::sourceMissing();
+    const QString path = info.canonicalFilePath();
+    QStringList bundledPlaces{QFileInfo(bundled).canonicalFilePath()};
+    for (const QString &contentFolder : ContentPack::folders())
+        bundledPlaces
+            << QFileInfo(QFileInfo(bundled + u'/' + contentFolder).canonicalFilePath()).path();
+    for (const QString &place : bundledPlaces)
+        if (inside(path, place))
+            return ContentMessage::folderIsBundledPack();
+    for (const PackPlace &place : {PackPlace::forUser(), PackPlace::forSystem()})
+        if (inside(path, QFileInfo(place.packs).canonicalFilePath()))
+            return ContentMessage::folderIsInstalledPack();
+    const QDir dir(path);
+    const bool source = dir.exists(pictureSources().folder) || dir.exists(textSources().folder);
+    const bool pack =
+        dir.exists(ContentPack::folders().at(0)) || dir.exists(ContentPack::folders().at(1));
+    if (pack && !source)
+        return ContentMessage::folderIsMadePack();
+    return std::nullopt;
+}
+
+std::optional<PackSource> PackSource::open(const QString &folder, const QString &bundled,
+                                           QString *problem)
+{
+    if (const auto refused = refusal(folder, bundled)) {
+        *problem = *refused;
+        return std::nullopt;
+    }
+    const QString path = QFileInfo(folder).canonicalFilePath();
+    std::optional<FolderLock> lock = FolderLock::tryTake(path, FolderLock::Mode::Exclusive);
+    if (!lock) {
+        *problem = ContentMessage::folderInUse();
+        return std::nullopt;
+    }
+    PackSource source(path, bundled, std::move(*lock));
+    source.restoreHidden();
+    source.rescan();
+    return source;
+}
+
+QString PackSource::name() const
+{
+    return QFileInfo(m_folder).fileName();
+}
+
+// A photograph hidden by a replacement that was killed half-way comes back
+// if its entry has no other; the halves of killed writes go. No other editor
+// writes here while the folder is held.
+void PackSource::restoreHidden() const
+{
+    for (const QString &kind : {pictureSources().folder, textSources().folder}) {
+        const QFileInfoList files = hiddenFiles(m_folder + u'/' + kind);
+        QSet<int> shown;
+        for (const QFileInfo &file : files)
+            if (!file.fileName().startsWith(u'.'))
+                shown.insert(m_matcher.entryFor(file.completeBaseName()));
+        for (const QFileInfo &file : files) {
+            const QString name = file.fileName();
+            if (WriteLeftover.match(name).hasMatch()) {
+                QFile::remove(file.filePath());
+            } else if (name.startsWith(u'.') && name.endsWith(HiddenSuffix)) {
+                const QString original =
+                    file.path() + u'/' + name.mid(1, name.size() - 1 - HiddenSuffix.size());
+                const int entry = m_matcher.entryFor(QFileInfo(original).completeBaseName());
+                if (shown.contains(entry) || renameFile(file.filePath(), original))
+                    QFile::remove(file.filePath());
+                shown.insert(entry);
+            }
+        }
+    }
+}
+
+void PackSource::rescan()
+{
+    m_entryProblems.clear();
+    m_stray.clear();
+    scan(pictureSources().folder, &m_namedPictures);
+    scan(textSources().folder, &m_namedTexts);
+    const SourceKind &pictures = pictureSources();
+    m_photos =
+        SourceFolder(m_folder + u'/' + pictures.folder, pictures.suffixes, m_matcher).files();
+}
+
+// Files refused for their names or kinds go to the entry they name, if any.
+void PackSource::scan(const QString &kind, QMap<int, QStringList> *named)
+{
+    const SourceKind &source = kind == pictureSources().folder ? pictureSources() : textSources();
+    const QString folder = m_folder + u'/' + kind;
+    const SourceFolder files(folder, source.suffixes, m_matcher);
+    for (ContentProblem problem : files.refused()) {
+        const int entry = m_matcher.entryFor(QFileInfo(problem.file).completeBaseName());
+        problem.file = relative(problem.file);
+        (entry > 0 ? m_entryProblems[entry] : m_stray) << problem;
+    }
+    named->clear();
+    for (const QFileInfo &file : QDir(folder).entryInfoList(QDir::Files, QDir::Name))
+        if (source.suffixes.contains(file.suffix().toLower()))
+            if (const int entry = m_matcher.entryFor(file.completeBaseName()))
+                (*named)[entry] << file.filePath();
+}
+
+QString PackSource::bundledPicture(int entry) const
+{
+    return m_bundled + ContentPack::entryPicture(entry);
+}
+
+QStringList PackSource::bundledRows(int entry) const
+{
+    const TextBytes read = readTextBytes(m_bundled + ContentPack::entryText(entry));
+    return read.problem ? QStringList() : splitLines(decodeContentText(read.bytes));
+}
+
+QString PackSource::textPath(int entry) const
+{
+    const QStringList files = m_namedTexts.value(entry);
+    return files.isEmpty()
+               ? QStringLiteral("%1/%2/%3.txt").arg(m_folder, textSources().folder).arg(entry)
+               : files.first();
+}
+
+bool PackSource::hasOwnText(int entry) const
+{
+    return m_namedTexts.contains(entry);
+}
+
+// A text that is no UTF-8 but Shift-JIS, as older Windows programs write
+// it, is read as such, to be saved again in UTF-8; one that is neither is
+// shown but not saved over.
+SourceText PackSource::readText(int entry) const
+{
+    SourceText text;
+    if (!hasOwnText(entry)) {
+        text.rows = bundledRows(entry);
+        return text;
+    }
+    text.own = true;
+    const QString path = textPath(entry);
+    const TextBytes read = readTextBytes(path);
+    if (read.problem) {
+        text.editable = false;
+        text.problem = ContentProblem{relative(path), 0, read.problem->what};
+        return text;
+    }
+    const QByteArray bytes = withoutByteOrderMark(read.bytes);
+    if (const int line = firstLineNotUtf8(bytes)) {
+        bool valid = false;
+        const QString shiftJis = decodeContentText(bytes, &valid);
+        text.rows = splitLines(valid ? shiftJis : QString::fromUtf8(bytes));
+        text.editable = text.recoded = valid;
+        text.problem = ContentProblem{relative(path), line, ContentMessage::notUtf8()};
+        return text;
+    }
+    text.rows = splitLines(QString::fromUtf8(bytes));
+    return text;
+}
+
+QByteArray PackSource::textBytes(const QStringList &rows)
+{
+    QByteArray bytes;
+    for (const QString &row : rows)
+        bytes += row.toUtf8() + '\n';
+    return bytes;
+}
+
+std::optional<ContentProblem> PackSource::setPhoto(int entry, const QString &file)
+{
+    const SourceKind &kind = pictureSources();
+    const QString suffix = QFileInfo(file).suffix().toLower();
+    if (!kind.suffixes.contains(suffix))
+        return ContentProblem{file, 0, ContentMessage::wrongKind(kind.suffixes)};
+    QFile source(file);
+    if (!source.open(QIODevice::ReadOnly))
+        return ContentProblem{file, 0, ContentMessage::cannotRead(source.errorString())};
+    const QByteArray bytes = source.readAll();
+    if (source.error() != QFileDevice::NoError)
+        return ContentProblem{file, 0, ContentMessage::cannotRead(source.errorString())};
+
+    const QString folder = m_folder + u'/' + kind.folder;
+    if (auto problem = makeFolder(folder))
+        return problem;
+    const QString target = QStringLiteral("%1/%2.%3").arg(folder).arg(entry).arg(suffix);
+    QStringList hidden;
+    const auto restore = [&hidden] {
+        for (const QString &path : std::as_const(hidden))
+            renameFile(hiddenName(path), path);
+    };
+    for (const QString &other : m_namedPictures.value(entry)) {
+        if (other == target)
+            continue;
+        if (auto problem = renameFile(other, hiddenName(other))) {
+            restore();
+            return problem;
+        }
+        hidden << other;
+    }
+    if (auto problem = writeFileAtomically(target, bytes)) {
+        restore();
+        return problem;
+    }
+    for (const QString &path : std::as_const(hidden))
+        QFile::remove(hiddenName(path));
+    rescan();
+    return std::nullopt;
+}
+
+std::optional<ContentProblem> PackSource::removePhoto(int entry)
+{
+    return removeFiles(m_namedPictures.value(entry));
+}
+
+std::optional<ContentProblem> PackSource::saveText(int entry, const QStringList &rows)
+{
+    if (rows == bundledRows(entry))
+        return removeText(entry);
+    if (auto problem = makeFolder(m_folder + u'/' + textSources().folder))
+        return problem;
+    const bool known = hasOwnText(entry);
+    auto problem = writeFileAtomically(textPath(entry), textBytes(rows));
+    if (!problem && !known)
+        rescan();
+    return problem;
+}
+
+std::optional<ContentProblem> PackSource::removeText(int entry)
+{
+    return removeFiles(m_namedTexts.value(entry));
+}
+
+std::optional<ContentProblem> PackSource::removeFiles(const QStringList &files)
+{
+    std::optional<ContentProblem> problem;
+    for (const QString &path : files)
+        if (::unlink(QFile::encodeName(path).constData()) != 0 && errno != ENOENT && !problem)
+            problem = ContentProblem{path, 0, writeProblem(errno)};
+    rescan();
+    return problem;
+}
+
+QString PackSource::relative(const QString &path) const
+{
+    return inside(path, m_folder) ? QDir(m_folder).relativeFilePath(path) : path;
+}
