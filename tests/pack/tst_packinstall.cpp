@@ -71,6 +71,7 @@ private slots:
     void killedRunIsClearedByTheNext();
     void liveRunKeepsItsFolder();
     void fullDiskIsNamed();
+    void systemPacksAreForEveryAccount();
     void execLineQuotesEveryPath();
 
 private:
@@ -268,6 +269,42 @@ void TestPackInstall::fullDiskIsNamed()
                  "/\\.out\\.hana-pack-\\w{6}/[^:]+: ディスクがいっぱいで書き込めません")),
              qPrintable(output));
     QVERIFY(output.contains("\nleft: \n"));
+}
+
+// A school's pack goes where every account reads it, whatever the admin's
+// umask; only root may put it there. Run as root of a private namespace,
+// with a scratch file system over /usr/local/share.
+void TestPackInstall::systemPacksAreForEveryAccount()
+{
+    const QString script = QStringLiteral(
+        "mount -t tmpfs -o mode=755 tmpfs /usr/local/share || exit 77; umask 077; "
+        "cd /usr/local/share; \"$1\" --install 校庭 \"$2\" --system >/dev/null || exit 1; "
+        "find -L applications/*.desktop hana hana/packs hana/packs/校庭 hana/packs/校庭/画像 "
+        "hana/packs/校庭/画像/h45.gif -maxdepth 0 -printf '%m %p\\n'; \"$1\" --list; "
+        "\"$1\" --remove 校庭 --system >/dev/null || exit 1; "
+        "echo \"left: $(ls -A hana/packs; ls -A applications | grep -vx mimeinfo.cache)\"");
+    QProcess shell;
+    for (const QStringList &unshare : {QStringList{"-rm"}, QStringList{"-m"}}) {
+        shell.start("unshare",
+                    unshare + QStringList{"sh", "-c", script, "sh", HANA_PACK_PATH, m_source});
+        QVERIFY(shell.waitForFinished(120000));
+        if (shell.exitCode() != 77 && shell.error() == QProcess::UnknownError)
+            break;
+    }
+    if (shell.exitCode() == 77 || shell.error() != QProcess::UnknownError)
+        QSKIP("no file system can be mounted over /usr/local/share here (unshare and tmpfs)");
+    const QString output = QString::fromUtf8(shell.readAllStandardOutput());
+    QVERIFY2(shell.exitCode() == 0, qPrintable(output + shell.readAllStandardError()));
+    const QString entry = "applications/net.hanazukan.Hana.Pack_e6a0a1e5baad.desktop";
+    QVERIFY2(output.startsWith("644 " + entry +
+                               "\n755 hana\n755 hana/packs\n755 hana/packs/校庭\n" +
+                               "755 hana/packs/校庭/画像\n644 hana/packs/校庭/画像/h45.gif\n"),
+             qPrintable(output));
+    QVERIFY(output.contains("すべての利用者のパック（/usr/local/share/hana/packs）:\n  校庭\n"
+                            "    フォルダ: /usr/local/share/hana/packs/校庭\n"
+                            "    メニュー: /usr/local/share/" +
+                            entry + "\n"));
+    QVERIFY(output.endsWith("left: \n"));
 }
 
 // The desktop's launcher takes the Exec line apart again into the very path.
