@@ -55,6 +55,30 @@ void makeSlowSource(const QString &source)
         writeAll(source + QStringLiteral("/pictures/%1.png").arg(entry), png);
 }
 
+// Runs a shell script in a private mount namespace over a fresh tmpfs
+// mounted with the given options, as root of a user namespace or, failing
+// that, as the caller. Nothing when neither namespace nor mount can be made
+// here, as in a chroot or a locked-down container.
+std::optional<Run> runOnScratchMount(const QString &options, const QString &mountPoint,
+                                     const QString &script, const QStringList &arguments)
+{
+    const QString mounted =
+        QStringLiteral("mount -t tmpfs -o \"$1\" tmpfs \"$2\" || exit 77; shift 2; echo mounted; ");
+    for (const QStringList &unshare : {QStringList{"-rm"}, QStringList{"-m"}}) {
+        QProcess shell;
+        shell.start("unshare",
+                    unshare + QStringList{"sh", "-c", mounted + script, "sh", options, mountPoint} +
+                        arguments);
+        if (!shell.waitForFinished(120000))
+            return std::nullopt;
+        const QString output = QString::fromUtf8(shell.readAllStandardOutput());
+        if (output.startsWith("mounted\n"))
+            return Run{shell.exitCode(), output.mid(8),
+                       QString::fromUtf8(shell.readAllStandardError()).split(u'\n')};
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 class TestPackInstall : public QObject
@@ -248,22 +272,15 @@ void TestPackInstall::fullDiskIsNamed()
     QTemporaryDir dir;
     const QString mount = dir.filePath("small");
     QVERIFY(QDir().mkpath(mount));
-    const QString script = QStringLiteral(
-        "mount -t tmpfs -o size=400k tmpfs \"$1\" || exit 77; \"$2\" \"$3\" \"$1/out\"; "
-        "status=$?; echo \"left: $(ls -A \"$1\")\"; exit $status");
-    QProcess shell;
-    for (const QStringList &unshare : {QStringList{"-rm"}, QStringList{"-m"}}) {
-        shell.start("unshare", unshare + QStringList{"sh", "-c", script, "sh", mount,
-                                                     HANA_PACK_PATH, m_source});
-        QVERIFY(shell.waitForFinished(120000));
-        if (shell.exitCode() != 77 && shell.exitStatus() == QProcess::NormalExit &&
-            shell.error() == QProcess::UnknownError)
-            break;
-    }
-    if (shell.exitCode() == 77 || shell.error() != QProcess::UnknownError)
+    const QString script =
+        QStringLiteral("\"$2\" \"$3\" \"$1/out\"; status=$?; echo \"left: $(ls -A \"$1\")\"; "
+                       "exit $status");
+    const std::optional<Run> run =
+        runOnScratchMount("size=400k", mount, script, {mount, HANA_PACK_PATH, m_source});
+    if (!run)
         QSKIP("no small file system can be mounted here (unshare and tmpfs)");
-    const QString output = QString::fromUtf8(shell.readAllStandardOutput());
-    QCOMPARE(shell.exitCode(), 1);
+    const QString &output = run->output;
+    QCOMPARE(run->exitCode, 1);
     QVERIFY2(output.contains(QRegularExpression(
                  "\n?" + QRegularExpression::escape(mount) +
                  "/\\.out\\.hana-pack-\\w{6}/[^:]+: ディスクがいっぱいで書き込めません")),
@@ -277,24 +294,18 @@ void TestPackInstall::fullDiskIsNamed()
 void TestPackInstall::systemPacksAreForEveryAccount()
 {
     const QString script = QStringLiteral(
-        "mount -t tmpfs -o mode=755 tmpfs /usr/local/share || exit 77; umask 077; "
-        "cd /usr/local/share; \"$1\" --install 校庭 \"$2\" --system >/dev/null || exit 1; "
+        "umask 077; cd /usr/local/share; \"$1\" --install 校庭 \"$2\" --system >/dev/null || exit "
+        "1; "
         "find -L applications/*.desktop hana hana/packs hana/packs/校庭 hana/packs/校庭/画像 "
         "hana/packs/校庭/画像/h45.gif -maxdepth 0 -printf '%m %p\\n'; \"$1\" --list; "
         "\"$1\" --remove 校庭 --system >/dev/null || exit 1; "
         "echo \"left: $(ls -A hana/packs; ls -A applications | grep -vx mimeinfo.cache)\"");
-    QProcess shell;
-    for (const QStringList &unshare : {QStringList{"-rm"}, QStringList{"-m"}}) {
-        shell.start("unshare",
-                    unshare + QStringList{"sh", "-c", script, "sh", HANA_PACK_PATH, m_source});
-        QVERIFY(shell.waitForFinished(120000));
-        if (shell.exitCode() != 77 && shell.error() == QProcess::UnknownError)
-            break;
-    }
-    if (shell.exitCode() == 77 || shell.error() != QProcess::UnknownError)
+    const std::optional<Run> run =
+        runOnScratchMount("mode=755", "/usr/local/share", script, {HANA_PACK_PATH, m_source});
+    if (!run)
         QSKIP("no file system can be mounted over /usr/local/share here (unshare and tmpfs)");
-    const QString output = QString::fromUtf8(shell.readAllStandardOutput());
-    QVERIFY2(shell.exitCode() == 0, qPrintable(output + shell.readAllStandardError()));
+    const QString &output = run->output;
+    QVERIFY2(run->exitCode == 0, qPrintable(output + run->errors.join(u'\n')));
     const QString entry = "applications/net.hanazukan.Hana.Pack_e6a0a1e5baad.desktop";
     QVERIFY2(output.startsWith("644 " + entry +
                                "\n755 hana\n755 hana/packs\n755 hana/packs/校庭\n" +
