@@ -62,6 +62,7 @@ void makeSlowSource(const QString &source)
 std::optional<Run> runOnScratchMount(const QString &options, const QString &mountPoint,
                                      const QString &script, const QStringList &arguments)
 {
+    const QString marker = QStringLiteral("mounted\n");
     const QString mounted =
         QStringLiteral("mount -t tmpfs -o \"$1\" tmpfs \"$2\" || exit 77; shift 2; echo mounted; ");
     for (const QStringList &unshare : {QStringList{"-rm"}, QStringList{"-m"}}) {
@@ -72,8 +73,8 @@ std::optional<Run> runOnScratchMount(const QString &options, const QString &moun
         if (!shell.waitForFinished(120000))
             return std::nullopt;
         const QString output = QString::fromUtf8(shell.readAllStandardOutput());
-        if (output.startsWith("mounted\n"))
-            return Run{shell.exitCode(), output.mid(8),
+        if (output.startsWith(marker))
+            return Run{shell.exitCode(), output.mid(marker.size()),
                        QString::fromUtf8(shell.readAllStandardError()).split(u'\n')};
     }
     return std::nullopt;
@@ -294,8 +295,8 @@ void TestPackInstall::fullDiskIsNamed()
 void TestPackInstall::systemPacksAreForEveryAccount()
 {
     const QString script = QStringLiteral(
-        "umask 077; cd /usr/local/share; \"$1\" --install 校庭 \"$2\" --system >/dev/null || exit "
-        "1; "
+        "umask 077; cd /usr/local/share; "
+        "\"$1\" --install 校庭 \"$2\" --system >/dev/null || exit 1; "
         "find -L applications/*.desktop hana hana/packs hana/packs/校庭 hana/packs/校庭/画像 "
         "hana/packs/校庭/画像/h45.gif -maxdepth 0 -printf '%m %p\\n'; \"$1\" --list; "
         "\"$1\" --remove 校庭 --system >/dev/null || exit 1; "
