@@ -3,14 +3,20 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
-constexpr mode_t EveryoneReads = 0666; // less the user's umask
+constexpr mode_t EveryoneReads = 0666;  // less the user's umask
+constexpr mode_t EveryoneEnters = 0777; // less the user's umask
+
+const QString TemporarySuffix = QStringLiteral(".tmp");
 
 // A file descriptor that closes itself.
 class Descriptor
@@ -33,9 +39,33 @@ private:
     int m_fd;
 };
 
-std::optional<ContentProblem> failed(const QString &path, int error)
+// ".NAME.RANDOM.tmp", RANDOM in digits and small letters.
+QString temporaryFileName(const QString &fileName)
 {
-    return ContentProblem{path, 0, writeProblem(error)};
+    return u'.' + fileName + u'.' + QString::number(QRandomGenerator::global()->generate64(), 36) +
+           TemporarySuffix;
+}
+
+bool isFolder(const QString &path)
+{
+    return QFileInfo(path).isDir();
+}
+
+// The nearest of path and the folders above it that exists.
+QString nearestExisting(QString path)
+{
+    while (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink() && path != u'/')
+        path = QFileInfo(path).path();
+    return path;
+}
+
+// Where mkdir(2) found something else than a folder in its way: the path
+// itself (EEXIST), or the file above it that a folder was looked for in
+// (ENOTDIR).
+std::optional<ContentProblem> blocked(const QString &path, int error)
+{
+    const QString file = error == EEXIST ? path : nearestExisting(path);
+    return ContentProblem{file, 0, ContentMessage::fileInPlaceOfFolder()};
 }
 
 bool writeAll(int fd, const QByteArray &bytes)
@@ -60,11 +90,11 @@ std::optional<ContentProblem> create(const QString &path, const QByteArray &byte
     const QByteArray name = QFile::encodeName(path);
     Descriptor fd(::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, EveryoneReads));
     if (fd.get() < 0)
-        return failed(path, errno);
+        return fileProblem(path, errno);
     if (!writeAll(fd.get(), bytes) || (durable && ::fsync(fd.get()) != 0) || !fd.close()) {
         const int error = errno;
         ::unlink(name.constData());
-        return failed(path, error);
+        return fileProblem(path, error);
     }
     return std::nullopt;
 }
@@ -74,17 +104,12 @@ std::optional<ContentProblem> create(const QString &path, const QByteArray &byte
 std::optional<ContentProblem> writeFileAtomically(const QString &path, const QByteArray &bytes)
 {
     const QFileInfo info(path);
-    const QString temporary =
-        QStringLiteral("%1/.%2.%3.tmp")
-            .arg(info.path(), info.fileName(),
-                 QString::number(QRandomGenerator::global()->generate64(), 36));
+    const QString temporary = info.path() + u'/' + temporaryFileName(info.fileName());
     if (auto problem = create(temporary, bytes, true))
         return ContentProblem{path, 0, problem->what};
-    if (::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(path).constData()) !=
-        0) {
-        const int error = errno;
+    if (auto problem = renameOver(temporary, path)) {
         ::unlink(QFile::encodeName(temporary).constData());
-        return failed(path, error);
+        return ContentProblem{path, 0, problem->what};
     }
     return std::nullopt;
 }
@@ -110,8 +135,57 @@ std::optional<ContentProblem> syncFileSystem(const QString &folder)
     Descriptor fd(
         ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (fd.get() < 0 || ::syncfs(fd.get()) != 0)
-        return failed(folder, errno);
+        return fileProblem(folder, errno);
     return std::nullopt;
+}
+
+std::optional<ContentProblem> makeFolders(const QString &path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    if (::mkdir(name.constData(), EveryoneEnters) == 0)
+        return std::nullopt;
+    int error = errno;
+    if (error == ENOENT) {
+        const QString parent = QFileInfo(path).path();
+        if (parent == path)
+            return fileProblem(path, error);
+        if (auto problem = makeFolders(parent))
+            return problem;
+        if (::mkdir(name.constData(), EveryoneEnters) == 0)
+            return std::nullopt;
+        error = errno;
+    }
+    if (error == EEXIST && isFolder(path))
+        return std::nullopt;
+    if (error == EEXIST || error == ENOTDIR)
+        return blocked(path, error);
+    return fileProblem(path, error);
+}
+
+std::optional<ContentProblem> renameOver(const QString &from, const QString &to)
+{
+    if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0)
+        return fileProblem(to, errno);
+    return std::nullopt;
+}
+
+bool isTemporaryFileName(const QString &fileName)
+{
+    if (!fileName.startsWith(u'.') || !fileName.endsWith(TemporarySuffix))
+        return false;
+    const QStringView inner = QStringView(fileName).sliced(1).chopped(TemporarySuffix.size());
+    const qsizetype dot = inner.lastIndexOf(u'.');
+    if (dot <= 0 || dot == inner.size() - 1)
+        return false;
+    const QStringView random = inner.sliced(dot + 1);
+    return std::all_of(random.begin(), random.end(), [](QChar c) {
+        return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'z');
+    });
+}
+
+ContentProblem fileProblem(const QString &path, int error)
+{
+    return ContentProblem{path, 0, writeProblem(error)};
 }
 
 QString writeProblem(int error)
@@ -126,6 +200,8 @@ QString writeProblem(int error)
         return ContentMessage::noPermission();
     case EROFS:
         return ContentMessage::readOnlyPlace();
+    case ENOTDIR:
+        return ContentMessage::fileInPlaceOfFolder();
     default:
         return ContentMessage::cannotWrite(QString::fromLocal8Bit(std::strerror(error)));
     }

@@ -25,6 +25,21 @@ std::optional<ContentProblem> copyNewFile(const QString &from, const QString &to
 // Brings what was written in a folder's file system to the disk.
 std::optional<ContentProblem> syncFileSystem(const QString &folder);
 
+// Makes a folder and those above it that are missing. A failure names the
+// folder whose mkdir(2) failed first and its real error, or the file that
+// stands where a folder should be.
+std::optional<ContentProblem> makeFolders(const QString &path);
+
+// Renames a file or folder in one step, over what has the new name.
+std::optional<ContentProblem> renameOver(const QString &from, const QString &to);
+
+// Whether a file name is that of the new file writeFileAtomically puts
+// beside the file it replaces: ".1.txt.k2j4h1.tmp". A killed run leaves one.
+bool isTemporaryFileName(const QString &fileName);
+
+// The problem that an error number of the system's file calls gives a path.
+ContentProblem fileProblem(const QString &path, int error);
+
 // The words for an error number of the system's file calls.
 QString writeProblem(int error);
 

@@ -47,6 +47,11 @@ QString folderInPlaceOfFile()
     return QStringLiteral("ファイルの場所にフォルダがあります。");
 }
 
+QString fileInPlaceOfFolder()
+{
+    return QStringLiteral("フォルダの場所にファイルがあります。");
+}
+
 QString fileTooLarge(qint64 limitBytes)
 {
     return QStringLiteral("ファイルが大きすぎます（%1 KB まで）。").arg(limitBytes / 1024);
@@ -182,36 +187,6 @@ QString filesForOneEntry(int entry, const QStringList &names)
 QString sourceMissing()
 {
     return QStringLiteral("元のフォルダが見つかりません。");
-}
-
-QString sourceHoldsNeither(const QString &pictures, const QString &texts)
-{
-    return QStringLiteral("中に %1 のフォルダも %2 のフォルダもありません。").arg(pictures, texts);
-}
-
-QString sourceFolderMissing(const QString &kind)
-{
-    return QStringLiteral("フォルダがないので、%1はすべて同梱のパックのものです。").arg(kind);
-}
-
-QString resultExists()
-{
-    return QStringLiteral("すでにあります。別の名前にするか、消してからもう一度どうぞ。");
-}
-
-QString resultIsNoPack()
-{
-    return QStringLiteral("すでにあり、hana-pack が入れたパックではないので置き換えません。");
-}
-
-QString resultFolderMissing()
-{
-    return QStringLiteral("作る先のフォルダが見つかりません。");
-}
-
-QString workFolderNotMade(const QString &reason)
-{
-    return QStringLiteral("作業用のフォルダを作れません（%1）。").arg(reason);
 }
 
 QString folderIsBundledPack()

@@ -37,6 +37,7 @@ namespace ContentMessage {
 // Reading any file.
 QString fileMissing();
 QString folderInPlaceOfFile();
+QString fileInPlaceOfFolder();
 QString fileTooLarge(qint64 limitBytes);
 QString cannotRead(const QString &reason);
 
@@ -70,14 +71,8 @@ QString wrongKind(const QStringList &suffixes);
 QString nameIsNoEntry(int entries);
 QString filesForOneEntry(int entry, const QStringList &names);
 
-// Making a pack from a source folder.
+// A source folder.
 QString sourceMissing();
-QString sourceHoldsNeither(const QString &pictures, const QString &texts);
-QString sourceFolderMissing(const QString &kind);
-QString resultExists();
-QString resultIsNoPack();
-QString resultFolderMissing();
-QString workFolderNotMade(const QString &reason);
 
 // Editing a source folder: folders that are not to be written into.
 QString folderIsBundledPack();

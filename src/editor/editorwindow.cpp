@@ -713,12 +713,12 @@ void EditorWindow::showPackResult(const PackResult &result)
             : QStringLiteral("パック「%1」は作りませんでした。").arg(result.name));
     // The source's files named from the folder, as the rest of the window names them.
     QStringList problems;
-    for (const QString &line : result.problems)
+    for (const QString &line : texts(result.notes + result.problems))
         problems << (line.startsWith(m_source->folder() + u'/')
                          ? line.mid(m_source->folder().size() + 1)
                          : line);
     QStringList summary;
-    for (const QString &line : result.summaryLines)
+    for (const QString &line : result.summary.lines())
         summary << withHomeShortened(line);
     QString words = htmlLines(summary);
     if (!problems.isEmpty())

@@ -1,10 +1,42 @@
 #include "editor/packrun.h"
 #include "content/contentpack.h"
-#include "pack/desktopentry.h"
-#include "pack/progressline.h"
+#include "pack/packreport.h"
 
-#include <QBuffer>
 #include <QtConcurrent/QtConcurrentRun>
+
+namespace {
+
+// The report of a run on the worker thread: steps and problems go on to
+// the run's own thread as they come, and everything is kept for the result.
+class RunReport : public PackReport
+{
+public:
+    explicit RunReport(PackRun *run) : m_run(run) {}
+
+    void step(const QString &step, int done, int total) override
+    {
+        QMetaObject::invokeMethod(
+            m_run, [run = m_run, step, done, total] { emit run->progress(step, done, total); },
+            Qt::QueuedConnection);
+    }
+    void problem(const ContentProblem &problem) override
+    {
+        m_result.problems << problem;
+        QMetaObject::invokeMethod(
+            m_run, [run = m_run, problem] { emit run->problemFound(problem); },
+            Qt::QueuedConnection);
+    }
+    void note(const ContentProblem &note) override { m_result.notes << note; }
+    void summary(const PackSummary &summary) override { m_result.summary = summary; }
+
+    PackResult result() const { return m_result; }
+
+private:
+    PackRun *m_run;
+    PackResult m_result;
+};
+
+} // namespace
 
 PackRun::PackRun(QObject *parent) : QObject(parent)
 {
@@ -27,24 +59,12 @@ void PackRun::start(const QString &name, const PackOptions &options, const PackP
     PackOptions run = options;
     run.stop = &m_stop;
     m_watcher.setFuture(QtConcurrent::run([this, name, run, place, program] {
-        QBuffer output;
-        output.open(QIODevice::WriteOnly);
-        ProgressLine line(&output, false);
-        line.setObserver([this](const QString &step, int done, int total) {
-            QMetaObject::invokeMethod(
-                this, [this, step, done, total] { emit progress(step, done, total); },
-                Qt::QueuedConnection);
-        });
-        PackInstaller installer(place, line);
-        PackResult result;
+        RunReport report(this);
+        PackInstaller installer(place, report);
+        installer.install(name, run, program);
+        PackResult result = report.result();
         result.name = name;
         result.folder = installer.folderOf(name);
-        result.summary = installer.install(name, run, program);
-        result.problems = QString::fromUtf8(output.data()).split(u'\n', Qt::SkipEmptyParts);
-        result.summaryLines = result.summary.lines(result.folder, ContentPack::EntryCount);
-        if (result.summary.made && !result.summary.menuEntryFailed)
-            result.summaryLines << QStringLiteral("メニューに「%1」を入れました: %2")
-                                       .arg(DesktopEntry::title(name), installer.entryOf(name));
         return result;
     }));
 }

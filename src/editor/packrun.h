@@ -8,20 +8,21 @@
 #include <QObject>
 #include <atomic>
 
-// What making a pack gave, in the lines hana-pack prints: what it refused
-// and why, then the summary.
+// What making a pack gave: how it ended, and what was refused or found on
+// the way, in the order it was told.
 struct PackResult
 {
     QString name;
     QString folder; // the installed pack's link
     PackSummary summary;
-    QStringList problems;
-    QStringList summaryLines;
+    ContentProblems problems; // source files not used, files not written, the check's findings
+    ContentProblems notes;    // source folders that are not there
 };
 
 // Makes and installs a pack as `hana-pack --install NAME SOURCE` does, on a
-// worker thread, telling each step on the way; it can be stopped between
-// two files, which leaves the packs as they were.
+// worker thread; it can be stopped between two files, which leaves the
+// packs as they were. What the run tells comes as signals on this object's
+// thread.
 class PackRun : public QObject
 {
     Q_OBJECT
@@ -38,6 +39,7 @@ public:
 
 signals:
     void progress(const QString &step, int done, int total);
+    void problemFound(const ContentProblem &problem);
     void finished(const PackResult &result);
 
 private:

@@ -1,7 +1,7 @@
-#include "content/contentpack.h"
 #include "pack/desktopentry.h"
 #include "pack/packbuilder.h"
 #include "pack/packinstaller.h"
+#include "pack/packmessage.h"
 #include "pack/progressline.h"
 #include "platform/commandline.h"
 
@@ -179,8 +179,13 @@ int main(int argc, char *argv[])
         printList(progress, PackPlace::forSystem(), QStringLiteral("すべての利用者"));
         return 0;
     }
-    if (commandLine.isSet(RemoveOption))
-        return installer.remove(commandLine.value(RemoveOption)) ? 0 : Refused;
+    if (commandLine.isSet(RemoveOption)) {
+        const QString name = commandLine.value(RemoveOption);
+        if (!installer.remove(name))
+            return Refused;
+        progress.print(PackMessage::removed(name, DesktopEntry::title(name)));
+        return 0;
+    }
 
     PackOptions options;
     options.bundled = QApplication::applicationDirPath();
@@ -188,22 +193,13 @@ int main(int argc, char *argv[])
     const QStringList arguments = commandLine.positionalArguments();
     options.source = QDir::cleanPath(arguments.at(0));
     PackSummary summary;
-    QString out;
     if (commandLine.isSet(InstallOption)) {
         const QString name = commandLine.value(InstallOption);
-        out = installer.folderOf(name);
         const QString program = programCommand(QApplication::applicationDirPath());
         summary = pack([&] { return installer.install(name, options, program); }, terminal);
     } else {
-        out = options.out = QDir::cleanPath(arguments.at(1));
+        options.out = QDir::cleanPath(arguments.at(1));
         summary = pack([&] { return PackBuilder(options, progress).run(); }, terminal);
-    }
-    for (const QString &line : summary.lines(out, ContentPack::EntryCount))
-        progress.print(line);
-    if (summary.made && !summary.menuEntryFailed && commandLine.isSet(InstallOption)) {
-        const QString name = commandLine.value(InstallOption);
-        progress.print(QStringLiteral("メニューに「%1」を入れました: %2")
-                           .arg(DesktopEntry::title(name), installer.entryOf(name)));
     }
     return summary.clean() ? 0 : Refused;
 }

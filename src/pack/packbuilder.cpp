@@ -4,8 +4,10 @@
 #include "content/contentpack.h"
 #include "content/contenttext.h"
 #include "pack/entrymatcher.h"
+#include "pack/packmessage.h"
+#include "pack/packreport.h"
+#include "pack/photoformats.h"
 #include "pack/picturepacker.h"
-#include "pack/progressline.h"
 #include "pack/sourcefolder.h"
 #include "pack/textpacker.h"
 #include "pack/workfolder.h"
@@ -16,35 +18,10 @@
 #include <QThreadPool>
 #include <QtConcurrent/QtConcurrentRun>
 #include <cerrno>
-#include <cstdio>
 #include <deque>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
-
-const SourceKind Pictures{
-    QStringLiteral("pictures"),
-    {QStringLiteral("jpg"), QStringLiteral("jpeg"), QStringLiteral("png"), QStringLiteral("webp")},
-    QStringLiteral("絵"),
-    ContentPack::entryPicture};
-const SourceKind Texts{QStringLiteral("texts"),
-                       {QStringLiteral("txt")},
-                       QStringLiteral("説明"),
-                       ContentPack::entryText};
-
-QString line(const QString &path, const QString &what)
-{
-    return ContentProblem{path, 0, what}.text();
-}
-
-QString entryList(const QList<int> &entries)
-{
-    QStringList numbers;
-    for (int entry : entries)
-        numbers << QString::number(entry);
-    return numbers.join(QStringLiteral(", "));
-}
 
 bool isEmptyFolder(const QString &path)
 {
@@ -63,68 +40,54 @@ QByteArray encoded(const QString &path)
 
 const SourceKind &pictureSources()
 {
-    return Pictures;
+    static const SourceKind pictures{QStringLiteral("pictures"), PhotoFormats::suffixes(),
+                                     QStringLiteral("絵"), ContentPack::entryPicture};
+    return pictures;
 }
 
 const SourceKind &textSources()
 {
-    return Texts;
+    static const SourceKind texts{QStringLiteral("texts"),
+                                  {QStringLiteral("txt")},
+                                  QStringLiteral("説明"),
+                                  ContentPack::entryText};
+    return texts;
 }
 
-QStringList PackSummary::lines(const QString &out, int entries) const
-{
-    if (!made)
-        return {QStringLiteral("%1 は作りませんでした。").arg(out)};
-    QStringList lines{QStringLiteral("作りました: %1").arg(out)};
-    if (!picturesMade.isEmpty())
-        lines << QStringLiteral("  元の写真から作った絵: %1 枚（%2 番）")
-                     .arg(picturesMade.size())
-                     .arg(entryList(picturesMade));
-    if (!textsMade.isEmpty())
-        lines << QStringLiteral("  元の文から作った説明: %1 件（%2 番）")
-                     .arg(textsMade.size())
-                     .arg(entryList(textsMade));
-    lines << QStringLiteral("  同梱のパックから: 絵 %1 枚、説明 %2 件、マーク・メダル・音 %3 個")
-                 .arg(entries - picturesMade.size())
-                 .arg(entries - textsMade.size())
-                 .arg(fixedFiles);
-    lines << QStringLiteral("  名前の一覧: クイズの札の %1 の名前").arg(entries);
-    if (refused > 0)
-        lines
-            << QStringLiteral("使わなかった元のファイル: %1 個（上に理由があります）").arg(refused);
-    if (!checkProblems.isEmpty())
-        lines << QStringLiteral("できた内容の確認で %1 件の問題が見つかりました（上にあります）")
-                     .arg(checkProblems.size());
-    return lines;
-}
-
-PackBuilder::PackBuilder(const PackOptions &options, ProgressLine &output)
-    : m_options(options), m_output(output)
+PackBuilder::PackBuilder(const PackOptions &options, PackReport &report)
+    : m_options(options), m_report(report)
 {
 }
 
 PackSummary PackBuilder::run()
 {
+    const PackSummary summary = make();
+    m_report.summary(summary);
+    return summary;
+}
+
+PackSummary PackBuilder::make()
+{
     m_summary = PackSummary();
+    m_summary.out = m_options.out;
     if (!checkFolders())
         return m_summary;
 
     const QFileInfo out(m_options.out);
     WorkFolder::removeLeftovers(out.absoluteFilePath());
-    QString error;
-    std::optional<WorkFolder> work = WorkFolder::make(out.absoluteFilePath(), &error);
+    ContentProblem problem;
+    std::optional<WorkFolder> work = WorkFolder::make(out.absoluteFilePath(), &problem);
     if (!work) {
-        fail(line(out.absolutePath(), ContentMessage::workFolderNotMade(error)));
+        m_report.problem(problem);
         return m_summary;
     }
     if (build(*work) && putInPlace(*work)) {
-        m_output.show(QStringLiteral("できた内容を確かめています…"));
+        m_report.step(PackMessage::checkingResult(), 0, 0);
         m_summary.made = true;
         m_summary.checkProblems = checkContent(out.absoluteFilePath());
         for (const ContentProblem &problem : m_summary.checkProblems)
-            m_output.print(problem.text());
+            m_report.problem(problem);
     }
-    m_output.clear();
     return m_summary;
 }
 
@@ -132,28 +95,31 @@ bool PackBuilder::checkFolders()
 {
     const QString source = m_options.source;
     if (!QFileInfo(source).isDir()) {
-        fail(line(source, ContentMessage::sourceMissing()));
+        m_report.problem({source, 0, ContentMessage::sourceMissing()});
         return false;
     }
-    const bool pictures = QFileInfo(source + u'/' + Pictures.folder).isDir();
-    const bool texts = QFileInfo(source + u'/' + Texts.folder).isDir();
+    const QString &picturesFolder = pictureSources().folder;
+    const QString &textsFolder = textSources().folder;
+    const bool pictures = QFileInfo(source + u'/' + picturesFolder).isDir();
+    const bool texts = QFileInfo(source + u'/' + textsFolder).isDir();
     if (!pictures && !texts) {
-        fail(line(source, ContentMessage::sourceHoldsNeither(Pictures.folder, Texts.folder)));
+        m_report.problem({source, 0, PackMessage::sourceHoldsNeither(picturesFolder, textsFolder)});
         return false;
     }
     const QFileInfo out(m_options.out);
     const bool replaceable =
         m_options.placement == Placement::Link ? out.isSymLink() : isEmptyFolder(out.filePath());
     if ((out.exists() || out.isSymLink()) && !replaceable) {
-        fail(line(out.filePath(), m_options.placement == Placement::Link
-                                      ? ContentMessage::resultIsNoPack()
-                                      : ContentMessage::resultExists()));
+        m_report.problem({out.filePath(), 0,
+                          m_options.placement == Placement::Link ? PackMessage::resultIsNoPack()
+                                                                 : PackMessage::resultExists()});
         return false;
     }
     if (!out.absoluteDir().exists()) {
-        fail(line(out.absolutePath(), ContentMessage::resultFolderMissing()));
+        m_report.problem({out.absolutePath(), 0, PackMessage::resultFolderMissing()});
         return false;
     }
+    m_summary.earlierPack = m_options.placement == Placement::Link && out.isSymLink();
     return true;
 }
 
@@ -168,12 +134,10 @@ bool PackBuilder::build(const WorkFolder &work)
 
 bool PackBuilder::copyBundled(const QString &root)
 {
-    m_output.show(QStringLiteral("同梱のパックを写しています…"));
-    for (const QString &folder : ContentPack::folders()) {
-        const QString path = root + u'/' + folder;
-        if (::mkdir(encoded(path).constData(), 0777) != 0)
-            return write(ContentProblem{path, 0, writeProblem(errno)});
-    }
+    m_report.step(PackMessage::copyingBundled(), 0, 0);
+    for (const QString &folder : ContentPack::folders())
+        if (!write(makeFolders(root + u'/' + folder)))
+            return false;
     QStringList files = ContentPack::fixedFiles();
     for (int entry = 1; entry <= ContentPack::EntryCount; ++entry)
         files << ContentPack::entryText(entry) << ContentPack::entryPicture(entry);
@@ -199,7 +163,7 @@ bool PackBuilder::packPictures(const QString &root)
             return MadeFile{{}, {ContentProblem{file, 0, picture.problem}}};
         return MadeFile{picture.gif, {}};
     };
-    return packFolder(root, Pictures, make, &m_summary.picturesMade);
+    return packFolder(root, pictureSources(), make, &m_summary.picturesMade);
 }
 
 bool PackBuilder::packTexts(const QString &root)
@@ -212,7 +176,7 @@ bool PackBuilder::packTexts(const QString &root)
         const PackedText text = packer.pack(source.bytes, file);
         return MadeFile{text.bytes, text.problems};
     };
-    return packFolder(root, Texts, make, &m_summary.textsMade);
+    return packFolder(root, textSources(), make, &m_summary.textsMade);
 }
 
 // Makes the file of each entry that one source folder gives, on all cores,
@@ -224,7 +188,7 @@ bool PackBuilder::packFolder(const QString &root, const SourceKind &kind,
     const QString path = m_options.source + u'/' + kind.folder;
     const SourceFolder folder(path, kind.suffixes, EntryMatcher(ContentPack::boardNames()));
     if (!folder.exists())
-        m_output.print(line(path, ContentMessage::sourceFolderMissing(kind.name)));
+        m_report.note({path, 0, PackMessage::sourceFolderMissing(kind.name)});
     refuse(folder.refused(), folder.refused().size());
 
     std::atomic<bool> cancelled = false;
@@ -243,11 +207,7 @@ bool PackBuilder::packFolder(const QString &root, const SourceKind &kind,
         }
         const int total = int(folder.files().size());
         ++done;
-        m_output.show(QStringLiteral("%1 %2 / %3: %4")
-                          .arg(kind.name)
-                          .arg(done)
-                          .arg(total)
-                          .arg(QFileInfo(*file).fileName()),
+        m_report.step(PackMessage::makingFile(kind.name, done, total, QFileInfo(*file).fileName()),
                       done, total);
         const MadeFile result = results.front().result();
         results.pop_front();
@@ -287,9 +247,7 @@ bool PackBuilder::putFolderInPlace(const WorkFolder &work, const QString &out)
 {
     if (isEmptyFolder(out))
         QDir().rmdir(out);
-    if (std::rename(encoded(work.path()).constData(), encoded(out).constData()) != 0)
-        return write(ContentProblem{out, 0, writeProblem(errno)});
-    return true;
+    return write(renameOver(work.path(), out));
 }
 
 // A new link to the finished folder is renamed over the old link: the pack
@@ -298,19 +256,17 @@ bool PackBuilder::putLinkInPlace(const WorkFolder &work, const QString &out)
 {
     const QString link = work.path() + QStringLiteral(".link");
     if (::symlink(encoded(work.name()).constData(), encoded(link).constData()) != 0)
-        return write(ContentProblem{link, 0, writeProblem(errno)});
-    if (std::rename(encoded(link).constData(), encoded(out).constData()) != 0) {
-        const int error = errno;
+        return write(fileProblem(link, errno));
+    const std::optional<ContentProblem> renamed = renameOver(link, out);
+    if (renamed)
         QFile::remove(link);
-        return write(ContentProblem{out, 0, writeProblem(error)});
-    }
-    return true;
+    return write(renamed);
 }
 
 bool PackBuilder::write(const std::optional<ContentProblem> &problem)
 {
     if (problem)
-        fail(problem->text());
+        m_report.problem(*problem);
     return !problem;
 }
 
@@ -318,19 +274,14 @@ bool PackBuilder::stopped()
 {
     if (!m_options.stop || !*m_options.stop)
         return false;
-    fail(QStringLiteral("止めました。"));
+    m_summary.stopped = true;
     return true;
-}
-
-void PackBuilder::fail(const QString &line)
-{
-    m_output.print(line);
 }
 
 // A refused source file counts once, however many lines say why.
 void PackBuilder::refuse(const ContentProblems &problems, qsizetype files)
 {
     for (const ContentProblem &problem : problems)
-        m_output.print(problem.text());
+        m_report.problem(problem);
     m_summary.refused += int(files);
 }

@@ -2,14 +2,14 @@
 #define PACKBUILDER_H
 
 #include "content/contentproblem.h"
+#include "pack/packsummary.h"
 
 #include <QByteArray>
-#include <QList>
 #include <QStringList>
 #include <atomic>
 #include <functional>
 
-class ProgressLine;
+class PackReport;
 class WorkFolder;
 
 // How the finished pack takes its place.
@@ -30,24 +30,6 @@ struct PackOptions
     // Set (from a signal handler or another thread) to stop between two files.
     const std::atomic_bool *stop = nullptr;
     Placement placement = Placement::Folder;
-};
-
-// What a run made, took from the bundled pack and refused.
-struct PackSummary
-{
-    bool made = false;       // the whole content folder is in place
-    QList<int> picturesMade; // entries whose picture came from the source
-    QList<int> textsMade;
-    int fixedFiles = 0;
-    int refused = 0;               // source files not used
-    ContentProblems checkProblems; // what the content check found in the result
-    bool menuEntryFailed = false;  // an installed pack has no menu entry
-
-    bool clean() const
-    {
-        return made && refused == 0 && checkProblems.isEmpty() && !menuEntryFailed;
-    }
-    QStringList lines(const QString &out, int entries) const;
 };
 
 // One folder of a source: its name, the suffixes of its files, what it
@@ -79,13 +61,18 @@ struct MadeFile
 // all cores; what the run says comes in the order of the files. Everything
 // is written to a work folder beside the result, which takes its place only
 // when all is written and on the disk, so a failed, stopped or killed run
-// leaves nothing in OUT.
+// leaves nothing in OUT. All it does is told to the report, on the thread
+// that runs it.
 class PackBuilder
 {
 public:
-    PackBuilder(const PackOptions &options, ProgressLine &output);
+    PackBuilder(const PackOptions &options, PackReport &report);
 
+    // Makes the pack and tells the summary.
     PackSummary run();
+    // Makes the pack; the summary is left to the caller to tell, for one
+    // that adds to it (an install, with its menu entry).
+    PackSummary make();
 
 private:
     bool checkFolders();
@@ -101,11 +88,10 @@ private:
     bool putLinkInPlace(const WorkFolder &work, const QString &out);
     bool write(const std::optional<ContentProblem> &problem);
     bool stopped();
-    void fail(const QString &line);
     void refuse(const ContentProblems &problems, qsizetype files);
 
     PackOptions m_options;
-    ProgressLine &m_output;
+    PackReport &m_report;
     PackSummary m_summary;
 };
 

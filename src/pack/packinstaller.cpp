@@ -1,7 +1,8 @@
 #include "pack/packinstaller.h"
 #include "content/contentfiles.h"
 #include "pack/desktopentry.h"
-#include "pack/progressline.h"
+#include "pack/packmessage.h"
+#include "pack/packreport.h"
 #include "pack/workfolder.h"
 
 #include <QDir>
@@ -9,6 +10,8 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <cerrno>
+#include <unistd.h>
 
 namespace {
 
@@ -34,8 +37,7 @@ bool runTool(const QString &tool, const QStringList &arguments, QString *output)
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.start(path, arguments);
     const bool finished = process.waitForFinished(30000);
-    if (output)
-        *output = QString::fromUtf8(process.readAll()).trimmed();
+    *output = QString::fromUtf8(process.readAll()).trimmed();
     return finished && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
 }
 
@@ -52,26 +54,24 @@ PackPlace PackPlace::forSystem()
     return {SystemData + PacksFolder, SystemData + QStringLiteral("/applications"), true};
 }
 
-PackInstaller::PackInstaller(PackPlace place, ProgressLine &output)
-    : m_place(std::move(place)), m_output(output)
+PackInstaller::PackInstaller(PackPlace place, PackReport &report)
+    : m_place(std::move(place)), m_report(report)
 {
 }
 
 std::optional<QString> PackInstaller::nameProblem(const QString &name)
 {
     if (name.trimmed().isEmpty())
-        return QStringLiteral("パックの名前が空です。");
+        return PackMessage::nameEmpty();
     for (const QChar c : name)
         if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format)
-            return QStringLiteral("パックの名前に改行などの制御文字は使えません。");
+            return PackMessage::nameHasControl();
     if (name.contains(u'/'))
-        return QStringLiteral("パックの名前「%1」に「/」は使えません。").arg(name);
+        return PackMessage::nameHasSlash(name);
     if (name.startsWith(u'.'))
-        return QStringLiteral("パックの名前「%1」は「.」で始められません。").arg(name);
+        return PackMessage::nameStartsWithDot(name);
     if (name.toUtf8().size() > LongestName)
-        return QStringLiteral("パックの名前「%1」が長すぎます（%2 バイトまで）。")
-            .arg(name)
-            .arg(LongestName);
+        return PackMessage::nameTooLong(name, LongestName);
     return std::nullopt;
 }
 
@@ -93,38 +93,36 @@ QString PackInstaller::entryOf(const QString &name) const
 PackSummary PackInstaller::install(const QString &name, const PackOptions &build,
                                    const QString &program)
 {
-    if (!QDir().mkpath(m_place.packs)) {
-        m_output.print(ContentProblem{m_place.packs, 0, writeProblem(EACCES)}.text());
-        return {};
-    }
     PackOptions options = build;
     options.out = folderOf(name);
     options.placement = Placement::Link;
-    PackSummary summary = PackBuilder(options, m_output).run();
+    PackSummary summary;
+    if (const auto problem = makeFolders(m_place.packs)) {
+        m_report.problem(*problem);
+        summary.out = options.out;
+    } else {
+        summary = PackBuilder(options, m_report).make();
+    }
+    summary.menuTitle = DesktopEntry::title(name);
     summary.menuEntryFailed = summary.made && !writeEntry(name, program);
+    if (summary.made && !summary.menuEntryFailed)
+        summary.menuEntry = entryOf(name);
+    m_report.summary(summary);
     return summary;
 }
 
 bool PackInstaller::writeEntry(const QString &name, const QString &program)
 {
     const QString entry = entryOf(name);
-    std::optional<ContentProblem> problem;
-    if (!QDir().mkpath(m_place.applications))
-        problem = ContentProblem{m_place.applications, 0, writeProblem(EACCES)};
-    else
+    std::optional<ContentProblem> problem = makeFolders(m_place.applications);
+    if (!problem)
         problem = writeFileAtomically(entry, DesktopEntry::contents(name, program, folderOf(name)));
-    if (problem) {
-        m_output.print(problem->text());
-        return false;
-    }
     QString complaints;
-    if (!runTool(QStringLiteral("desktop-file-validate"), {entry}, &complaints)) {
-        m_output.print(
-            QStringLiteral("%1: メニューの項目に誤りがあります: %2").arg(entry, complaints));
-        return false;
-    }
-    refreshMenus();
-    return true;
+    if (!problem && !runTool(QStringLiteral("desktop-file-validate"), {entry}, &complaints))
+        problem = ContentProblem{entry, 0, PackMessage::menuEntryInvalid(complaints)};
+    if (problem)
+        m_report.problem(*problem);
+    return !problem;
 }
 
 bool PackInstaller::remove(const QString &name)
@@ -132,20 +130,17 @@ bool PackInstaller::remove(const QString &name)
     const QString folder = folderOf(name);
     const QFileInfo link(folder);
     if (!link.isSymLink()) {
-        m_output.print(link.exists()
-                           ? ContentProblem{folder, 0, ContentMessage::resultIsNoPack()}.text()
-                           : QStringLiteral("パック「%1」は入っていません: %2").arg(name, folder));
+        m_report.problem(
+            {folder, 0,
+             link.exists() ? PackMessage::resultIsNoPack() : PackMessage::notInstalled(name)});
         return false;
     }
-    if (!QFile::remove(folder)) {
-        m_output.print(ContentProblem{folder, 0, writeProblem(EACCES)}.text());
+    if (::unlink(QFile::encodeName(folder).constData()) != 0) {
+        m_report.problem(fileProblem(folder, errno));
         return false;
     }
     QFile::remove(entryOf(name));
-    refreshMenus();
     removeUnusedVersions();
-    m_output.print(QStringLiteral("消しました: パック「%1」とメニューの「%2」")
-                       .arg(name, DesktopEntry::title(name)));
     return true;
 }
 
@@ -164,11 +159,6 @@ QList<InstalledPack> PackInstaller::installed() const
                                QFileInfo::exists(entry) ? entry : QString()};
     }
     return packs;
-}
-
-void PackInstaller::refreshMenus()
-{
-    runTool(QStringLiteral("update-desktop-database"), {m_place.applications}, nullptr);
 }
 
 // Versions left by an earlier install, or by a removed pack, once no

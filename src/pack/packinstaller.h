@@ -7,7 +7,7 @@
 #include <QStringList>
 #include <optional>
 
-class ProgressLine;
+class PackReport;
 
 // Where packs are installed: for one user, in $XDG_DATA_HOME/hana/packs
 // with their menu entries in $XDG_DATA_HOME/applications; or for every
@@ -40,15 +40,17 @@ struct InstalledPack
 class PackInstaller
 {
 public:
-    PackInstaller(PackPlace place, ProgressLine &output);
+    PackInstaller(PackPlace place, PackReport &report);
 
     // Why a pack cannot have this name, or nothing.
     static std::optional<QString> nameProblem(const QString &name);
 
     // Builds the pack from a source and installs it with its menu entry;
-    // program is the command the entry runs. The summary says how it went.
+    // program is the command the entry runs. The summary says how it went,
+    // and is told to the report too.
     PackSummary install(const QString &name, const PackOptions &build, const QString &program);
-    // Removes a pack and its menu entry; false when there is no such pack.
+    // Removes a pack and its menu entry; false, with the problem told, when
+    // there is no such pack or it cannot be removed.
     bool remove(const QString &name);
     QList<InstalledPack> installed() const;
 
@@ -57,11 +59,10 @@ public:
 
 private:
     bool writeEntry(const QString &name, const QString &program);
-    void refreshMenus();
     void removeUnusedVersions() const;
 
     PackPlace m_place;
-    ProgressLine &m_output;
+    PackReport &m_report;
 };
 
 // The command that starts the program beside this one: its name where the

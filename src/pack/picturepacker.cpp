@@ -2,6 +2,7 @@
 #include "content/contentproblem.h"
 #include "pack/decoderwarnings.h"
 #include "pack/gifwriter.h"
+#include "pack/photoformats.h"
 #include "pack/quantizer.h"
 
 #include <QFile>
@@ -14,7 +15,6 @@
 
 namespace {
 
-const QList<QByteArray> SourceFormats = {"jpeg", "png", "webp"};
 constexpr qint64 BytesPerPixel = 4;
 
 const QByteArray PngSignature("\x89PNG\r\n\x1a\n");
@@ -131,7 +131,7 @@ FittedPicture PicturePacker::fitted(QIODevice *device) const
     QImageReader reader(device);
     reader.setAutoTransform(true);
     reader.setAllocationLimit(int(MaximumSourcePixels * BytesPerPixel / (1024 * 1024)) + 1);
-    if (!SourceFormats.contains(reader.format()))
+    if (!PhotoFormats::formats().contains(reader.format()))
         return notRead(ContentMessage::notASourcePicture());
     if (reader.format() == "png" && pngChunkPastTheEnd(device))
         return notRead(ContentMessage::pictureCutShort());

@@ -20,10 +20,30 @@ QString shortened(const QString &progress)
 
 } // namespace
 
-void ProgressLine::show(const QString &progress, int done, int total)
+void ProgressLine::step(const QString &step, int, int)
 {
-    if (m_observer)
-        m_observer(progress, done, total);
+    show(step);
+}
+
+void ProgressLine::problem(const ContentProblem &problem)
+{
+    print(problem.text());
+}
+
+void ProgressLine::note(const ContentProblem &note)
+{
+    print(note.text());
+}
+
+void ProgressLine::summary(const PackSummary &summary)
+{
+    clear();
+    for (const QString &line : summary.lines())
+        print(line);
+}
+
+void ProgressLine::show(const QString &progress)
+{
     const QString line = shortened(progress);
     if (!m_terminal || line == m_shown)
         return;

@@ -1,26 +1,28 @@
 #ifndef PROGRESSLINE_H
 #define PROGRESSLINE_H
 
+#include "pack/packreport.h"
+
 #include <QString>
-#include <functional>
 
 class QIODevice;
 
 // The output of hana-pack: lasting lines, and on a terminal one progress
 // line below them that each step rewrites in place. Elsewhere (a file, a
-// pipe) only the lasting lines are written. An observer, where one is set,
-// hears of every step, on the thread that runs it, with how far the step's
-// files have come (done of total; both 0 for a step without files).
-class ProgressLine
+// pipe) only the lasting lines are written. As a pack's report it shows
+// each step on the progress line and prints each problem, each note and
+// the summary as lasting lines.
+class ProgressLine : public PackReport
 {
 public:
-    using Observer = std::function<void(const QString &progress, int done, int total)>;
-
     ProgressLine(QIODevice *output, bool terminal) : m_output(output), m_terminal(terminal) {}
 
-    void setObserver(Observer observer) { m_observer = std::move(observer); }
+    void step(const QString &step, int done, int total) override;
+    void problem(const ContentProblem &problem) override;
+    void note(const ContentProblem &note) override;
+    void summary(const PackSummary &summary) override;
 
-    void show(const QString &progress, int done = 0, int total = 0);
+    void show(const QString &progress);
     void print(const QString &line);
     void clear();
 
@@ -30,7 +32,6 @@ private:
     QIODevice *m_output;
     bool m_terminal;
     QString m_shown;
-    Observer m_observer;
 };
 
 #endif

@@ -1,4 +1,6 @@
 #include "pack/workfolder.h"
+#include "content/contentfiles.h"
+#include "pack/packmessage.h"
 
 #include <QDir>
 #include <QFile>
@@ -6,7 +8,6 @@
 #include <QRegularExpression>
 #include <cerrno>
 #include <cstdlib>
-#include <cstring>
 
 namespace {
 
@@ -30,16 +31,18 @@ constexpr QFile::Permissions EveryoneReads = QFile::ReadOwner | QFile::WriteOwne
 
 } // namespace
 
-std::optional<WorkFolder> WorkFolder::make(const QString &target, QString *error)
+std::optional<WorkFolder> WorkFolder::make(const QString &target, ContentProblem *problem)
 {
     const QFileInfo info(target);
+    const auto failed = [&info, problem](const QString &reason) {
+        *problem = ContentProblem{info.absolutePath(), 0, PackMessage::workFolderNotMade(reason)};
+        return std::nullopt;
+    };
     for (int attempt = 0; attempt < Tries; ++attempt) {
         QByteArray pattern =
             QFile::encodeName(info.absolutePath() + u'/' + prefixFor(info) + "XXXXXX");
-        if (!::mkdtemp(pattern.data())) {
-            *error = QString::fromLocal8Bit(std::strerror(errno));
-            return std::nullopt;
-        }
+        if (!::mkdtemp(pattern.data()))
+            return failed(writeProblem(errno));
         const QString path = QFile::decodeName(pattern);
         // Another run may remove the new folder before it is locked; then
         // the lock finds it gone and a new one is made.
@@ -49,8 +52,7 @@ std::optional<WorkFolder> WorkFolder::make(const QString &target, QString *error
             return WorkFolder(path, std::move(*lock));
         }
     }
-    *error = QStringLiteral("ほかの処理が同じ場所を使い続けています");
-    return std::nullopt;
+    return failed(PackMessage::workFolderBusy());
 }
 
 void WorkFolder::removeLeftovers(const QString &target)

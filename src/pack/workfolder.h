@@ -1,6 +1,7 @@
 #ifndef WORKFOLDER_H
 #define WORKFOLDER_H
 
+#include "content/contentproblem.h"
 #include "content/folderlock.h"
 
 #include <QString>
@@ -15,9 +16,9 @@
 class WorkFolder
 {
 public:
-    // Makes and locks a work folder for target; empty with *error set when
-    // it cannot be made.
-    static std::optional<WorkFolder> make(const QString &target, QString *error);
+    // Makes and locks a work folder for target; empty with *problem set
+    // when it cannot be made.
+    static std::optional<WorkFolder> make(const QString &target, ContentProblem *problem);
 
     // Removes what earlier runs for target left behind.
     static void removeLeftovers(const QString &target);

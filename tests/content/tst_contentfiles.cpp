@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/inotify.h>
+#include <unistd.h>
 
 namespace {
 
@@ -12,6 +14,24 @@ QByteArray readAll(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The names of the files made in a folder while write runs.
+QStringList filesMadeDuring(const QString &folder, const std::function<void()> &write)
+{
+    const int watch = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    inotify_add_watch(watch, QFile::encodeName(folder).constData(), IN_CREATE);
+    write();
+    QStringList names;
+    alignas(inotify_event) char events[4096];
+    for (ssize_t size; (size = ::read(watch, events, sizeof events)) > 0;)
+        for (char *at = events; at < events + size;) {
+            const auto *event = reinterpret_cast<const inotify_event *>(at);
+            names << QFile::decodeName(event->name);
+            at += sizeof(inotify_event) + event->len;
+        }
+    ::close(watch);
+    return names;
 }
 
 } // namespace
@@ -23,6 +43,12 @@ class TestContentFiles : public QObject
 private slots:
     void atomicWriteReplacesAndLeavesNothingElse();
     void writeThatFailsNamesTheFileAndLeavesNothing();
+    void temporaryFileIsToldByItsName_data();
+    void temporaryFileIsToldByItsName();
+    void atomicWritesTemporaryIsToldByItsName();
+    void foldersAreMadeWithTheFoldersAbove();
+    void fileInTheWayOfAFolderIsNamed();
+    void folderWithoutWritePermissionIsNamed();
     void sharedAndExclusiveLocksExcludeEachOther();
     void heldPackStaysWhenItsLinkIsTurned();
 };
@@ -54,6 +80,81 @@ void TestContentFiles::writeThatFailsNamesTheFileAndLeavesNothing()
     QVERIFY(again);
     QCOMPARE(readAll(dir.filePath("a.gif")), QByteArray("GIF"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"a.gif"});
+}
+
+void TestContentFiles::temporaryFileIsToldByItsName_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("temporary");
+    QTest::newRow("of a text") << ".1.txt.k2j4h1.tmp" << true;
+    QTest::newRow("of a flower's name") << ".ひまわり.txt.0.tmp" << true;
+    QTest::newRow("the file itself") << "1.txt" << false;
+    QTest::newRow("not hidden") << "1.txt.k2j4h1.tmp" << false;
+    QTest::newRow("no random part") << ".1.tmp" << false;
+    QTest::newRow("empty random part") << ".1.txt..tmp" << false;
+    QTest::newRow("capitals are not base 36 here") << ".1.txt.K2J.tmp" << false;
+    QTest::newRow("another suffix") << ".1.txt.k2j4h1.tmp.old" << false;
+    QTest::newRow("a replaced photograph") << ".7.png.replaced" << false;
+}
+
+void TestContentFiles::temporaryFileIsToldByItsName()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, temporary);
+    QCOMPARE(isTemporaryFileName(name), temporary);
+}
+
+// Whatever name the writer gives its new file is told as a temporary one.
+void TestContentFiles::atomicWritesTemporaryIsToldByItsName()
+{
+    QTemporaryDir dir;
+    for (const QString &file : {QStringLiteral("1.txt"), QStringLiteral("ひまわり.txt")}) {
+        const QStringList made = filesMadeDuring(dir.path(), [&] {
+            QCOMPARE(writeFileAtomically(dir.filePath(file), "text"), std::nullopt);
+        });
+        QCOMPARE(made.size(), 1);
+        QVERIFY2(isTemporaryFileName(made.first()), qPrintable(made.first()));
+        QVERIFY(made.first().startsWith('.' + file + '.'));
+    }
+}
+
+void TestContentFiles::foldersAreMadeWithTheFoldersAbove()
+{
+    QTemporaryDir dir;
+    const QString deep = dir.filePath("a/b/c");
+    QCOMPARE(makeFolders(deep), std::nullopt);
+    QVERIFY(QFileInfo(deep).isDir());
+    QCOMPARE(makeFolders(deep), std::nullopt); // there already
+    QVERIFY(QFile::link(dir.filePath("a"), dir.filePath("link")));
+    QCOMPARE(makeFolders(dir.filePath("link/d")), std::nullopt);
+    QVERIFY(QFileInfo(dir.filePath("a/d")).isDir());
+}
+
+// A file where a folder should be is named, the folder itself or one above
+// it, not a made-up lack of permission.
+void TestContentFiles::fileInTheWayOfAFolderIsNamed()
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath("hana");
+    QVERIFY(QFile(file).open(QIODevice::WriteOnly));
+    const ContentProblem inTheWay{file, 0, ContentMessage::fileInPlaceOfFolder()};
+    QCOMPARE(makeFolders(file), inTheWay);
+    QCOMPARE(makeFolders(file + "/packs"), inTheWay);
+    QCOMPARE(makeFolders(file + "/packs/校庭"), inTheWay);
+    QVERIFY(QFileInfo(file).isFile());
+}
+
+void TestContentFiles::folderWithoutWritePermissionIsNamed()
+{
+    if (::geteuid() == 0)
+        QSKIP("root may write into any folder; hana-pack's tests mount a read-only place");
+    QTemporaryDir dir;
+    const QString locked = dir.filePath("locked");
+    QVERIFY(QDir().mkdir(locked));
+    QVERIFY(QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner));
+    QCOMPARE(makeFolders(locked + "/hana/packs"),
+             (ContentProblem{locked + "/hana", 0, ContentMessage::noPermission()}));
+    QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 void TestContentFiles::sharedAndExclusiveLocksExcludeEachOther()

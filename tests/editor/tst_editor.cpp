@@ -335,7 +335,7 @@ void TestEditor::packIsMadeIntoTheDataHomeAndChecked()
     QVERIFY(finished.wait(PackTimeout));
     const PackResult result = finished.takeFirst().first().value<PackResult>();
     QVERIFY(result.summary.made);
-    QCOMPARE(result.problems,
+    QCOMPARE(texts(result.problems),
              QStringList{m_garden + "/pictures/notes.txt: " +
                          ContentMessage::wrongKind({"jpg", "jpeg", "png", "webp"})});
     QCOMPARE(result.folder, m_dir.filePath("data/hana/packs/校庭"));
@@ -345,7 +345,7 @@ void TestEditor::packIsMadeIntoTheDataHomeAndChecked()
     QCOMPARE(loadPicture(result.folder + "/画像/h45.gif"),
              packedPicture(m_garden + "/pictures/45.jpg"));
     QCOMPARE(ReadExplanationLines(result.folder, 56), (QStringList{"白い花。", "夏に咲きます。"}));
-    QVERIFY(result.summaryLines.last().contains(m_dir.filePath("data/applications/")));
+    QVERIFY(result.summary.lines().last().contains(m_dir.filePath("data/applications/")));
     QVERIFY(window.findChild<QWidget *>("packSummary")->isVisible());
 
     window.viewPack();

@@ -4,12 +4,12 @@
 #include "content/entrynames.h"
 #include "content/explanation.h"
 #include "pack/packbuilder.h"
-#include "pack/progressline.h"
+#include "pack/packmessage.h"
 #include "platform/picture.h"
+#include "recordingreport.h"
 #include "sourcepictures.h"
 #include "support/fakes.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -99,7 +99,7 @@ private slots:
     void sourcesItCannotUse();
     void failureOnTheWayLeavesNothing();
     void stopLeavesNothing();
-    void progressIsObserved();
+    void runIsToldAsValues();
     void wrongArgumentsShowTheUsage();
 
 private:
@@ -248,14 +248,14 @@ void TestHanaPack::failureOnTheWayLeavesNothing()
     QVERIFY(QFile::remove(broken + "/音/x.wav"));
     makeSource(dir.filePath("garden"));
 
-    QBuffer output;
-    output.open(QIODevice::WriteOnly);
-    ProgressLine progress(&output, false);
+    RecordingReport report;
     const PackOptions options{dir.filePath("garden"), dir.filePath("out"), broken};
-    const PackSummary summary = PackBuilder(options, progress).run();
+    const PackSummary summary = PackBuilder(options, report).run();
     QVERIFY(!summary.made);
     QVERIFY(!summary.clean());
-    QVERIFY(QString::fromUtf8(output.data()).contains("x.wav: "));
+    QCOMPARE(report.problems.size(), 1);
+    QCOMPARE(report.problems.first().file, broken + "/音/x.wav");
+    QCOMPARE(summary.lines(), QStringList{PackMessage::notMade(dir.filePath("out"))});
     QCOMPARE(entriesOf(dir.path()), (QStringList{"bundled", "garden"}));
 }
 
@@ -264,34 +264,48 @@ void TestHanaPack::stopLeavesNothing()
     QTemporaryDir dir;
     makeSource(dir.filePath("garden"));
     const std::atomic_bool stop = true;
-    QBuffer output;
-    output.open(QIODevice::WriteOnly);
-    ProgressLine progress(&output, false);
+    RecordingReport report;
     const PackOptions options{dir.filePath("garden"), dir.filePath("out"), bundled(), &stop};
-    QVERIFY(!PackBuilder(options, progress).run().made);
+    const PackSummary summary = PackBuilder(options, report).run();
+    QVERIFY(!summary.made);
+    QVERIFY(summary.stopped);
+    QVERIFY(report.problems.isEmpty()); // a stop is no fault of a file
+    // No pack was there before, so none is said to be left.
+    QCOMPARE(summary.lines(),
+             (QStringList{PackMessage::stopped(), PackMessage::notMade(dir.filePath("out"))}));
     QCOMPARE(entriesOf(dir.path()), QStringList{"garden"});
 }
 
-// Each file made is told with its count, whether or not on a terminal.
-void TestHanaPack::progressIsObserved()
+// Each step comes with its count, each refused file and missing folder as
+// the value it is, and the summary once, last, as the run returns it.
+void TestHanaPack::runIsToldAsValues()
 {
     QTemporaryDir dir;
     const QString source = dir.filePath("garden");
     for (const char *name : {"1.png", "2.png", "3.png"})
         writeAll(source + "/pictures/" + name, encoded(gradientPicture(QSize(40, 30)), "PNG"));
-    writeAll(source + "/texts/1.txt", "白い花。\n");
-    QBuffer output;
-    output.open(QIODevice::WriteOnly);
-    ProgressLine progress(&output, false);
-    QStringList steps;
-    progress.setObserver([&steps](const QString &line, int done, int total) {
-        if (total > 0)
-            steps << QStringLiteral("%1/%2 %3").arg(done).arg(total).arg(line.section(' ', 0, 0));
-    });
+    const QByteArray jpeg = encoded(gradientPicture(QSize(300, 300)), "JPEG");
+    writeAll(source + "/pictures/4.jpg", jpeg.left(jpeg.size() / 2));
+    RecordingReport report;
     const PackOptions options{source, dir.filePath("out"), bundled()};
-    QVERIFY(PackBuilder(options, progress).run().clean());
-    QCOMPARE(steps, (QStringList{"1/3 絵", "2/3 絵", "3/3 絵", "1/1 説明"}));
-    QVERIFY(!output.data().contains('\r')); // no progress line off a terminal
+    const PackSummary summary = PackBuilder(options, report).run();
+
+    QStringList counted;
+    for (const RecordingReport::Step &step : report.steps)
+        if (step.total > 0)
+            counted << QStringLiteral("%1/%2 %3").arg(step.done).arg(step.total).arg(step.step);
+    QCOMPARE(counted, (QStringList{"1/4 絵 1 / 4: 1.png", "2/4 絵 2 / 4: 2.png",
+                                   "3/4 絵 3 / 4: 3.png", "4/4 絵 4 / 4: 4.jpg"}));
+    const ContentProblem cutShort{source + "/pictures/4.jpg", 0, ContentMessage::pictureCutShort()};
+    QCOMPARE(report.problems, ContentProblems{cutShort});
+    const ContentProblem noTexts{source + "/texts", 0, PackMessage::sourceFolderMissing("説明")};
+    QCOMPARE(report.notes, ContentProblems{noTexts});
+    QCOMPARE(report.told.count("summary"), 1);
+    QCOMPARE(report.told.last(), "summary");
+    QCOMPARE(report.summaries.first().lines(), summary.lines());
+    QVERIFY(summary.made);
+    QCOMPARE(summary.refused, 1);
+    QCOMPARE(summary.picturesMade, (QList<int>{1, 2, 3}));
 }
 
 void TestHanaPack::wrongArgumentsShowTheUsage()

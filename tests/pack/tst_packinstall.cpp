@@ -1,6 +1,9 @@
 #include "content/contentcheck.h"
 #include "content/folderlock.h"
 #include "pack/desktopentry.h"
+#include "pack/packinstaller.h"
+#include "pack/packmessage.h"
+#include "recordingreport.h"
 #include "sourcepictures.h"
 
 #include <QDir>
@@ -96,6 +99,9 @@ private slots:
     void killedRunIsClearedByTheNext();
     void liveRunKeepsItsFolder();
     void fullDiskIsNamed();
+    void unwritablePlacesNameTheirError_data();
+    void unwritablePlacesNameTheirError();
+    void stoppedInstallKeepsTheEarlierPack();
     void systemPacksAreForEveryAccount();
     void execLineQuotesEveryPath();
 
@@ -155,6 +161,9 @@ void TestPackInstall::installListReinstallRemove()
     const QString entry = m_data + "/applications/net.hanazukan.Hana.Pack_e6a0a1e5baad.desktop";
     QVERIFY2(installed.output.contains("メニューに「花の図鑑（校庭）」を入れました: " + entry),
              qPrintable(installed.output));
+    QCOMPARE(installed.output.count("メニューに「"), 1);
+    // Nothing but the entry: no index of MIME types that no entry has.
+    QCOMPARE(hiddenEntries(m_data + "/applications"), QStringList{QFileInfo(entry).fileName()});
     QVERIFY(QFileInfo(link).isSymLink());
     QCOMPARE(texts(checkContent(link)), QStringList());
 
@@ -289,6 +298,81 @@ void TestPackInstall::fullDiskIsNamed()
     QVERIFY(output.contains("\nleft: \n"));
 }
 
+void TestPackInstall::unwritablePlacesNameTheirError_data()
+{
+    QTest::addColumn<QString>("mountOptions");
+    QTest::addColumn<QString>("inTheWay");
+    QTest::addColumn<QString>("named");
+    QTest::newRow("a file where a folder goes")
+        << QString() << "hana"
+        << "/hana: " + ContentMessage::fileInPlaceOfFolder();
+    QTest::newRow("read-only") << "ro" << QString() << "/hana: " + ContentMessage::readOnlyPlace();
+    // The root and "hana" take the only two inodes.
+    QTest::newRow("full") << "nr_inodes=2" << QString()
+                          << "/hana/packs: " + ContentMessage::diskFull();
+}
+
+// The folders for the packs are made where the data home is; what keeps
+// them from being made is named with the folder it happened to.
+void TestPackInstall::unwritablePlacesNameTheirError()
+{
+    QFETCH(QString, mountOptions);
+    QFETCH(QString, inTheWay);
+    QFETCH(QString, named);
+    QTemporaryDir dir;
+    const QString data = dir.filePath("data");
+    QVERIFY(QDir().mkpath(data));
+    std::optional<Run> run;
+    if (mountOptions.isEmpty()) {
+        QVERIFY(writeAll(data + '/' + inTheWay, "a file"));
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_DATA_HOME", data);
+        process.setProcessEnvironment(environment);
+        process.start(HANA_PACK_PATH, {"--install", PackName, m_source});
+        QVERIFY(process.waitForFinished(120000));
+        run = Run{process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()), {}};
+    } else {
+        run = runOnScratchMount(mountOptions, data,
+                                "XDG_DATA_HOME=\"$1\" \"$2\" --install 校庭 \"$3\"",
+                                {data, HANA_PACK_PATH, m_source});
+        if (!run)
+            QSKIP("no file system can be mounted here (unshare and tmpfs)");
+    }
+    QCOMPARE(run->exitCode, 1);
+    QVERIFY2(run->output.startsWith(data + named + '\n'), qPrintable(run->output));
+    QVERIFY(run->output.contains(PackMessage::notMade(data + "/hana/packs/" + PackName)));
+}
+
+// Stopped, an install says that the pack installed before under that name
+// is still there, and it is, as it was.
+void TestPackInstall::stoppedInstallKeepsTheEarlierPack()
+{
+    QTemporaryDir dir;
+    const PackPlace place{dir.filePath("packs"), dir.filePath("applications"), false};
+    RecordingReport report;
+    PackInstaller installer(place, report);
+    PackOptions options{m_source, {}, qEnvironmentVariable("HANA_SOURCE_DIR") + "/data"};
+    const PackSummary first = installer.install(PackName, options, "hana");
+    QVERIFY(first.made);
+    QVERIFY(!first.earlierPack);
+    QCOMPARE(first.lines().last(), PackMessage::menuEntryMade(DesktopEntry::title(PackName),
+                                                              installer.entryOf(PackName)));
+    const QString link = installer.folderOf(PackName);
+    const QString version = QFileInfo(link).canonicalFilePath();
+
+    const std::atomic_bool stop = true;
+    options.stop = &stop;
+    const PackSummary stopped = installer.install(PackName, options, "hana");
+    QVERIFY(!stopped.made && stopped.stopped && stopped.earlierPack);
+    QCOMPARE(stopped.lines(), (QStringList{PackMessage::stopped(), PackMessage::notMade(link),
+                                           PackMessage::earlierPackKept(link)}));
+    QCOMPARE(report.summaries.size(), 2);
+    QCOMPARE(report.summaries.last().lines(), stopped.lines());
+    QCOMPARE(QFileInfo(link).canonicalFilePath(), version);
+    QCOMPARE(texts(checkContent(link)), QStringList());
+}
+
 // A school's pack goes where every account reads it, whatever the admin's
 // umask; only root may put it there. Run as root of a private namespace,
 // with a scratch file system over /usr/local/share.
@@ -300,7 +384,7 @@ void TestPackInstall::systemPacksAreForEveryAccount()
         "find -L applications/*.desktop hana hana/packs hana/packs/校庭 hana/packs/校庭/画像 "
         "hana/packs/校庭/画像/h45.gif -maxdepth 0 -printf '%m %p\\n'; \"$1\" --list; "
         "\"$1\" --remove 校庭 --system >/dev/null || exit 1; "
-        "echo \"left: $(ls -A hana/packs; ls -A applications | grep -vx mimeinfo.cache)\"");
+        "echo \"left: $(ls -A hana/packs; ls -A applications)\"");
     const std::optional<Run> run =
         runOnScratchMount("mode=755", "/usr/local/share", script, {HANA_PACK_PATH, m_source});
     if (!run)

@@ -1,3 +1,4 @@
+#include "pack/photoformats.h"
 #include "pack/picturepacker.h"
 #include "platform/picture.h"
 #include "sourcepictures.h"
@@ -92,6 +93,9 @@ private slots:
     void picturesCutShortAreSaidToBe();
     void hugePictureIsRefusedByItsHeader_data();
     void hugePictureIsRefusedByItsHeader();
+    void photoFormatsAreThoseThePackerDecodes();
+    void photoIsToldByItsSuffix_data();
+    void photoIsToldByItsSuffix();
 };
 
 // A large JPEG is decoded at an eighth of its size or so and then scaled;
@@ -350,6 +354,41 @@ void TestPackPictures::hugePictureIsRefusedByItsHeader()
     QVERIFY2(packed.problem.contains(QStringLiteral("20000 × 20000")) ||
                  (mayBeUnreadable && unreadable),
              qPrintable(packed.problem));
+}
+
+// Every format offered to the teacher is one the packer makes a picture
+// from; with the image format plugins installed, as the package requires,
+// that is all three.
+void TestPackPictures::photoFormatsAreThoseThePackerDecodes()
+{
+    QCOMPARE(PhotoFormats::formats(), (QList<QByteArray>{"jpeg", "png", "webp"}));
+    QCOMPARE(PhotoFormats::suffixes(), (QStringList{"jpg", "jpeg", "png", "webp"}));
+    for (const QByteArray &format : PhotoFormats::formats()) {
+        const PackedPicture packed = packBytes(encoded(gradientPicture(QSize(80, 60)), format.constData()));
+        QVERIFY2(packed.problem.isEmpty(), format.constData());
+        QCOMPARE(packed.size, QSize(80, 60));
+    }
+    QCOMPARE(PhotoFormats::nameFilter(),
+             QStringLiteral("写真 (*.jpg *.jpeg *.png *.webp *.JPG *.JPEG *.PNG *.WEBP)"));
+}
+
+void TestPackPictures::photoIsToldByItsSuffix_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("photo");
+    QTest::newRow("jpg") << "/a/1.jpg" << true;
+    QTest::newRow("capital JPEG") << "/a/サクラ.JPEG" << true;
+    QTest::newRow("mixed WebP") << "/a/1.WebP" << true;
+    QTest::newRow("gif, which Qt reads") << "/a/1.gif" << false;
+    QTest::newRow("photo's name, other suffix") << "/a/1.jpg.txt" << false;
+    QTest::newRow("no suffix") << "/a/jpg" << false;
+}
+
+void TestPackPictures::photoIsToldByItsSuffix()
+{
+    QFETCH(QString, path);
+    QFETCH(bool, photo);
+    QCOMPARE(PhotoFormats::isPhoto(path), photo);
 }
 
 QTEST_MAIN(TestPackPictures)
