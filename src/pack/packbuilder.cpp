@@ -210,7 +210,7 @@ bool PackBuilder::packTexts(const QString &root)
         if (source.problem)
             return MadeFile{{}, {*source.problem}};
         const PackedText text = packer.pack(source.bytes, file);
-        return MadeFile{text.bytes, text.problems};
+        return MadeFile{text.bytes, text.problems, text.notes};
     };
     return packFolder(root, Texts, make, &m_summary.textsMade);
 }
@@ -255,6 +255,8 @@ bool PackBuilder::packFolder(const QString &root, const SourceKind &kind,
             refuse(result.problems, 1);
             continue;
         }
+        for (const ContentProblem &note : result.notes)
+            m_output.print(note.text());
         const QString target = root + kind.target(file.key());
         QFile::remove(target);
         written = write(writeNewFile(target, result.bytes));
