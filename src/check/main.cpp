@@ -1,7 +1,7 @@
 #include "content/contentcheck.h"
 #include "platform/commandline.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <cstdio>
 
@@ -28,11 +28,9 @@ int main(int argc, char *argv[])
     CommandLine commandLine(commandLineSpec());
     if (const auto status = commandLine.parse(CommandLine::arguments(argc, argv)))
         return *status;
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    QCoreApplication app(argc, argv);
     const QStringList folders = commandLine.positionalArguments();
-    const QString root = QDir::cleanPath(folders.isEmpty() ? QApplication::applicationDirPath()
+    const QString root = QDir::cleanPath(folders.isEmpty() ? QCoreApplication::applicationDirPath()
                                                            : QDir(folders.first()).absolutePath());
 
     const QStringList problems = texts(checkContent(root));

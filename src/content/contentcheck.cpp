@@ -8,8 +8,6 @@
 #include "platform/picture.h"
 #include "sound/wavfile.h"
 
-#include <QFontMetrics>
-
 namespace {
 
 QString firstLine(const QString &message)
@@ -58,11 +56,10 @@ void checkExplanation(const QString &root, int entry, ContentProblems *problems)
     const auto text = readText(path, problems);
     if (!text)
         return;
-    const QFontMetrics metrics(ContentPack::listFont());
     const int listWidth = ContentPack::listTextWidth();
     const QStringList lines = splitLines(*text);
     for (int line = 0; line < lines.size(); ++line) {
-        const int width = metrics.horizontalAdvance(lines.at(line));
+        const int width = ContentPack::rowWidth(lines.at(line));
         if (width > listWidth)
             *problems << ContentProblem{path, line + 1,
                                         ContentMessage::lineTooWide(width, listWidth)};

@@ -4,9 +4,6 @@
 #include "platform/listbox.h"
 #include "platform/twips.h"
 
-#include <QListWidget>
-#include <QStyle>
-
 namespace ContentPack {
 
 const QStringList &folders()
@@ -72,16 +69,25 @@ QFont listFont()
 
 int listTextWidth()
 {
-    static const int width = [] {
-        const ListBox box({.kind = ControlKind::List,
-                           .name = QStringLiteral("List1"),
-                           .width = ListWidth,
-                           .height = ListHeight,
-                           .font = ListFont},
-                          nullptr);
-        const int margin = box.view()->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1;
-        return twipsToPixels(ListWidth) - 2 * box.view()->frameWidth() - 2 * margin;
-    }();
+    return ListBox::textWidth(twipsToPixels(ListWidth));
+}
+
+// Code page 932 writes ASCII and the half-width katakana in one byte. A
+// character outside the basic plane is written as two surrogates: the low
+// one adds nothing.
+int characterWidth(char16_t character)
+{
+    const int whole = ListFont.pixelSize;
+    if (character < 0x80 || (character >= 0xFF61 && character <= 0xFF9F))
+        return whole / 2;
+    return QChar::isLowSurrogate(character) ? 0 : whole;
+}
+
+int rowWidth(QStringView row)
+{
+    int width = 0;
+    for (const QChar character : row)
+        width += characterWidth(character.unicode());
     return width;
 }
 

@@ -99,10 +99,15 @@ constexpr qint64 MaximumTextBytes = 512 * 1024;
 // The frame in pixels.
 QSize pictureFrame();
 QFont listFont();
-// The width in pixels that a row's text has in the list: the box less its
-// frame and the margins the style leaves around an item's text. Measured on
-// the list widget itself, once; needs the application object.
+// The width in pixels that a row's text has in the list: the box less the
+// frame and the text margins the list is given. Needs no application object.
 int listTextWidth();
+// The width in pixels of a row of text in the list's font. The list's face is
+// of fixed pitch as JIS faces are: a character that code page 932 writes in
+// one byte takes half the pixel size, any other the whole. Needs no fonts.
+int rowWidth(QStringView row);
+// The width of one character of a row, as rowWidth counts it.
+int characterWidth(char16_t character);
 
 } // namespace ContentPack
 

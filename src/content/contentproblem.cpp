@@ -10,6 +10,13 @@ QString located(const ContentProblem &problem)
                             : problem.what;
 }
 
+// A character and its code point: 「〜」（U+301C）.
+QString characterCode(char32_t character)
+{
+    const QString hex = QString::number(uint(character), 16).toUpper().rightJustified(4, u'0');
+    return QStringLiteral("「%1」（U+%2）").arg(QString::fromUcs4(&character, 1), hex);
+}
+
 } // namespace
 
 QString ContentProblem::text() const
@@ -112,14 +119,29 @@ QString notUtf8()
     return QStringLiteral("に UTF-8 の文字として読めないバイトがあります。");
 }
 
-QString notInCodePage(char32_t character, const QString &instead)
+QString lookAlikeWritten(char32_t typed, QChar written)
 {
-    const QString hex = QString::number(uint(character), 16).toUpper().rightJustified(4, u'0');
-    QString what = QStringLiteral("の文字「%1」（U+%2）は Shift-JIS にないので書けません。")
-                       .arg(QString::fromUcs4(&character, 1), hex);
-    if (!instead.isEmpty())
-        what += QStringLiteral("代わりに「%1」なら書けます。").arg(instead);
-    return what;
+    return QStringLiteral("の文字%1は Shift-JIS にないので、同じ形の%2で書きました。")
+        .arg(characterCode(typed), characterCode(written.unicode()));
+}
+
+QString notInCodePageLeftOut(char32_t character)
+{
+    return QStringLiteral("の文字%1は Shift-JIS にないので、除きました。")
+        .arg(characterCode(character));
+}
+
+QString lineWrapped(int width, int listWidth, int rows)
+{
+    return QStringLiteral("は一覧の幅より広いので（%1 / %2 ピクセル）、%3 行に折り返しました。")
+        .arg(width)
+        .arg(listWidth)
+        .arg(rows);
+}
+
+QString nothingWritable()
+{
+    return QStringLiteral("Shift-JIS で書ける文字が一つもないので、使えません。");
 }
 
 QString pictureIsFolder()

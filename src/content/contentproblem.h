@@ -54,7 +54,11 @@ QString sound(WavProblem problem);
 
 // A teacher's texts.
 QString notUtf8();
-QString notInCodePage(char32_t character, const QString &instead);
+// What the pack changed in a teacher's text to write it.
+QString lookAlikeWritten(char32_t typed, QChar written);
+QString notInCodePageLeftOut(char32_t character);
+QString lineWrapped(int width, int listWidth, int rows);
+QString nothingWritable();
 
 // A teacher's photographs.
 QString pictureIsFolder();

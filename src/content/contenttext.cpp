@@ -1,9 +1,9 @@
 #include "content/contenttext.h"
 #include "content/contentpack.h"
+#include "content/explanation.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QHash>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -11,19 +11,6 @@ namespace {
 
 const char *const CodePage932 = "windows-31j";
 const QByteArray Utf8ByteOrderMark("\xEF\xBB\xBF");
-
-// Characters that other systems write where code page 932 has a character
-// of the same look at another code point.
-const QHash<char32_t, char32_t> LookAlikes = {
-    {U'\u301C', U'\uFF5E'}, // wave dash: full-width tilde
-    {U'\u2212', U'\uFF0D'}, // minus sign: full-width hyphen-minus
-    {U'\u2016', U'\u2225'}, // double vertical line: parallel to
-    {U'\u2014', U'\u2015'}, // em dash: horizontal bar
-    {U'\u00A2', U'\uFFE0'}, // cent sign
-    {U'\u00A3', U'\uFFE1'}, // pound sign
-    {U'\u00AC', U'\uFFE2'}, // not sign
-    {U'\u00A5', U'\uFFE5'}, // yen sign: full-width yen sign
-};
 
 } // namespace
 
@@ -84,23 +71,6 @@ QByteArray encodeContentLines(const QStringList &lines)
     return bytes;
 }
 
-// Some converters write a near substitute for a character the code page
-// lacks: a character fits only if it comes back the same.
-bool fitsCodePage(char32_t character)
-{
-    const QString text = QString::fromUcs4(&character, 1);
-    QStringEncoder encoder(CodePage932);
-    const QByteArray bytes = encoder(text);
-    QStringDecoder decoder(CodePage932);
-    return !encoder.hasError() && QString(decoder(bytes)) == text;
-}
-
-QString codePageLookAlike(char32_t character)
-{
-    const auto found = LookAlikes.constFind(character);
-    return found == LookAlikes.constEnd() ? QString() : QString::fromUcs4(&*found, 1);
-}
-
 QByteArray withoutByteOrderMark(const QByteArray &bytes)
 {
     return bytes.startsWith(Utf8ByteOrderMark) ? bytes.mid(Utf8ByteOrderMark.size()) : bytes;
@@ -116,4 +86,26 @@ int firstLineNotUtf8(const QByteArray &bytes)
             return i + 1;
     }
     return 0;
+}
+
+Utf8Text readUtf8Text(const QString &path)
+{
+    const TextBytes read = readTextBytes(path);
+    if (read.problem)
+        return Utf8Text{{}, {}, read.problem};
+    return decodeUtf8Text(read.bytes, path);
+}
+
+Utf8Text decodeUtf8Text(const QByteArray &bytes, const QString &path)
+{
+    Utf8Text text;
+    text.bytes = withoutByteOrderMark(bytes);
+    if (text.bytes.size() > ContentPack::MaximumTextBytes)
+        text.problem =
+            ContentProblem{path, 0, ContentMessage::fileTooLarge(ContentPack::MaximumTextBytes)};
+    else if (const int line = firstLineNotUtf8(text.bytes))
+        text.problem = ContentProblem{path, line, ContentMessage::notUtf8()};
+    else
+        text.lines = splitLines(QString::fromUtf8(text.bytes));
+    return text;
 }

@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 // The bytes of a text file, or the problem that keeps them from being read:
@@ -31,15 +32,24 @@ QString decodeContentText(const QByteArray &bytes, bool *valid = nullptr);
 // ended by CR LF.
 QByteArray encodeContentLines(const QStringList &lines);
 
-// Whether code page 932 holds a character and gives it back unchanged.
-bool fitsCodePage(char32_t character);
-// A character that code page 932 lacks, and the one of the same look that
-// it holds, as other systems write one for the other; empty if none.
-QString codePageLookAlike(char32_t character);
-
 // A teacher's UTF-8 text: the bytes after a byte-order mark, and the number
 // of the first line that is not UTF-8 (0 when all are).
 QByteArray withoutByteOrderMark(const QByteArray &bytes);
 int firstLineNotUtf8(const QByteArray &bytes);
+
+// A teacher's UTF-8 text as read: its lines without their ends (LF, CR LF or
+// CR), or what keeps it from being used. The bytes are those after a
+// byte-order mark, kept for a caller that tries another encoding.
+struct Utf8Text
+{
+    QStringList lines;
+    QByteArray bytes;
+    // The file is missing, a folder, too large or unreadable (line 0), or
+    // the first line that is not UTF-8; then lines is empty.
+    std::optional<ContentProblem> problem;
+};
+Utf8Text readUtf8Text(const QString &path);
+// The same for bytes read already; path names the file in a problem.
+Utf8Text decodeUtf8Text(const QByteArray &bytes, const QString &path);
 
 #endif

@@ -262,7 +262,7 @@ QWidget *EditorWindow::makeEditingPage()
                        1);
     textRow->addWidget(buttonFor(m_revertTextAction, panel));
     layout->addLayout(textRow);
-    m_editor = new RowEditor(m_packer, panel);
+    m_editor = new RowEditor(panel);
     m_editor->setMinimumHeight(130);
     layout->addWidget(m_editor, 1);
     m_problems = wrappingLabel(panel);
@@ -396,7 +396,8 @@ QStringList EditorWindow::textProblems(int entry) const
     if (!text.read.editable || !ownText(entry))
         return {};
     const QByteArray bytes = PackSource::textBytes(RowEditor::rowsOf(text.document));
-    return texts(m_packer.pack(bytes, m_source->relative(m_source->textPath(entry))).problems);
+    const PackedText packed = m_packer.pack(bytes, m_source->relative(m_source->textPath(entry)));
+    return texts(packed.problems + packed.notes);
 }
 
 // The photograph's picture once made, or the bundled one where there is no

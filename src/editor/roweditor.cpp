@@ -1,7 +1,5 @@
 #include "editor/roweditor.h"
 #include "content/contentpack.h"
-#include "content/contenttext.h"
-#include "pack/textpacker.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -16,16 +14,36 @@ const QColor EdgeColour(0x4A, 0x90, 0xD9);
 const QColor PastTheListBackground(0xFF, 0xD6, 0xD6);
 const QColor NotInCodePageBackground(0xFF, 0xE0, 0x82);
 
+RowEditor::Mark markFor(RowChange change)
+{
+    switch (change) {
+    case RowChange::Wrapped:
+        return RowEditor::Mark::PastTheList;
+    case RowChange::LeftOut:
+        return RowEditor::Mark::NotInCodePage;
+    case RowChange::Converted:
+        break;
+    }
+    return RowEditor::Mark::LookAlike;
+}
+
 QTextEdit::ExtraSelection markOf(QTextCursor span, RowEditor::Mark mark)
 {
     QTextCharFormat format;
     format.setProperty(RowEditor::MarkProperty, int(mark));
-    if (mark == RowEditor::Mark::PastTheList) {
+    switch (mark) {
+    case RowEditor::Mark::PastTheList:
         format.setBackground(PastTheListBackground);
-    } else {
+        break;
+    case RowEditor::Mark::NotInCodePage:
         format.setBackground(NotInCodePageBackground);
         format.setUnderlineStyle(QTextCharFormat::WaveUnderline);
         format.setUnderlineColor(TooWide);
+        break;
+    case RowEditor::Mark::LookAlike:
+        format.setUnderlineStyle(QTextCharFormat::DotLine);
+        format.setUnderlineColor(EdgeColour);
+        break;
     }
     return {span, format};
 }
@@ -49,8 +67,7 @@ private:
     RowEditor *m_editor;
 };
 
-RowEditor::RowEditor(const TextPacker &packer, QWidget *parent)
-    : QPlainTextEdit(parent), m_packer(packer), m_widthArea(new RowWidthArea(this))
+RowEditor::RowEditor(QWidget *parent) : QPlainTextEdit(parent), m_widthArea(new RowWidthArea(this))
 {
     setFont(ContentPack::listFont());
     setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -93,23 +110,23 @@ int RowEditor::widthAreaWidth() const
     return m_widthArea->fontMetrics().horizontalAdvance(QStringLiteral("888 / 888")) + 12;
 }
 
-QString RowEditor::widthText(const QString &row) const
+QString RowEditor::widthText(const LineRows &line) const
 {
-    return QStringLiteral("%1 / %2").arg(m_packer.lineWidth(row)).arg(m_packer.listWidth());
+    return QStringLiteral("%1 / %2").arg(line.width).arg(ContentPack::listTextWidth());
 }
 
 QStringList RowEditor::widthTexts() const
 {
     QStringList widths;
-    for (const QString &row : rows())
-        widths << widthText(row);
+    for (const LineRows &line : m_lines)
+        widths << widthText(line);
     return widths;
 }
 
 // Where the list's text ends, in the viewport.
 int RowEditor::listEdge() const
 {
-    return int(contentOffset().x() + document()->documentMargin()) + m_packer.listWidth();
+    return int(contentOffset().x() + document()->documentMargin()) + ContentPack::listTextWidth();
 }
 
 void RowEditor::resizeEvent(QResizeEvent *event)
@@ -136,49 +153,36 @@ void RowEditor::paintWidths(QPaintEvent *event)
     qreal top = blockBoundingGeometry(block).translated(contentOffset()).top();
     while (block.isValid() && top <= event->rect().bottom()) {
         const qreal height = blockBoundingRect(block).height();
-        if (!block.text().isEmpty()) {
-            const bool wide = m_packer.lineWidth(block.text()) > m_packer.listWidth();
+        const int number = block.blockNumber();
+        if (!block.text().isEmpty() && number < m_lines.size()) {
+            const LineRows &line = m_lines.at(number);
+            const bool wide = line.rows.size() > 1;
             QFont font = painter.font();
             font.setBold(wide);
             painter.setFont(font);
             painter.setPen(wide ? TooWide : Fits);
             painter.drawText(QRectF(0, top, m_widthArea->width() - 6, height),
-                             Qt::AlignRight | Qt::AlignVCenter, widthText(block.text()));
+                             Qt::AlignRight | Qt::AlignVCenter, widthText(line));
         }
         block = block.next();
         top += height;
     }
 }
 
-// A row's part past the list starts at its first character that does not
-// fit entirely; each character of a row that the code page lacks is marked.
 void RowEditor::updateMarks()
 {
+    const TextRows text = rowsOfText(rows());
+    m_lines = text.lines;
     QList<QTextEdit::ExtraSelection> marks;
     for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
-        const QString row = block.text();
-        if (m_packer.lineWidth(row) > m_packer.listWidth()) {
-            int fits = 0;
-            while (fits < row.size() &&
-                   m_packer.lineWidth(row.left(fits + 1)) <= m_packer.listWidth())
-                ++fits;
+        if (block.blockNumber() >= m_lines.size())
+            break;
+        for (const RowSpan &change : m_lines.at(block.blockNumber()).spans) {
             QTextCursor span(block);
-            span.setPosition(block.position() + fits);
-            span.setPosition(block.position() + int(row.size()), QTextCursor::KeepAnchor);
-            marks << markOf(span, Mark::PastTheList);
-        }
-        for (int i = 0; i < row.size();) {
-            const bool pair = row.at(i).isHighSurrogate() && i + 1 < row.size();
-            const char32_t character =
-                pair ? QChar::surrogateToUcs4(row.at(i), row.at(i + 1)) : row.at(i).unicode();
-            const int length = pair ? 2 : 1;
-            if (!fitsCodePage(character)) {
-                QTextCursor span(block);
-                span.setPosition(block.position() + i);
-                span.setPosition(block.position() + i + length, QTextCursor::KeepAnchor);
-                marks << markOf(span, Mark::NotInCodePage);
-            }
-            i += length;
+            span.setPosition(block.position() + int(change.start));
+            span.setPosition(block.position() + int(change.start + change.length),
+                             QTextCursor::KeepAnchor);
+            marks << markOf(span, markFor(change.change));
         }
     }
     setExtraSelections(marks);

@@ -1,15 +1,16 @@
 #ifndef ROWEDITOR_H
 #define ROWEDITOR_H
 
+#include "content/textrows.h"
+
 #include <QPlainTextEdit>
 
-class TextPacker;
-
 // The rows of an explanation as the teacher types them, in the list's font,
-// one row of the picture book's list to a line. A thin line stands where
-// the list ends; beside each row its width against the list's, in red where
-// it is wider. The part of a row past the list and each character that
-// code page 932 cannot hold are marked.
+// one line of the text to a line. A thin line stands where the list ends;
+// beside each line its width against the list's, in red where it is wider.
+// What the pack changes in a line by the rows' rule is marked: the parts
+// that go to rows of their own, each character left out and each written
+// in its look-alike.
 class RowEditor : public QPlainTextEdit
 {
     Q_OBJECT
@@ -20,10 +21,11 @@ public:
     {
         PastTheList = 1,
         NotInCodePage,
+        LookAlike,
     };
     static constexpr int MarkProperty = QTextFormat::UserProperty;
 
-    explicit RowEditor(const TextPacker &packer, QWidget *parent = nullptr);
+    explicit RowEditor(QWidget *parent = nullptr);
 
     // A document of rows for the editor, each with its own undo history.
     static QTextDocument *newDocument(const QStringList &rows, QObject *parent);
@@ -45,11 +47,11 @@ private:
     int widthAreaWidth() const;
     void paintWidths(QPaintEvent *event);
     void updateMarks();
-    QString widthText(const QString &row) const;
+    QString widthText(const LineRows &line) const;
     int listEdge() const;
 
-    const TextPacker &m_packer;
     QWidget *m_widthArea;
+    QList<LineRows> m_lines; // the rule's result for each line of the document
 };
 
 #endif

@@ -5,7 +5,7 @@
 #include "pack/progressline.h"
 #include "platform/commandline.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <atomic>
@@ -156,9 +156,7 @@ int main(int argc, char *argv[])
         return *status;
     if (const auto status = checkArguments(commandLine))
         return *status;
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    QCoreApplication app(argc, argv);
 
     for (const int signal : {SIGINT, SIGTERM, SIGHUP})
         std::signal(signal, requestStop);
@@ -188,14 +186,14 @@ int main(int argc, char *argv[])
     }
 
     PackOptions options;
-    options.bundled = QApplication::applicationDirPath();
+    options.bundled = QCoreApplication::applicationDirPath();
     options.stop = &stopRequested;
     const QStringList arguments = commandLine.positionalArguments();
     options.source = QDir::cleanPath(arguments.at(0));
     PackSummary summary;
     if (commandLine.isSet(InstallOption)) {
         const QString name = commandLine.value(InstallOption);
-        const QString program = programCommand(QApplication::applicationDirPath());
+        const QString program = programCommand(QCoreApplication::applicationDirPath());
         summary = pack([&] { return installer.install(name, options, program); }, terminal);
     } else {
         options.out = QDir::cleanPath(arguments.at(1));

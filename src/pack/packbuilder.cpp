@@ -174,7 +174,7 @@ bool PackBuilder::packTexts(const QString &root)
         if (source.problem)
             return MadeFile{{}, {*source.problem}};
         const PackedText text = packer.pack(source.bytes, file);
-        return MadeFile{text.bytes, text.problems};
+        return MadeFile{text.bytes, text.problems, text.notes};
     };
     return packFolder(root, textSources(), make, &m_summary.textsMade);
 }
@@ -215,6 +215,8 @@ bool PackBuilder::packFolder(const QString &root, const SourceKind &kind,
             refuse(result.problems, 1);
             continue;
         }
+        for (const ContentProblem &note : result.notes)
+            m_report.note(note);
         const QString target = root + kind.target(file.key());
         QFile::remove(target);
         written = write(writeNewFile(target, result.bytes));

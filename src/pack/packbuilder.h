@@ -52,6 +52,7 @@ struct MadeFile
 {
     QByteArray bytes;
     ContentProblems problems;
+    ContentProblems notes = {}; // what was changed in the file to make it
 };
 
 // Makes a complete content folder from a source folder: each entry's

@@ -1,47 +1,68 @@
 #include "pack/textpacker.h"
 #include "content/contentpack.h"
 #include "content/contenttext.h"
-#include "content/explanation.h"
+#include "content/textrows.h"
 
-#include <QFontMetrics>
+#include <algorithm>
 
-TextPacker::TextPacker() : m_font(ContentPack::listFont()), m_width(ContentPack::listTextWidth()) {}
+namespace {
+
+bool anyLeftOut(const TextRows &text)
+{
+    return std::any_of(text.lines.begin(), text.lines.end(), [](const LineRows &line) {
+        return std::any_of(line.spans.begin(), line.spans.end(),
+                           [](const RowSpan &span) { return span.change == RowChange::LeftOut; });
+    });
+}
+
+bool allEmpty(const QStringList &rows)
+{
+    return std::all_of(rows.begin(), rows.end(), [](const QString &row) { return row.isEmpty(); });
+}
+
+} // namespace
 
 PackedText TextPacker::pack(const QByteArray &utf8, const QString &path) const
 {
     PackedText packed;
-    const QByteArray bytes = withoutByteOrderMark(utf8);
-    if (const int line = firstLineNotUtf8(bytes)) {
-        packed.problems << ContentProblem{path, line, ContentMessage::notUtf8()};
+    const Utf8Text source = decodeUtf8Text(utf8, path);
+    if (source.problem) {
+        packed.problems << *source.problem;
         return packed;
     }
-    const QStringList lines = splitLines(QString::fromUtf8(bytes));
-    for (int i = 0; i < lines.size(); ++i)
-        packed.problems << lineProblems(lines.at(i), i + 1, path);
-    if (packed.problems.isEmpty())
-        packed.bytes = encodeContentLines(lines);
+    const TextRows text = rowsOfText(source.lines);
+    const QStringList rows = text.rows();
+    if (anyLeftOut(text) && allEmpty(rows)) {
+        packed.problems << ContentProblem{path, 0, ContentMessage::nothingWritable()};
+        return packed;
+    }
+    for (int line = 0; line < int(text.lines.size()); ++line)
+        packed.notes << notesOf(text.lines.at(line), source.lines.at(line), line + 1, path);
+    packed.bytes = encodeContentLines(rows);
     return packed;
 }
 
-// Each character the code page lacks is named once a line.
-ContentProblems TextPacker::lineProblems(const QString &line, int number, const QString &path) const
+ContentProblems TextPacker::notesOf(const LineRows &rows, QStringView line, int number,
+                                    const QString &path)
 {
-    ContentProblems problems;
+    ContentProblems notes;
     QList<char32_t> named;
-    for (char32_t character : line.toUcs4()) {
-        if (named.contains(character) || fitsCodePage(character))
+    for (const RowSpan &span : rows.spans) {
+        if (span.change == RowChange::Wrapped)
+            continue;
+        const char32_t character = line.sliced(span.start, span.length).toUcs4().first();
+        if (named.contains(character))
             continue;
         named << character;
-        problems << ContentProblem{
-            path, number, ContentMessage::notInCodePage(character, codePageLookAlike(character))};
+        notes << ContentProblem{path, number,
+                                span.change == RowChange::Converted
+                                    ? ContentMessage::lookAlikeWritten(character, span.written[0])
+                                    : ContentMessage::notInCodePageLeftOut(character)};
     }
-    const int width = lineWidth(line);
-    if (width > m_width)
-        problems << ContentProblem{path, number, ContentMessage::lineTooWide(width, m_width)};
-    return problems;
-}
-
-int TextPacker::lineWidth(const QString &line) const
-{
-    return QFontMetrics(m_font).horizontalAdvance(line);
+    if (rows.rows.size() > 1)
+        notes << ContentProblem{path, number,
+                                ContentMessage::lineWrapped(rows.width,
+                                                            ContentPack::listTextWidth(),
+                                                            int(rows.rows.size()))};
+    return notes;
 }

@@ -1,18 +1,15 @@
 #include "platform/listbox.h"
 #include "platform/fonts.h"
+#include "platform/listrowdelegate.h"
+#include "platform/listscrollbar.h"
 
 #include <QListWidget>
 #include <QVBoxLayout>
 #include <algorithm>
 
-namespace {
-
-constexpr int FrameWidth = 2;
-
-} // namespace
-
 ListBox::ListBox(const ControlSpec &row, QWidget *parent)
-    : Control(row, parent), m_font(row.font), m_view(new QListWidget(this))
+    : Control(row, parent), m_font(row.font), m_view(new QListWidget(this)),
+      m_rows(new ListRowDelegate(m_view)), m_scrollBar(new ListScrollBar(Qt::Vertical, m_view))
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -23,6 +20,8 @@ ListBox::ListBox(const ControlSpec &row, QWidget *parent)
     m_view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_view->setSelectionMode(QAbstractItemView::SingleSelection);
     m_view->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    m_view->setItemDelegate(m_rows);
+    m_view->setVerticalScrollBar(m_scrollBar);
     fitToScale();
     QPalette colours = m_view->palette();
     colours.setColor(QPalette::Base, QColor(row.backColor));
@@ -37,6 +36,9 @@ void ListBox::fitToScale()
     const qreal factor = scaleFactor();
     m_view->setFont(fontFor(m_font, factor));
     m_view->setLineWidth(std::max(1, qRound(FrameWidth * factor)));
+    m_rows->setTextMargin(qRound(TextMargin * factor));
+    m_scrollBar->setFactor(factor);
+    m_view->viewport()->update();
 }
 
 void ListBox::scaleChanged()

@@ -258,9 +258,8 @@ void TestEditor::tooWideRowsAndMissingCharactersAreMarkedAndUndone()
     window.entryList()->setCurrentEntry(10);
     RowEditor *editor = window.rowEditor();
     const QStringList before = editor->rows();
-    const QFontMetrics metrics(ContentPack::listFont());
     QString wide;
-    while (metrics.horizontalAdvance(wide) <= ContentPack::listTextWidth())
+    while (ContentPack::rowWidth(wide) <= ContentPack::listTextWidth())
         wide += QChar(0x82B1);
     editor->setFocus();
     editor->moveCursor(QTextCursor::End);
@@ -269,21 +268,21 @@ void TestEditor::tooWideRowsAndMissingCharactersAreMarkedAndUndone()
     QTest::keyClick(editor, Qt::Key_Return);
     type(editor, QStringLiteral("波〜線"));
 
-    const int width = metrics.horizontalAdvance(wide);
+    const int width = ContentPack::rowWidth(wide);
     const int row = int(before.size()) + 1;
     QCOMPARE(editor->widthTexts().at(row - 1),
              QStringLiteral("%1 / %2").arg(width).arg(ContentPack::listTextWidth()));
     QCOMPARE(marked(editor, RowEditor::Mark::PastTheList), QStringList{QString(QChar(0x82B1))});
-    QCOMPARE(marked(editor, RowEditor::Mark::NotInCodePage), QStringList{"〜"});
+    QCOMPARE(marked(editor, RowEditor::Mark::LookAlike), QStringList{"〜"});
     const QStringList problems = window.problems(10);
     QCOMPARE(problems,
              (QStringList{
                  QStringLiteral("texts/10.txt: %1行目%2")
                      .arg(row)
-                     .arg(ContentMessage::lineTooWide(width, ContentPack::listTextWidth())),
+                     .arg(ContentMessage::lineWrapped(width, ContentPack::listTextWidth(), 2)),
                  QStringLiteral("texts/10.txt: %1行目%2")
                      .arg(row + 1)
-                     .arg(ContentMessage::notInCodePage(U'\u301C', "～")),
+                     .arg(ContentMessage::lookAlikeWritten(U'\u301C', u'～')),
              }));
     QCOMPARE(window.entryList()->entryItem(10)->toolTip(0), problems.join('\n'));
     QCOMPARE(window.bookPreview()->explanation()->items().at(row - 1), wide);

@@ -124,13 +124,14 @@ void TestHanaPack::refusedSourcesAreNamed()
     };
     QVERIFY2(has("pictures/7.jpg: ", "途中で切れて"), qPrintable(m_run.output));
     QVERIFY(has("pictures/8.jpg: ", "絵が大きすぎます（20000 × 20000 ピクセル"));
-    QVERIFY(has("texts/うめ.txt: ", "2行目が一覧の幅より広すぎます"));
-    QVERIFY(has("texts/10.txt: ", "1行目の文字「😀」（U+1F600）"));
+    QVERIFY(has("texts/うめ.txt: ", "2行目は一覧の幅より広いので（480 / 219 ピクセル）、3 行に"));
+    QVERIFY(
+        has("texts/10.txt: ", "1行目の文字「😀」（U+1F600）は Shift-JIS にないので、除きました"));
     QVERIFY(has("texts/12.txt: ", "UTF-8"));
     QVERIFY(has("元の写真から作った絵: 4 枚", "1, 20, 45, 60 番"));
-    QVERIFY(has("元の文から作った説明: 1 件", "1 番"));
-    QVERIFY(has("同梱のパックから: 絵 56 枚、説明 59 件", "11 個"));
-    QVERIFY(has("使わなかった元のファイル: 5 個", ""));
+    QVERIFY(has("元の文から作った説明: 3 件", "1, 6, 10 番"));
+    QVERIFY(has("同梱のパックから: 絵 56 枚、説明 57 件", "11 個"));
+    QVERIFY(has("使わなかった元のファイル: 3 個", ""));
     QVERIFY(!m_run.output.contains(QChar(0x1B)));
 }
 
@@ -183,7 +184,8 @@ void TestHanaPack::everythingElseIsTheBundledPack()
         QCOMPARE(readAll(m_out + picture) == readAll(bundled() + picture),
                  !madePictures.contains(entry));
         const QString text = ContentPack::entryText(entry);
-        QCOMPARE(readAll(m_out + text) == readAll(bundled() + text), entry != 1);
+        QCOMPARE(readAll(m_out + text) == readAll(bundled() + text),
+                 entry != 1 && entry != 6 && entry != 10);
     }
     for (const QString &file : ContentPack::fixedFiles())
         QCOMPARE(readAll(m_out + file), readAll(bundled() + file));

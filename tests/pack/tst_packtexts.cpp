@@ -3,7 +3,6 @@
 #include "content/explanation.h"
 #include "pack/textpacker.h"
 
-#include <QFontMetrics>
 #include <QStringEncoder>
 #include <QTest>
 
@@ -11,17 +10,18 @@ namespace {
 
 const QString Path = QStringLiteral("texts/3.txt");
 
-// A packed text with its problems as hana-pack prints them.
+// A packed text with its problems and notes as hana-pack prints them.
 struct Packed
 {
     QByteArray bytes;
     QStringList problems;
+    QStringList notes;
 };
 
 Packed pack(const QByteArray &utf8)
 {
     const PackedText packed = TextPacker().pack(utf8, Path);
-    return {packed.bytes, texts(packed.problems)};
+    return {packed.bytes, texts(packed.problems), texts(packed.notes)};
 }
 
 // The rows the picture book shows for an explanation file's bytes.
@@ -35,9 +35,8 @@ QStringList rowsOf(const QByteArray &bytes)
 // The longest row of one repeated character that still fits the list.
 QString widestRow(QChar character)
 {
-    const QFontMetrics metrics(ContentPack::listFont());
     QString row;
-    while (metrics.horizontalAdvance(row + character) <= ContentPack::listTextWidth())
+    while (ContentPack::rowWidth(row + character) <= ContentPack::listTextWidth())
         row += character;
     return row;
 }
@@ -52,11 +51,12 @@ private slots:
     void rowsArriveUnchanged_data();
     void rowsArriveUnchanged();
     void emptyTextGivesNoRows();
-    void widthLimitIsTheList();
-    void charactersOutsideTheCodePageAreNamed_data();
-    void charactersOutsideTheCodePageAreNamed();
-    void everyProblemOfAFileIsReported();
+    void wideRowsAreWrappedWithANote();
+    void charactersOutsideTheCodePageAreWrittenOrLeftOut_data();
+    void charactersOutsideTheCodePageAreWrittenOrLeftOut();
+    void everyChangeOfAFileIsNoted();
     void textNotUtf8IsRefusedByLine();
+    void textWithNothingWritableIsRefused();
 };
 
 void TestPackTexts::rowsArriveUnchanged_data()
@@ -78,6 +78,7 @@ void TestPackTexts::rowsArriveUnchanged()
     QFETCH(QStringList, rows);
     const Packed text = pack(source);
     QCOMPARE(text.problems, QStringList());
+    QCOMPARE(text.notes, QStringList());
     QCOMPARE(rowsOf(text.bytes), rows);
     QCOMPARE(text.bytes.count("\r\n"), rows.size());
     QCOMPARE(text.bytes.count('\n'), rows.size());
@@ -91,72 +92,69 @@ void TestPackTexts::emptyTextGivesNoRows()
     QCOMPARE(text.bytes, QByteArray());
 }
 
-// The limit is the check's own: a row that just fits passes, one character
-// more is refused with its width, and the row is never wrapped instead.
-void TestPackTexts::widthLimitIsTheList()
+// The limit is the check's own: a row that just fits arrives as it is, one
+// character more is wrapped, and the note names the line and its width.
+void TestPackTexts::wideRowsAreWrappedWithANote()
 {
     const QString fits = widestRow(QChar(0x3042));
-    QCOMPARE(pack(fits.toUtf8()).problems, QStringList());
+    QCOMPARE(pack(fits.toUtf8()).notes, QStringList());
     QCOMPARE(rowsOf(pack(fits.toUtf8()).bytes), QStringList{fits});
 
-    const QString tooWide = fits + QChar(0x3042);
+    const QString tooWide = fits + QStringLiteral("。");
     const Packed text = pack(("一行目\n" + tooWide + "\n三行目").toUtf8());
-    QCOMPARE(text.problems.size(), 1);
-    const int width = QFontMetrics(ContentPack::listFont()).horizontalAdvance(tooWide);
-    QCOMPARE(text.problems.first(),
-             QStringLiteral("texts/3.txt: 2行目が一覧の幅より広すぎます（%1 / %2 ピクセル）。")
-                 .arg(width)
-                 .arg(ContentPack::listTextWidth()));
-    QCOMPARE(text.bytes, QByteArray());
-
-    // The widths an editor shows are the ones the check compares.
-    const TextPacker packer;
-    QCOMPARE(packer.lineWidth(tooWide), width);
-    QCOMPARE(packer.listWidth(), ContentPack::listTextWidth());
+    QCOMPARE(text.problems, QStringList());
+    QCOMPARE(text.notes,
+             QStringList{QStringLiteral("texts/3.txt: 2行目は一覧の幅より広いので"
+                                        "（224 / 219 ピクセル）、2 行に折り返しました。")});
+    QCOMPARE(rowsOf(text.bytes),
+             (QStringList{"一行目", fits.chopped(1), QStringLiteral("あ。"), "三行目"}));
 }
 
-void TestPackTexts::charactersOutsideTheCodePageAreNamed_data()
+void TestPackTexts::charactersOutsideTheCodePageAreWrittenOrLeftOut_data()
 {
     QTest::addColumn<QString>("row");
-    QTest::addColumn<QString>("named");
-    QTest::addColumn<QString>("instead");
-    QTest::newRow("emoji") << QStringLiteral("花😀") << QStringLiteral("「😀」（U+1F600）")
-                           << QString();
-    QTest::newRow("hangul") << QStringLiteral("꽃") << QStringLiteral("（U+AF43）") << QString();
-    QTest::newRow("wave dash") << QStringLiteral("春〜夏") << QStringLiteral("（U+301C）")
-                               << QStringLiteral("「～」");
-    QTest::newRow("minus sign") << QStringLiteral("−5度") << QStringLiteral("（U+2212）")
-                                << QStringLiteral("「－」");
-    QTest::newRow("yen sign") << QStringLiteral("100¥") << QStringLiteral("（U+00A5）")
-                              << QStringLiteral("「￥」");
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<QString>("note");
+    QTest::newRow("emoji") << QStringLiteral("花😀") << QStringLiteral("花")
+                           << QStringLiteral("の文字「😀」（U+1F600）は Shift-JIS にないので、"
+                                             "除きました。");
+    QTest::newRow("hangul") << QStringLiteral("꽃です") << QStringLiteral("です")
+                            << QStringLiteral("の文字「꽃」（U+AF43）は Shift-JIS にないので、"
+                                              "除きました。");
+    QTest::newRow("wave dash") << QStringLiteral("春〜夏") << QStringLiteral("春～夏")
+                               << QStringLiteral("の文字「〜」（U+301C）は Shift-JIS にないので、"
+                                                 "同じ形の「～」（U+FF5E）で書きました。");
+    QTest::newRow("yen sign twice")
+        << QStringLiteral("100¥と¥") << QStringLiteral("100￥と￥")
+        << QStringLiteral("の文字「¥」（U+00A5）は Shift-JIS にないので、"
+                          "同じ形の「￥」（U+FFE5）で書きました。");
 }
 
 // A character that code page 932 would only give back as another one is
-// refused too: the book would show something else.
-void TestPackTexts::charactersOutsideTheCodePageAreNamed()
+// written in its look-alike or left out, named once a line, and the rest
+// of the text arrives.
+void TestPackTexts::charactersOutsideTheCodePageAreWrittenOrLeftOut()
 {
     QFETCH(QString, row);
-    QFETCH(QString, named);
-    QFETCH(QString, instead);
+    QFETCH(QString, written);
+    QFETCH(QString, note);
     const Packed text = pack(("一行目\n二行目\n" + row + "\n").toUtf8());
-    QCOMPARE(text.problems.size(), 1);
-    const QString problem = text.problems.first();
-    QVERIFY2(problem.startsWith(QStringLiteral("texts/3.txt: 3行目の文字")), qPrintable(problem));
-    QVERIFY2(problem.contains(named), qPrintable(problem));
-    QCOMPARE(problem.contains(QStringLiteral("代わりに")), !instead.isEmpty());
-    QVERIFY(instead.isEmpty() || problem.contains(instead));
-    QCOMPARE(text.bytes, QByteArray());
+    QCOMPARE(text.problems, QStringList());
+    QCOMPARE(text.notes, QStringList{QStringLiteral("texts/3.txt: 3行目") + note});
+    QCOMPARE(rowsOf(text.bytes), (QStringList{"一行目", "二行目", written}));
 }
 
-void TestPackTexts::everyProblemOfAFileIsReported()
+void TestPackTexts::everyChangeOfAFileIsNoted()
 {
     const QString tooWide(40, QChar(0x3042));
     const Packed text = pack(("😀😀\n" + tooWide + "\nふつう\n꽃" + tooWide).toUtf8());
-    QCOMPARE(text.problems.size(), 4);
-    QVERIFY(text.problems.at(0).contains(QStringLiteral("1行目の文字")));
-    QVERIFY(text.problems.at(1).contains(QStringLiteral("2行目が一覧の幅")));
-    QVERIFY(text.problems.at(2).contains(QStringLiteral("4行目の文字")));
-    QVERIFY(text.problems.at(3).contains(QStringLiteral("4行目が一覧の幅")));
+    QCOMPARE(text.problems, QStringList());
+    QCOMPARE(text.notes.size(), 4);
+    QVERIFY(text.notes.at(0).contains(QStringLiteral("1行目の文字「😀」")));
+    QVERIFY(text.notes.at(1).contains(QStringLiteral("2行目は一覧の幅より広い")));
+    QVERIFY(text.notes.at(2).contains(QStringLiteral("4行目の文字「꽃」")));
+    QVERIFY(text.notes.at(3).contains(QStringLiteral("4 行に折り返しました")));
+    QCOMPARE(rowsOf(text.bytes).size(), 1 + 4 + 1 + 4);
 }
 
 // A text saved in Shift-JIS, as the content files are, is not the UTF-8 the
@@ -169,6 +167,22 @@ void TestPackTexts::textNotUtf8IsRefusedByLine()
              QStringList{QStringLiteral(
                  "texts/3.txt: 2行目に UTF-8 の文字として読めないバイトがあります。")});
     QCOMPARE(text.bytes, QByteArray());
+}
+
+// Only when nothing of a text can be written is it refused, and a text
+// larger than a content text may be is refused as such.
+void TestPackTexts::textWithNothingWritableIsRefused()
+{
+    const Packed emoji = pack(QStringLiteral("😀\n\n🌸🌸").toUtf8());
+    QCOMPARE(emoji.problems,
+             QStringList{QStringLiteral(
+                 "texts/3.txt: Shift-JIS で書ける文字が一つもないので、使えません。")});
+    QCOMPARE(emoji.bytes, QByteArray());
+
+    const Packed huge = pack(QByteArray(ContentPack::MaximumTextBytes + 1, 'a'));
+    QCOMPARE(huge.problems.size(), 1);
+    QVERIFY(huge.problems.first().contains(QStringLiteral("512")));
+    QCOMPARE(huge.bytes, QByteArray());
 }
 
 QTEST_MAIN(TestPackTexts)

@@ -1,0 +1,203 @@
+#include "content/textrows.h"
+#include "content/contentpack.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <algorithm>
+#include <array>
+#include <optional>
+
+namespace {
+
+const char *const CodePage932 = "windows-31j";
+
+// Characters that input methods and other systems write where code page 932
+// has one of the same look at another code point, and that one.
+struct LookAlike
+{
+    char32_t typed;
+    char16_t written;
+};
+constexpr std::array<LookAlike, 10> LookAlikes{{
+    {U'\u301C', u'\uFF5E'}, // wave dash: full-width tilde
+    {U'\u2212', u'\uFF0D'}, // minus sign: full-width hyphen-minus
+    {U'\u2016', u'\u2225'}, // double vertical line: parallel to
+    {U'\u2014', u'\u2015'}, // em dash: horizontal bar
+    {U'\u00A2', u'\uFFE0'}, // cent sign
+    {U'\u00A3', u'\uFFE1'}, // pound sign
+    {U'\u00AC', u'\uFFE2'}, // not sign
+    {U'\u00A5', u'\uFFE5'}, // yen sign
+    {U'\u00A6', u'\uFFE4'}, // broken bar
+    {U'\u203E', u'\uFFE3'}, // overline: full-width macron
+}};
+
+// The Japanese line-breaking rules: characters that may not start a row
+// (closing brackets, stops, the long vowel mark, small kana, marks that
+// follow what they belong to) and those that may not end one (opening
+// brackets, marks that go before what they belong to).
+constexpr std::u16string_view NoRowStart = u"、。，．,.・：；:;？！?!‼⁇⁈⁉゛゜ヽヾゝゞ々〻ー‐゠～–"
+                                           u"）〕］｝〉》」』】〙〗〟’”｠»)]}｣"
+                                           u"ぁぃぅぇぉっゃゅょゎゕゖァィゥェォッャュョヮヵヶ"
+                                           u"ｧｨｩｪｫｬｭｮｯｰﾞﾟ｡､･"
+                                           u"％%‰℃°′″¢￠";
+constexpr std::u16string_view NoRowEnd = u"（〔［｛〈《「『【〘〖〝‘“｟«([{｢￥＄￡＃$#";
+// Pairs that are one mark and are not parted: the two-em dash and ellipsis.
+constexpr std::u16string_view Doubled = u"―…‥";
+
+bool among(std::u16string_view set, QChar character)
+{
+    return set.find(character.unicode()) != std::u16string_view::npos;
+}
+
+bool isAsciiWordCharacter(QChar character)
+{
+    return character.unicode() < 0x80 && character.isLetterOrNumber();
+}
+
+// Whether a row may end before text[at].
+bool mayBreakBefore(const QString &text, qsizetype at)
+{
+    const QChar before = text.at(at - 1);
+    const QChar after = text.at(at);
+    if (among(NoRowStart, after) || among(NoRowEnd, before))
+        return false;
+    if (before == after && among(Doubled, after))
+        return false;
+    return !(isAsciiWordCharacter(before) && isAsciiWordCharacter(after));
+}
+
+// The end of the row that starts at start: where the widest part that fits
+// may be broken, else (a run of characters that may not be parted wider than
+// the list) right at the width.
+qsizetype rowEnd(const QString &text, qsizetype start, int listWidth)
+{
+    qsizetype end = start;
+    for (int width = 0; end < text.size(); ++end) {
+        width += ContentPack::characterWidth(text.at(end).unicode());
+        if (width > listWidth)
+            break;
+    }
+    if (end == text.size())
+        return end;
+    end = std::max(end, start + 1);
+    for (qsizetype at = end; at > start + 1; --at)
+        if (mayBreakBefore(text, at))
+            return at;
+    return end;
+}
+
+class RowRule
+{
+public:
+    RowRule() : m_encoder(CodePage932), m_decoder(CodePage932) {}
+
+    LineRows line(QStringView source);
+
+private:
+    bool holds(QStringView text);
+    void wrap(const QString &text, const QList<qsizetype> &from, qsizetype sourceSize,
+              LineRows *rows) const;
+
+    QStringEncoder m_encoder;
+    QStringDecoder m_decoder;
+    const int m_listWidth = ContentPack::listTextWidth();
+};
+
+// Some converters write a near substitute for a character the code page
+// lacks: text is held only if it comes back the same. The converters' error
+// flag is not asked, as it stays set once raised (Qt 6.4 keeps it through
+// resetState); what the code page lacks comes back as the replacement
+// character, which is therefore never held itself.
+bool RowRule::holds(QStringView text)
+{
+    const QByteArray bytes = m_encoder(text);
+    const QString back = m_decoder(bytes);
+    return back == text && !text.contains(QChar::ReplacementCharacter);
+}
+
+std::optional<char16_t> lookAlikeOf(char32_t character)
+{
+    const auto found =
+        std::find_if(LookAlikes.begin(), LookAlikes.end(),
+                     [character](const LookAlike &l) { return l.typed == character; });
+    return found == LookAlikes.end() ? std::nullopt : std::optional(found->written);
+}
+
+LineRows RowRule::line(QStringView source)
+{
+    LineRows rows;
+    QString text;
+    QList<qsizetype> from; // where each character of text stands in the source
+    const bool whole = holds(source);
+    for (qsizetype at = 0; at < source.size();) {
+        const bool pair = source.at(at).isHighSurrogate() && at + 1 < source.size() &&
+                          source.at(at + 1).isLowSurrogate();
+        const qsizetype length = pair ? 2 : 1;
+        const QStringView character = source.sliced(at, length);
+        if (whole || holds(character)) {
+            text += character;
+            from << at;
+            if (pair)
+                from << at + 1;
+        } else if (const auto written = lookAlikeOf(character.toUcs4().first())) {
+            text += QChar(*written);
+            from << at;
+            rows.spans << RowSpan{RowChange::Converted, at, length, QString(QChar(*written))};
+        } else {
+            rows.spans << RowSpan{RowChange::LeftOut, at, length};
+        }
+        at += length;
+    }
+    rows.width = ContentPack::rowWidth(text);
+    wrap(text, from, source.size(), &rows);
+    return rows;
+}
+
+void RowRule::wrap(const QString &text, const QList<qsizetype> &from, qsizetype sourceSize,
+                   LineRows *rows) const
+{
+    qsizetype start = 0;
+    do {
+        const qsizetype end = rowEnd(text, start, m_listWidth);
+        rows->rows << text.sliced(start, end - start);
+        if (start > 0) {
+            const qsizetype sourceEnd = end < text.size() ? from.at(end) : sourceSize;
+            rows->spans << RowSpan{RowChange::Wrapped, from.at(start), sourceEnd - from.at(start)};
+        }
+        start = end;
+    } while (start < text.size());
+    std::stable_sort(rows->spans.begin(), rows->spans.end(),
+                     [](const RowSpan &a, const RowSpan &b) { return a.start < b.start; });
+}
+
+} // namespace
+
+QStringList TextRows::rows() const
+{
+    QStringList all;
+    for (const LineRows &line : lines)
+        all << line.rows;
+    return all;
+}
+
+QList<int> TextRows::sourceLines() const
+{
+    QList<int> all;
+    for (int line = 0; line < int(lines.size()); ++line)
+        all.insert(all.size(), lines.at(line).rows.size(), line);
+    return all;
+}
+
+LineRows rowsOfLine(QStringView line)
+{
+    return RowRule().line(line);
+}
+
+TextRows rowsOfText(const QStringList &lines)
+{
+    RowRule rule;
+    TextRows text;
+    for (const QString &line : lines)
+        text.lines << rule.line(line);
+    return text;
+}
