@@ -23,6 +23,7 @@ public:
     void setStretch(bool stretch);
     void loadPicture(const QString &path);
     void setPicture(const QImage &picture);
+    bool hasPicture() const { return !m_picture.isNull(); }
     QString pictureSource() const { return m_source; }
     void centreOn(int frameLeft, int frameTop, int frameWidth, int frameHeight);
     void scaleChanged() override;

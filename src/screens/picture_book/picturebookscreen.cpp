@@ -1,5 +1,6 @@
 #include "screens/picture_book/picturebookscreen.h"
 #include "app/screennames.h"
+#include "book/picturebooklayout.h"
 #include "content/contentpack.h"
 #include "content/contentpath.h"
 #include "content/entrynames.h"
@@ -7,10 +8,7 @@
 #include "platform/commandbutton.h"
 #include "platform/image.h"
 #include "platform/label.h"
-#include "platform/listbox.h"
 #include "platform/timer.h"
-#include "platform/twips.h"
-#include "screens/picture_book/picturebooklayout.h"
 
 #include <QShortcut>
 #include <array>
@@ -30,20 +28,29 @@ constexpr auto KanaIndexTable = [] {
 constexpr int16_t LeaveForQuiz = 1;
 constexpr int16_t LeaveForMenu = 2;
 
+// The book's window under the screen's name.
+const FormSpec &screenLayout()
+{
+    static const FormSpec layout = [] {
+        FormSpec book = pictureBookLayout();
+        book.name = ScreenName::PictureBook;
+        return book;
+    }();
+    return layout;
+}
+
 } // namespace
 
 PictureBookScreen::Controls::Controls(const Form &form)
-    : kanaIndex(form.labelArray("Label1")), entryName(form.label("Label2")),
-      explanation(form.list("List1")), picture(form.image("Image2")),
-      previousArrow(form.image("Image3")), nextArrow(form.image("Image4")),
-      toQuiz(form.button("Command1")), toMenu(form.button("Command2")),
-      leaveTimer(form.timer("Timer1")), entrySound(form.player("MediaPlayer1")),
-      buttonSound(form.player("MediaPlayer2"))
+    : page(form), kanaIndex(form.labelArray("Label1")), previousArrow(form.image("Image3")),
+      nextArrow(form.image("Image4")), toQuiz(form.button("Command1")),
+      toMenu(form.button("Command2")), leaveTimer(form.timer("Timer1")),
+      entrySound(form.player("MediaPlayer1")), buttonSound(form.player("MediaPlayer2"))
 {
 }
 
 PictureBookScreen::PictureBookScreen(Program &program)
-    : Screen(program, pictureBookLayout()), m_leaveDelay(program.clock(), NextScreen, ClickTime)
+    : Screen(program, screenLayout()), m_leaveDelay(program.clock(), NextScreen, ClickTime)
 {
 }
 
@@ -76,17 +83,11 @@ void PictureBookScreen::connectHandlers(Form &form)
     }
 }
 
-// The frame is taken from Image2 before anything has moved it, so it always
-// follows the layout. The two sounds are loaded and silenced at once, to be
-// played later.
+// The page took the picture frame from Image2 as it was bound to the new
+// window, before anything could move it, so the frame always follows the
+// layout. The two sounds are loaded and silenced at once, to be played later.
 void PictureBookScreen::load()
 {
-    const Image *frame = m_ui->picture;
-    PictureFrameTop = roundToInt16(frame->topTwips());
-    PictureFrameLeft = roundToInt16(frame->leftTwips());
-    PictureFrameWidth = roundToInt16(frame->widthTwips());
-    PictureFrameHeight = roundToInt16(frame->heightTwips());
-
     EntryNames = ReadEntryNames();
 
     m_ui->entrySound->SetFile(ContentPath(ContentPack::EntrySound));
@@ -102,22 +103,8 @@ void PictureBookScreen::load()
 // entry sound. Text and picture are read afresh every time.
 void PictureBookScreen::ShowEntry()
 {
-    m_ui->entryName->setVisible(true);
-    m_ui->entryName->setCaption(EntryNames.at(CurrentEntry - 1));
-
-    ListBox *explanation = m_ui->explanation;
-    explanation->clear();
-    explanation->setVisible(true);
-    for (const QString &line : ReadExplanationLines(CurrentEntry))
-        explanation->addItem(line);
-
-    Image *picture = m_ui->picture;
-    picture->setVisible(false);
-    picture->setStretch(false);
-    picture->loadPicture(EntryPicturePath(CurrentEntry));
-    picture->centreOn(PictureFrameLeft, PictureFrameTop, PictureFrameWidth, PictureFrameHeight);
-    picture->setVisible(true);
-
+    m_ui->page.showEntry(EntryNames.at(CurrentEntry - 1), ReadExplanationLines(CurrentEntry),
+                         EntryPicturePath(CurrentEntry));
     m_ui->entrySound->Play();
 }
 

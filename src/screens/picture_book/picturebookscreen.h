@@ -3,6 +3,7 @@
 
 #include "app/leavedelay.h"
 #include "app/screen.h"
+#include "book/bookpage.h"
 
 #include <QStringList>
 #include <cstdint>
@@ -11,14 +12,12 @@
 class CommandButton;
 class Image;
 class Label;
-class ListBox;
 class Timer;
 
-// The picture book: one flower entry at a time on the pages of an open book,
-// its name and explanation on the left page and its picture centred on a
-// frame on the right page. The kana index jumps to the first entry of a row
-// of the syllabary, the two arrows step through all entries in a ring, and
-// two buttons leave for the name quiz or the menu after the button delay.
+// The picture book: one flower entry at a time on the pages of an open book
+// (the book's page shows it), read afresh at every showing. The kana index jumps to the first entry
+// of a row of the syllabary, the two arrows step through all entries in a ring, and two buttons
+// leave for the name quiz or the menu after the button delay.
 class PictureBookScreen : public Screen
 {
     Q_OBJECT
@@ -36,10 +35,8 @@ private:
     struct Controls
     {
         explicit Controls(const Form &form);
+        BookPage page;
         const ControlArray<Label> &kanaIndex;
-        Label *entryName;
-        ListBox *explanation;
-        Image *picture;
         Image *previousArrow;
         Image *nextArrow;
         CommandButton *toQuiz;
@@ -58,10 +55,6 @@ private:
 
     QStringList EntryNames;
     int16_t CurrentEntry = 0;
-    int16_t PictureFrameTop = 0;
-    int16_t PictureFrameLeft = 0;
-    int16_t PictureFrameWidth = 0;
-    int16_t PictureFrameHeight = 0;
     int16_t NextScreen = 0;
     // The click time in whole seconds, and where the click lay on the
     // monotonic clock, which measures the wait.

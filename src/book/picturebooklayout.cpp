@@ -1,6 +1,9 @@
-#include "screens/picture_book/picturebooklayout.h"
-#include "app/screennames.h"
+#include "book/picturebooklayout.h"
 #include "content/contentpack.h"
+#include "platform/picture.h"
+#include "platform/twips.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -11,6 +14,11 @@ constexpr QRgb Orange = 0xFFFF8000;
 constexpr QRgb Salmon = 0xFFFF8080;
 constexpr QRgb BlueViolet = 0xFF8080FF;
 constexpr QRgb LightGreen = 0xFF80FF80;
+
+// The book, and the controls that show an entry on it.
+const QString Book = QStringLiteral("Image1");
+const QStringList PageControls{QStringLiteral("Label2"), QStringLiteral("List1"),
+                               QStringLiteral("Image2"), Book};
 
 constexpr float TileTop = 1080;
 constexpr float TileWidth = 825;
@@ -56,7 +64,7 @@ ControlSpec orangeButton(const char *name, const char *caption, float left, int 
 const FormSpec &pictureBookLayout()
 {
     static const FormSpec layout{
-        .name = ScreenName::PictureBook,
+        .name = {}, // given by the screen that shows it
         .caption = QStringLiteral("花の図鑑"),
         .clientWidth = 10305,
         .clientHeight = 7365,
@@ -164,4 +172,29 @@ const FormSpec &pictureBookLayout()
             },
     };
     return layout;
+}
+
+FormSpec bookPageLayout()
+{
+    FormSpec layout = pictureBookLayout();
+    std::erase_if(layout.controls,
+                  [](const ControlSpec &row) { return !PageControls.contains(row.name); });
+    return layout;
+}
+
+QRect drawnBookArea()
+{
+    const FormSpec &layout = pictureBookLayout();
+    const ControlSpec &book =
+        *std::find_if(layout.controls.cbegin(), layout.controls.cend(),
+                      [](const ControlSpec &row) { return row.name == Book; });
+    const QImage picture = loadPicture(book.picture).convertToFormat(QImage::Format_ARGB32);
+    QRect drawn;
+    for (int y = 0; y < picture.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(picture.constScanLine(y));
+        for (int x = 0; x < picture.width(); ++x)
+            if (qAlpha(line[x]) != 0)
+                drawn |= QRect(x, y, 1, 1);
+    }
+    return drawn.translated(twipsToPixels(book.left), twipsToPixels(book.top));
 }

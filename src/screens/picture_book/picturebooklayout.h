@@ -1,8 +1,0 @@
-#ifndef PICTUREBOOKLAYOUT_H
-#define PICTUREBOOKLAYOUT_H
-
-#include "platform/layout.h"
-
-const FormSpec &pictureBookLayout();
-
-#endif
