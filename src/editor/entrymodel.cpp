@@ -74,11 +74,8 @@ QIcon iconOf(const EntryState &state, const QColor &problemColour, qreal pixelRa
 
 } // namespace
 
-EntryModel::EntryModel(QObject *parent) : QAbstractItemModel(parent), m_problemColour(Qt::red)
-{
-    for (int entry = 1; entry <= ContentPack::EntryCount; ++entry)
-        m_icons[entry] = iconOf(m_states[entry], m_problemColour, m_pixelRatio);
-}
+// The thumbnails are drawn once the view gives its look.
+EntryModel::EntryModel(QObject *parent) : QAbstractItemModel(parent), m_problemColour(Qt::red) {}
 
 // A heading's index carries 0, an entry's its heading's row plus one.
 QModelIndex EntryModel::index(int row, int column, const QModelIndex &parent) const

@@ -10,11 +10,13 @@ EntryReport::EntryReport(const EntryFacts &facts, const TextPacker &packer)
     addFileProblems(facts);
     if (facts.photoUnusable)
         m_problems << EditorMessage::photoUnusable();
-    if (facts.textUnreadable)
+    if (facts.textNotRead)
+        m_problems << EditorMessage::textCannotBeRead();
+    else if (facts.textUnreadable)
         m_problems << EditorMessage::textUnreadable();
     else if (facts.textInOldForm)
         m_problems << EditorMessage::textInOldForm();
-    if (facts.ownText && !facts.textUnreadable)
+    if (facts.ownText && !facts.textNotRead && !facts.textUnreadable)
         addRowProblems(facts, packer);
     for (QString &problem : m_problems)
         problem = EditorMessage::withFlower(facts.flower, problem);

@@ -15,7 +15,8 @@ struct EntryFacts
     QStringList pictureFiles;     // the names of its photographs, usable or not
     QStringList textFiles;        // the names of its text files
     bool photoUnusable = false;   // its photograph gives no picture
-    bool textUnreadable = false;  // its text could not be read, or not as text
+    bool textNotRead = false;     // its text file could not be read
+    bool textUnreadable = false;  // its text file holds no text it can be read as
     bool textInOldForm = false;   // its text was read as Shift-JIS
     bool ownText = false;         // its rows differ from the bundled ones
     QStringList rows;             // its rows as they stand in the editor

@@ -55,7 +55,8 @@ void EntryStates::refresh(int entry)
                            files.pictureFiles(entry),
                            files.textFiles(entry),
                            unusable,
-                           !read.editable,
+                           read.notRead,
+                           !read.editable && !read.notRead,
                            read.recoded,
                            m_document->ownText(entry),
                            m_document->rows(entry)};

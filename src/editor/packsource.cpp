@@ -247,16 +247,15 @@ SourceText PackSource::readText(int entry) const
     const TextBytes read = readTextBytes(path);
     if (read.problem) {
         text.editable = false;
-        text.problem = ContentProblem{relative(path), 0, read.problem->what};
+        text.notRead = true;
         return text;
     }
     const QByteArray bytes = withoutByteOrderMark(read.bytes);
-    if (const int line = firstLineNotUtf8(bytes)) {
+    if (firstLineNotUtf8(bytes)) {
         bool valid = false;
         const QString shiftJis = decodeContentText(bytes, &valid);
         text.rows = splitLines(valid ? shiftJis : QString::fromUtf8(bytes));
         text.editable = text.recoded = valid;
-        text.problem = ContentProblem{relative(path), line, ContentMessage::notUtf8()};
         return text;
     }
     text.rows = splitLines(QString::fromUtf8(bytes));

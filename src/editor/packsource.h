@@ -16,7 +16,7 @@ struct SourceText
     bool own = false;     // read from the teacher's file, not the bundled pack
     bool editable = true; // false when saving could not give the file back unchanged
     bool recoded = false; // read as Shift-JIS: saving writes it again in UTF-8
-    std::optional<ContentProblem> problem; // why the file is not taken as it is
+    bool notRead = false; // the file could not be read at all
 };
 
 // A teacher's source folder, the editor's document, in the layout hana-pack

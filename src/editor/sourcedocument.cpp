@@ -138,8 +138,6 @@ bool SourceDocument::saveAll()
             continue;
         }
         text.document->setModified(false);
-        if (text.read.recoded)
-            text.read.problem.reset();
         text.read.recoded = false;
         text.stamp = stampOf(entry);
     }

@@ -197,7 +197,7 @@ void TestEditor::listShowsTheEntriesUnderTheirKanaRows()
     QCOMPARE(window->bookPreview()->explanation()->items(), ReadExplanationLines(bundled(), 1));
 
     const auto *stray = window->findChild<QLabel *>("strayFiles");
-    QVERIFY(stray->isVisible());
+    QVERIFY(stray && stray->isVisible());
     QVERIFY(plain(stray->text()).contains("pictures/notes.txt: "));
     QFile::remove(garden + "/pictures/notes.txt");
     QTRY_VERIFY(!stray->isVisible());

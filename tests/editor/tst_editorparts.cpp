@@ -28,6 +28,13 @@ private slots:
 
 private:
     static QString with(const QString &what) { return EditorMessage::withFlower("ばら", what); }
+    static EntryFacts factsOf(bool ownText)
+    {
+        EntryFacts facts;
+        facts.flower = "ばら";
+        facts.ownText = ownText;
+        return facts;
+    }
     TextPacker m_packer;
 };
 
@@ -37,9 +44,8 @@ void TestEditorParts::reportNamesEachRowProblemOnceInPlainWords()
     QString wide;
     while (metrics.horizontalAdvance(wide) <= m_packer.listWidth())
         wide += QChar(0x82B1);
-    EntryFacts facts{"ばら", {},    {},
-                     {},     false, false,
-                     false,  true,  {"赤い花。", "波〜線〜", wide, QStringLiteral("花\U0001F338")}};
+    EntryFacts facts = factsOf(true);
+    facts.rows = {"赤い花。", "波〜線〜", wide, QStringLiteral("花\U0001F338")};
     const EntryReport report(facts, m_packer);
     QCOMPARE(report.problems(),
              (QStringList{with(EditorMessage::characterNotShown(2, "〜", "～")),
@@ -58,7 +64,8 @@ void TestEditorParts::reportNamesEachRowProblemOnceInPlainWords()
 // read is told once, not row by row.
 void TestEditorParts::reportChecksOnlyTheTeachersOwnReadableText()
 {
-    EntryFacts facts{"ばら", {}, {}, {}, false, false, false, false, {"波〜線"}};
+    EntryFacts facts = factsOf(false);
+    facts.rows = {"波〜線"};
     QVERIFY(EntryReport(facts, m_packer).clean());
 
     facts.ownText = true;
@@ -66,6 +73,12 @@ void TestEditorParts::reportChecksOnlyTheTeachersOwnReadableText()
     const EntryReport unreadable(facts, m_packer);
     QCOMPARE(unreadable.problems(), QStringList{with(EditorMessage::textUnreadable())});
     QVERIFY(!unreadable.textKeptOut());
+
+    facts.textUnreadable = false;
+    facts.textNotRead = true;
+    QCOMPARE(EntryReport(facts, m_packer).problems(),
+             QStringList{with(EditorMessage::textCannotBeRead())});
+    facts.textNotRead = false;
 
     facts.textUnreadable = false;
     facts.textInOldForm = true;
@@ -81,17 +94,13 @@ void TestEditorParts::reportTellsFileProblemsOncePerEntry()
 {
     const QString twice = ContentMessage::filesForOneEntry(41, {"41.jpg", "ばら.png"});
     const QString kind = ContentMessage::wrongKind({"jpg", "jpeg", "png", "webp"});
-    EntryFacts facts{"ばら",
-                     {{"pictures/41.jpg", 0, twice},
-                      {"pictures/ばら.png", 0, twice},
-                      {"pictures/ばら.bmp", 0, kind}},
-                     {"41.jpg", "ばら.png"},
-                     {"41.txt"},
-                     true,
-                     false,
-                     false,
-                     false,
-                     {}};
+    EntryFacts facts = factsOf(false);
+    facts.fileProblems = {{"pictures/41.jpg", 0, twice},
+                          {"pictures/ばら.png", 0, twice},
+                          {"pictures/ばら.bmp", 0, kind}};
+    facts.pictureFiles = {"41.jpg", "ばら.png"};
+    facts.textFiles = {"41.txt"};
+    facts.photoUnusable = true;
     const EntryReport report(facts, m_packer);
     QCOMPARE(report.problems(),
              (QStringList{with(EditorMessage::fileRefused("ばら.bmp", kind)),
