@@ -633,8 +633,8 @@ void TestEditor::welcomeAndReopeningStartWhereTheTeacherWas()
 }
 
 // The photo dialog starts in a folder that exists with nothing typed; the
-// new-folder dialog asks for a folder's name; a file typed into the open
-// dialog is said to be one.
+// new-folder dialog asks for a folder's name, and a file given there is
+// said to be one, as is a file typed into the open dialog.
 void TestEditor::dialogsStartInFoldersThatExist()
 {
     const QString garden = newGarden("dialogs");
@@ -654,7 +654,14 @@ void TestEditor::dialogsStartInFoldersThatExist()
     QCOMPARE(made->findChild<QComboBox *>("fileTypeCombo")->currentText(),
              QStringLiteral("フォルダ"));
     QVERIFY(made->findChild<QLineEdit *>("fileNameEdit")->text().startsWith("花の図鑑の内容"));
-    made->reject();
+    const QString file = garden + "/pictures/1.jpg";
+    made->findChild<QLineEdit *>("fileNameEdit")->setText(file);
+    QTest::keyClick(made->findChild<QLineEdit *>("fileNameEdit"), Qt::Key_Return);
+    QMessageBox *problem = shownBox(window.get(), "problem");
+    QVERIFY(problem);
+    QCOMPARE(problem->text(), EditorMessage::fileNotFolder() + "\n" + file);
+    QCOMPARE(window->source()->folder(), garden);
+    problem->close();
 
     window->findChild<QAction *>("open")->trigger();
     auto *open = window->findChild<QFileDialog *>("openFolderDialog");
