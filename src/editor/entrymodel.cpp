@@ -119,6 +119,8 @@ QModelIndex EntryModel::indexOf(int entry) const
 
 Qt::ItemFlags EntryModel::flags(const QModelIndex &index) const
 {
+    if (!index.isValid())
+        return Qt::NoItemFlags;
     if (entryAt(index) == 0)
         return Qt::ItemIsEnabled;
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDropEnabled;
