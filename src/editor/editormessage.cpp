@@ -108,7 +108,7 @@ QString readOnlyFolder()
 
 QString offerCopy(const QString &copy)
 {
-    return QStringLiteral("書き込める写しを %1 に作って、そちらを開きますか？"
+    return QStringLiteral("書き込める写しを「%1」に作って、そちらを開きますか？"
                           "元のフォルダはそのまま残ります。")
         .arg(copy);
 }
