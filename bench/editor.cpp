@@ -83,7 +83,8 @@ int main(int argc, char *argv[])
 
     QElapsedTimer timer;
     timer.start();
-    EditorWindow window({QStringLiteral(HANA_SOURCE_DIR "/data"), QStringLiteral("true"), place});
+    EditorWindow window(
+        {QStringLiteral(HANA_SOURCE_DIR "/data"), QStringLiteral("true"), place, {}});
     const FirstPaint painted(&window);
     if (window.openFolder(source))
         return 1;

@@ -1,44 +1,44 @@
 #ifndef EDITORWINDOW_H
 #define EDITORWINDOW_H
 
+#include "editor/entrymodel.h"
 #include "editor/packrun.h"
-#include "editor/packsource.h"
 #include "editor/previewcache.h"
+#include "editor/sourcedocument.h"
 #include "pack/packinstaller.h"
-#include "pack/textpacker.h"
 
-#include <QFileSystemWatcher>
 #include <QMainWindow>
-#include <QTimer>
-#include <array>
 #include <memory>
 
 class BookPreview;
+class EditorActions;
 class EntryList;
+class EntryPage;
+class EntryStates;
+class FolderDialogs;
+class HelpWindows;
+class PackPanel;
 class QLabel;
-class QMessageBox;
-class QProgressBar;
-class QPushButton;
+class StrayFiles;
 class QStackedWidget;
-class QTextBrowser;
 class QTextDocument;
 class RowEditor;
 class WelcomePage;
 
-// Where the editor finds the bundled pack and the program, and puts packs.
+// Where the editor finds the bundled pack and the program, puts packs, and
+// when it saves.
 struct EditorSetup
 {
     QString bundled; // fills in what a source does not give
     QString program; // the command that starts the picture book
     PackPlace place;
-    int saveDelay = 1000; // milliseconds after the last key until texts are saved
+    SaveTiming saving;
 };
 
 // The pack editor's window: the entries on the left; on the right the
 // chosen entry as the picture book will show it, its explanation's rows to
-// edit and what is to be mended. The texts are saved a moment after typing
-// stops, before a pack is made and when the window closes; photographs are
-// copied into the folder as soon as they are given.
+// edit and what is to be mended; the making of a pack in the status bar.
+// It arranges those parts and carries the teacher's commands to them.
 class EditorWindow : public QMainWindow
 {
     Q_OBJECT
@@ -53,6 +53,7 @@ public:
     void showWelcome();
     // Writes every text changed since it was saved; false when one could not be.
     bool saveAll();
+    // Takes a photograph as the entry's once it is found to give a picture.
     void setPhoto(int entry, const QString &file);
     void revertPicture();
     void revertText();
@@ -60,13 +61,14 @@ public:
     void makePack(const QString &name);
     void viewPack();
 
-    const PackSource *source() const { return m_source.get(); }
+    const SourceDocument *source() const { return m_document.get(); }
     int currentEntry() const { return m_current; }
-    // What the chosen entry has to mend, as shown below its text.
-    QStringList problems(int entry);
+    // What the entry has to mend, as shown below its text.
+    QStringList problems(int entry) const;
     EntryList *entryList() const { return m_list; }
-    BookPreview *bookPreview() const { return m_book; }
-    RowEditor *rowEditor() const { return m_editor; }
+    EntryPage *entryPage() const { return m_page; }
+    BookPreview *bookPreview() const;
+    RowEditor *rowEditor() const;
     PreviewCache &previews() { return m_previews; }
     QString packName() const;
 
@@ -77,83 +79,40 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    // An entry's explanation: its document with its own undo history, what
-    // was read, the bundled rows, and the file as it was last read or
-    // written, to tell a change made outside.
-    struct EntryText
-    {
-        QTextDocument *document = nullptr;
-        SourceText read;
-        QStringList bundled;
-        QString stamp;
-    };
-
-    void makeActions();
-    void makeMenus();
+    void connectActions();
     QWidget *makeEditingPage();
     void closeFolder();
-    void loadText(int entry);
     void chooseEntry(int entry);
-    void refreshEntry(int entry);
     void refreshAll();
     void showBook();
-    void textChanged(int entry);
-    void previewReady(const QString &path);
-    void rescan();
-    void watchFolder();
+    void textEdited(int entry);
+    void textReplaced(int entry);
+    void showSaved(bool allSaved);
     void updateActions();
-    QList<QWidget *> progressWidgets() const;
-    void showProgress(bool shown);
-    void packProgress(const QString &step, int done, int total);
     void packDone(const PackResult &result);
-    void showPackResult(const PackResult &result);
     void showProblem(const QString &problem);
-    void showHelp();
-    void showAbout();
-    void askForNewFolder();
-    void askForFolder();
-    void makeDefaultFolder();
     void askForPhoto();
     void askToMakePack();
     void openChosen(const QString &folder);
 
-    bool ownText(int entry) const;
-    QStringList textProblems(int entry) const;
-    QString defaultNewFolder() const;
-    const Preview *picturePreview(int entry, bool urgent, QString *problem);
-    QString installedFolder() const;
-
     EditorSetup m_setup;
-    TextPacker m_packer;
     PreviewCache m_previews;
-    PackRun m_run;
-    std::unique_ptr<PackSource> m_source;
-    std::array<EntryText, 61> m_texts; // by entry, from 1
+    EntryModel m_model;
+    std::unique_ptr<SourceDocument> m_document;
     int m_current = 0;
-    QString m_saveProblem;
-    QTimer m_saveTimer;
-    QTimer m_rescanTimer;
-    QFileSystemWatcher m_watcher;
+    EntryStates *m_states;
 
+    EditorActions *m_actions;
+    FolderDialogs *m_dialogs;
     QStackedWidget *m_pages;
     WelcomePage *m_welcome;
     EntryList *m_list;
-    BookPreview *m_book;
-    RowEditor *m_editor;
-    QLabel *m_heading;
-    QLabel *m_pictureStatus;
-    QLabel *m_problems;
+    EntryPage *m_page;
+    StrayFiles *m_stray;
     QLabel *m_folderLabel;
-    QLabel *m_progressStep;
-    QProgressBar *m_progressBar;
-    QPushButton *m_cancel;
-    QMessageBox *m_summary = nullptr;
-    QTextBrowser *m_help = nullptr;
+    PackPanel *m_pack;
+    HelpWindows *m_help;
     QTextDocument *m_blank; // in the editor while no entry is shown
-
-    QAction *m_newAction, *m_openAction, *m_saveAction, *m_packAction, *m_viewAction, *m_quitAction,
-        *m_undoAction, *m_redoAction, *m_photoAction, *m_revertPictureAction, *m_revertTextAction,
-        *m_helpAction, *m_aboutAction;
 };
 
 #endif

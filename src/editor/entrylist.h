@@ -1,37 +1,24 @@
 #ifndef ENTRYLIST_H
 #define ENTRYLIST_H
 
-#include <QImage>
-#include <QTreeWidget>
+#include <QTreeView>
 
-// How one entry stands: its picture's thumbnail (null while it is being
-// made), where its picture and text come from, and what is to be mended.
-struct EntryState
-{
-    QImage thumbnail;
-    bool ownPicture = false;
-    bool ownText = false;
-    QStringList problems;
-};
+class EntryModel;
 
-// The entries in the order of the quiz board, under the kana rows of the
-// picture book's index. Each shows its name, a thumbnail of its picture
-// (marked when it is the bundled one), where picture and text come from,
-// and a mark when something is to be mended. A screen reader finds each by
-// its flower's name. A photograph dropped on an entry is offered to it.
-class EntryList : public QTreeWidget
+// The view of the entries under their kana rows' headings. The keys pass
+// over the headings; a photograph dropped on an entry is offered to it.
+class EntryList : public QTreeView
 {
     Q_OBJECT
 
 public:
-    static constexpr int ThumbnailSide = 48;
+    explicit EntryList(EntryModel *model, QWidget *parent = nullptr);
 
-    explicit EntryList(QWidget *parent = nullptr);
-
+    EntryModel *entries() const { return m_model; }
     int currentEntry() const;
     void setCurrentEntry(int entry);
-    void showState(int entry, const EntryState &state);
-    QTreeWidgetItem *entryItem(int entry) const { return m_entries.at(entry - 1); }
+    // Where the entry is drawn, in the viewport.
+    QRect entryRect(int entry) const;
 
 signals:
     void entryChosen(int entry);
@@ -39,14 +26,16 @@ signals:
 
 protected:
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+    void changeEvent(QEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
 
 private:
     int entryAt(QPoint position) const;
+    void takeLook();
 
-    QList<QTreeWidgetItem *> m_entries;
+    EntryModel *m_model;
 };
 
 #endif

@@ -1,3 +1,4 @@
+#include "editor/editormessage.h"
 #include "editor/editorwindow.h"
 #include "editor/signalquit.h"
 #include "pack/packinstaller.h"
@@ -37,8 +38,10 @@ int main(int argc, char *argv[])
         return *status;
     const QStringList arguments = commandLine.positionalArguments();
     if (!arguments.isEmpty() && !QFileInfo(arguments.first()).isDir())
-        return commandLine.usageError(
-            QStringLiteral("フォルダが見つかりません: %1").arg(arguments.first()));
+        return commandLine.usageError(QStringLiteral("%1: %2").arg(
+            arguments.first(), QFileInfo::exists(arguments.first())
+                                   ? EditorMessage::fileNotFolder()
+                                   : QStringLiteral("フォルダが見つかりません。")));
 
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("花の図鑑の内容づくり"));
@@ -51,7 +54,7 @@ int main(int argc, char *argv[])
         QApplication::installTranslator(&toolkit);
 
     const QString beside = QApplication::applicationDirPath();
-    EditorWindow window({beside, programCommand(beside), PackPlace::forUser()});
+    EditorWindow window({beside, programCommand(beside), PackPlace::forUser(), {}});
     SignalQuit quitSignals;
     QObject::connect(&quitSignals, &SignalQuit::quitRequested, &window, &QWidget::close);
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,

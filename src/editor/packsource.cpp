@@ -3,6 +3,7 @@
 #include "content/contentpack.h"
 #include "content/contenttext.h"
 #include "content/explanation.h"
+#include "editor/editormessage.h"
 #include "pack/packbuilder.h"
 #include "pack/packinstaller.h"
 #include "pack/sourcefolder.h"
@@ -11,6 +12,7 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QSet>
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <sys/stat.h>
@@ -64,6 +66,8 @@ PackSource::PackSource(QString folder, QString bundled, FolderLock lock)
 std::optional<QString> PackSource::refusal(const QString &folder, const QString &bundled)
 {
     const QFileInfo info(folder);
+    if (info.exists() && !info.isDir())
+        return EditorMessage::fileNotFolder();
     if (!info.isDir())
         return ContentMessage::sourceMissing();
     const QString path = info.canonicalFilePath();
@@ -141,29 +145,67 @@ void PackSource::rescan()
 {
     m_entryProblems.clear();
     m_stray.clear();
-    scan(pictureSources().folder, &m_namedPictures);
-    scan(textSources().folder, &m_namedTexts);
-    const SourceKind &pictures = pictureSources();
-    m_photos =
-        SourceFolder(m_folder + u'/' + pictures.folder, pictures.suffixes, m_matcher).files();
+    m_photos = scan(pictureSources(), &m_namedPictures);
+    scan(textSources(), &m_namedTexts);
 }
 
-// Files refused for their names or kinds go to the entry they name, if any.
-void PackSource::scan(const QString &kind, QMap<int, QStringList> *named)
+// One reading of a kind's folder gives its usable files, and every file of
+// the kind that names an entry, usable or not; files refused for their
+// names or kinds go to the entry they name, if any.
+QMap<int, QString> PackSource::scan(const SourceKind &kind, QMap<int, QStringList> *named)
 {
-    const SourceKind &source = kind == pictureSources().folder ? pictureSources() : textSources();
-    const QString folder = m_folder + u'/' + kind;
-    const SourceFolder files(folder, source.suffixes, m_matcher);
+    const SourceFolder files(m_folder + u'/' + kind.folder, kind.suffixes, m_matcher);
+    named->clear();
+    for (auto file = files.files().cbegin(); file != files.files().cend(); ++file)
+        (*named)[file.key()] << file.value();
     for (ContentProblem problem : files.refused()) {
-        const int entry = m_matcher.entryFor(QFileInfo(problem.file).completeBaseName());
+        const QFileInfo file(problem.file);
+        const int entry = m_matcher.entryFor(file.completeBaseName());
+        if (entry > 0 && kind.suffixes.contains(file.suffix().toLower()) && file.isFile())
+            (*named)[entry] << problem.file;
         problem.file = relative(problem.file);
         (entry > 0 ? m_entryProblems[entry] : m_stray) << problem;
     }
-    named->clear();
-    for (const QFileInfo &file : QDir(folder).entryInfoList(QDir::Files, QDir::Name))
-        if (source.suffixes.contains(file.suffix().toLower()))
-            if (const int entry = m_matcher.entryFor(file.completeBaseName()))
-                (*named)[entry] << file.filePath();
+    for (QStringList &paths : *named)
+        paths.sort();
+    return files.files();
+}
+
+QStringList PackSource::fileNames(const QMap<int, QStringList> &named, int entry)
+{
+    QStringList names;
+    for (const QString &path : named.value(entry))
+        names << QFileInfo(path).fileName();
+    return names;
+}
+
+QStringList PackSource::folders() const
+{
+    QStringList paths{m_folder};
+    for (const SourceKind *kind : {&pictureSources(), &textSources()})
+        if (QFileInfo(m_folder + u'/' + kind->folder).isDir())
+            paths << m_folder + u'/' + kind->folder;
+    return paths;
+}
+
+QStringList PackSource::watchedPaths() const
+{
+    QStringList paths = folders();
+    for (const QMap<int, QStringList> *named : {&m_namedPictures, &m_namedTexts})
+        for (const QStringList &files : *named)
+            paths << files;
+    return paths;
+}
+
+// A folder its owner may not write is taken as closed, as a file manager
+// shows it, even for an account that could write it all the same.
+bool PackSource::isReadOnly() const
+{
+    const QStringList paths = folders();
+    return std::any_of(paths.cbegin(), paths.cend(), [](const QString &path) {
+        return !QFileInfo(path).permission(QFile::WriteOwner) ||
+               ::access(QFile::encodeName(path).constData(), W_OK) != 0;
+    });
 }
 
 QString PackSource::bundledPicture(int entry) const
@@ -205,16 +247,15 @@ SourceText PackSource::readText(int entry) const
     const TextBytes read = readTextBytes(path);
     if (read.problem) {
         text.editable = false;
-        text.problem = ContentProblem{relative(path), 0, read.problem->what};
+        text.notRead = true;
         return text;
     }
     const QByteArray bytes = withoutByteOrderMark(read.bytes);
-    if (const int line = firstLineNotUtf8(bytes)) {
+    if (firstLineNotUtf8(bytes)) {
         bool valid = false;
         const QString shiftJis = decodeContentText(bytes, &valid);
         text.rows = splitLines(valid ? shiftJis : QString::fromUtf8(bytes));
         text.editable = text.recoded = valid;
-        text.problem = ContentProblem{relative(path), line, ContentMessage::notUtf8()};
         return text;
     }
     text.rows = splitLines(QString::fromUtf8(bytes));

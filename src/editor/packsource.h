@@ -16,7 +16,7 @@ struct SourceText
     bool own = false;     // read from the teacher's file, not the bundled pack
     bool editable = true; // false when saving could not give the file back unchanged
     bool recoded = false; // read as Shift-JIS: saving writes it again in UTF-8
-    std::optional<ContentProblem> problem; // why the file is not taken as it is
+    bool notRead = false; // the file could not be read at all
 };
 
 // A teacher's source folder, the editor's document, in the layout hana-pack
@@ -27,6 +27,8 @@ struct SourceText
 // that takes another's place hides that one first, so that no moment shows
 // two files for one entry; what a killed run hid is put back on the next
 // opening.
+struct SourceKind;
+
 class PackSource
 {
 public:
@@ -53,6 +55,15 @@ public:
     ContentProblems fileProblems(int entry) const { return m_entryProblems.value(entry); }
     // Files that belong to no entry.
     const ContentProblems &strayFiles() const { return m_stray; }
+    // The names of the entry's files of each kind, usable or not.
+    QStringList pictureFiles(int entry) const { return fileNames(m_namedPictures, entry); }
+    QStringList textFiles(int entry) const { return fileNames(m_namedTexts, entry); }
+    // The folder, its two folders and their entries' files, to be watched.
+    QStringList watchedPaths() const;
+    // Whether the folder or one of its two is closed to writing.
+    bool isReadOnly() const;
+    // The folder and those of its two folders that exist.
+    QStringList folders() const;
 
     SourceText readText(int entry) const;
     QStringList bundledRows(int entry) const;
@@ -77,7 +88,8 @@ private:
     PackSource(QString folder, QString bundled, FolderLock lock);
 
     void restoreHidden() const;
-    void scan(const QString &kind, QMap<int, QStringList> *named);
+    QMap<int, QString> scan(const SourceKind &kind, QMap<int, QStringList> *named);
+    static QStringList fileNames(const QMap<int, QStringList> &named, int entry);
     std::optional<ContentProblem> removeFiles(const QStringList &files);
 
     QString m_folder;

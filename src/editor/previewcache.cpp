@@ -47,6 +47,12 @@ const Preview *PreviewCache::preview(const QString &path, bool urgent)
     return nullptr;
 }
 
+void PreviewCache::adopt(const QString &path, const Preview &preview)
+{
+    m_previews.insert(keyOf(path), preview);
+    emit ready(path);
+}
+
 void PreviewCache::clearQueue()
 {
     m_queue.clear();

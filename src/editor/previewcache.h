@@ -40,6 +40,12 @@ public:
     // Requests waiting or being made.
     qsizetype pending() const { return m_queue.size() + m_running.size(); }
 
+    // The preview of a file made now, on the calling thread, to see whether
+    // a photograph can be used before it is copied in.
+    Preview check(const QString &path) const { return make(m_packer, path, m_thumbnailSize); }
+    // Keeps a preview made by check as the one of a file that holds the same.
+    void adopt(const QString &path, const Preview &preview);
+
     // Makes a preview on the calling thread.
     static Preview make(const PicturePacker &packer, const QString &path, QSize thumbnailSize);
 

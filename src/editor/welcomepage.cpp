@@ -1,4 +1,7 @@
 #include "editor/welcomepage.h"
+#include "editor/editorsettings.h"
+#include "editor/folderdialogs.h"
+#include "editor/packsource.h"
 #include "editor/shownpath.h"
 
 #include <QLabel>
@@ -51,17 +54,21 @@ WelcomePage::WelcomePage(QWidget *parent)
     column->insertStretch(0);
     column->addStretch();
 
-    connect(m_make, &QPushButton::clicked, this, &WelcomePage::makeFolder);
+    connect(m_make, &QPushButton::clicked, this, [this] { emit makeFolder(m_newFolder); });
     connect(m_open, &QPushButton::clicked, this, &WelcomePage::chooseFolder);
-    connect(m_last, &QPushButton::clicked, this, &WelcomePage::openLastFolder);
+    connect(m_last, &QPushButton::clicked, this, [this] { emit openFolder(m_lastFolder); });
 }
 
-void WelcomePage::setFolders(const QString &newFolder, const QString &lastFolder)
+void WelcomePage::offerFolders(const QString &bundled)
 {
-    m_make->setText(QStringLiteral("新しいフォルダを作る（%1）").arg(withHomeShortened(newFolder)));
+    m_newFolder = FolderDialogs::defaultNewFolder();
+    const QString last = EditorSettings::lastFolder();
+    m_lastFolder = last.isEmpty() || PackSource::refusal(last, bundled) ? QString() : last;
+    m_make->setText(
+        QStringLiteral("新しいフォルダを作る（%1）").arg(withHomeShortened(m_newFolder)));
     m_last->setText(
-        QStringLiteral("前回のフォルダを開く（%1）").arg(withHomeShortened(lastFolder)));
-    m_last->setVisible(!lastFolder.isEmpty());
-    (lastFolder.isEmpty() ? m_make : m_last)->setDefault(true);
-    (lastFolder.isEmpty() ? m_make : m_last)->setFocus();
+        QStringLiteral("前回のフォルダを開く（%1）").arg(withHomeShortened(m_lastFolder)));
+    m_last->setVisible(!m_lastFolder.isEmpty());
+    (m_lastFolder.isEmpty() ? m_make : m_last)->setDefault(true);
+    (m_lastFolder.isEmpty() ? m_make : m_last)->setFocus();
 }

@@ -15,15 +15,17 @@ class WelcomePage : public QWidget
 public:
     explicit WelcomePage(QWidget *parent = nullptr);
 
-    // The folder a new one is made as; the last one, empty when none.
-    void setFolders(const QString &newFolder, const QString &lastFolder);
+    // Offers a new folder and the last one, if it can still be opened.
+    void offerFolders(const QString &bundled);
 
 signals:
-    void makeFolder();
+    void makeFolder(const QString &folder);
     void chooseFolder();
-    void openLastFolder();
+    void openFolder(const QString &folder);
 
 private:
+    QString m_newFolder;
+    QString m_lastFolder;
     QPushButton *m_make;
     QPushButton *m_open;
     QPushButton *m_last;
