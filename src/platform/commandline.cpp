@@ -41,52 +41,57 @@ qsizetype terminalWidth(const QString &text)
     return width;
 }
 
+// The arguments left when a QApplication made on them in a child process
+// has taken its own options; none where it could not start.
+std::optional<QStringList> leftByToolkitInChild(const QStringList &arguments)
+{
+    int channel[2];
+    if (pipe(channel) != 0)
+        return std::nullopt;
+    std::fflush(nullptr);
+    const pid_t child = fork();
+    if (child == 0) {
+        close(channel[0]);
+        // A toolkit that cannot start aborts; that is an answer, not a crash.
+        const rlimit noCore{0, 0};
+        setrlimit(RLIMIT_CORE, &noCore);
+        std::freopen("/dev/null", "w", stderr);
+        std::vector<QByteArray> bytes;
+        std::vector<char *> argv;
+        for (const QString &argument : arguments)
+            argv.push_back(bytes.emplace_back(argument.toLocal8Bit()).data());
+        int argc = int(argv.size());
+        argv.push_back(nullptr);
+        QApplication toolkit(argc, argv.data());
+        const QByteArray left = QCoreApplication::arguments().join(QChar(0)).toUtf8();
+        _exit(write(channel[1], left.constData(), left.size()) == left.size() ? 0 : 1);
+    }
+    close(channel[1]);
+    QByteArray left;
+    char buffer[4096];
+    for (ssize_t count; (count = read(channel[0], buffer, sizeof buffer)) > 0;)
+        left.append(buffer, count);
+    close(channel[0]);
+    int status = 0;
+    if (child < 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status) ||
+        WEXITSTATUS(status) != 0)
+        return std::nullopt;
+    return QString::fromUtf8(left).split(QChar(0));
+}
+
 // The arguments that are left when the toolkit has taken its own options
 // (-platform, -display, -title, -style and the rest, as many as this Qt
-// and its platform plugin know). A QApplication is made on them in a child
-// process, so that this process still makes its own later, as the program
-// chooses. Where the display cannot be reached, the child takes them on the
-// offscreen platform, which knows all but the display's own options; where
+// and its platform plugin know). They are found in a child process, so that
+// this process still makes its own application object later, as the
+// program chooses. Where the display cannot be reached, the offscreen
+// platform takes them, which knows all but the display's own options; where
 // neither starts, nothing is taken.
 QStringList argumentsLeftByToolkit(const QStringList &arguments)
 {
-    for (const QStringList &tried :
-         {arguments,
-          arguments + QStringList{QStringLiteral("-platform"), QStringLiteral("offscreen")}}) {
-        int channel[2];
-        if (pipe(channel) != 0)
-            return arguments;
-        std::fflush(nullptr);
-        const pid_t child = fork();
-        if (child == 0) {
-            close(channel[0]);
-            // A toolkit that cannot start aborts; that is an answer, not a crash.
-            const rlimit noCore{0, 0};
-            setrlimit(RLIMIT_CORE, &noCore);
-            std::freopen("/dev/null", "w", stderr);
-            std::vector<QByteArray> bytes;
-            std::vector<char *> argv;
-            for (const QString &argument : tried)
-                argv.push_back(bytes.emplace_back(argument.toLocal8Bit()).data());
-            int argc = int(argv.size());
-            argv.push_back(nullptr);
-            QApplication toolkit(argc, argv.data());
-            const QByteArray left = QCoreApplication::arguments().join(QChar(0)).toUtf8();
-            const bool written = write(channel[1], left.constData(), left.size()) == left.size();
-            _exit(written ? 0 : 1);
-        }
-        close(channel[1]);
-        QByteArray left;
-        char buffer[4096];
-        for (ssize_t count; (count = read(channel[0], buffer, sizeof buffer)) > 0;)
-            left.append(buffer, count);
-        close(channel[0]);
-        int status = 0;
-        if (child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status) &&
-            WEXITSTATUS(status) == 0)
-            return QString::fromUtf8(left).split(QChar(0));
-    }
-    return arguments;
+    const QStringList offscreen{QStringLiteral("-platform"), QStringLiteral("offscreen")};
+    if (const auto left = leftByToolkitInChild(arguments))
+        return *left;
+    return leftByToolkitInChild(arguments + offscreen).value_or(arguments);
 }
 
 QString dashed(const QString &name)
