@@ -2,6 +2,7 @@
 #include "version/version.h"
 
 #include <QApplication>
+#include <QFile>
 #include <clocale>
 #include <cstdio>
 #include <cwchar>
@@ -64,14 +65,15 @@ std::optional<QStringList> leftByToolkitInChild(const QStringList &arguments)
         argv.push_back(nullptr);
         QApplication toolkit(argc, argv.data());
         const QByteArray left = QCoreApplication::arguments().join(QChar(0)).toUtf8();
-        _exit(write(channel[1], left.constData(), left.size()) == left.size() ? 0 : 1);
+        QFile answer;
+        answer.open(channel[1], QIODevice::WriteOnly, QFileDevice::AutoCloseHandle);
+        _exit(answer.write(left) == left.size() && answer.flush() ? 0 : 1);
     }
     close(channel[1]);
-    QByteArray left;
-    char buffer[4096];
-    for (ssize_t count; (count = read(channel[0], buffer, sizeof buffer)) > 0;)
-        left.append(buffer, count);
-    close(channel[0]);
+    QFile answer;
+    answer.open(channel[0], QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+    const QByteArray left = answer.readAll();
+    answer.close();
     int status = 0;
     if (child < 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status) ||
         WEXITSTATUS(status) != 0)
