@@ -1,8 +1,14 @@
 #include "platform/commandline.h"
 #include "version/version.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QFile>
+#include <clocale>
 #include <cstdio>
+#include <cwchar>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -13,32 +19,81 @@ const CommandLineOption Version{{QStringLiteral("v"), QStringLiteral("version")}
                                 {},
                                 QStringLiteral("版とライセンスを表示して終わります。")};
 
-// The options QGuiApplication and QApplication take from the command line,
-// with whether they take a value.
-const std::vector<std::pair<QString, bool>> ToolkitOptions = {
-    {QStringLiteral("platform"), true},        {QStringLiteral("platformpluginpath"), true},
-    {QStringLiteral("platformtheme"), true},   {QStringLiteral("plugin"), true},
-    {QStringLiteral("display"), true},         {QStringLiteral("geometry"), true},
-    {QStringLiteral("qwindowgeometry"), true}, {QStringLiteral("qwindowicon"), true},
-    {QStringLiteral("qwindowtitle"), true},    {QStringLiteral("session"), true},
-    {QStringLiteral("style"), true},           {QStringLiteral("stylesheet"), true},
-    {QStringLiteral("reverse"), false},        {QStringLiteral("widgetcount"), false},
-};
-
 constexpr int OptionColumn = 24;
 
-// The columns a text takes on a terminal: two for a wide (East Asian) character.
+// The columns a text takes on a terminal, as the C library counts them in a
+// UTF-8 locale whatever the user's: two for a wide (East Asian) character.
+// A character it cannot print is counted as the one column of the mark a
+// terminal shows for it.
 qsizetype terminalWidth(const QString &text)
 {
-    qsizetype width = 0;
-    for (const char32_t c : text.toUcs4()) {
-        const bool wide = (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0xA4CF) ||
-                          (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF) ||
-                          (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60) ||
-                          (c >= 0xFFE0 && c <= 0xFFE6) || c >= 0x20000;
-        width += wide ? 2 : 1;
+    static const locale_t utf8 = newlocale(LC_CTYPE_MASK, "C.UTF-8", locale_t(nullptr));
+    const std::wstring wide = text.toStdWString();
+    if (!utf8)
+        return qsizetype(wide.size());
+    const locale_t previous = uselocale(utf8);
+    qsizetype width = wcswidth(wide.c_str(), wide.size());
+    if (width < 0) {
+        width = 0;
+        for (const wchar_t c : wide)
+            width += std::max(1, wcwidth(c));
     }
+    uselocale(previous);
     return width;
+}
+
+// The arguments left when a QApplication made on them in a child process
+// has taken its own options; none where it could not start.
+std::optional<QStringList> leftByToolkitInChild(const QStringList &arguments)
+{
+    int channel[2];
+    if (pipe(channel) != 0)
+        return std::nullopt;
+    std::fflush(nullptr);
+    const pid_t child = fork();
+    if (child == 0) {
+        close(channel[0]);
+        // A toolkit that cannot start aborts; that is an answer, not a crash.
+        const rlimit noCore{0, 0};
+        setrlimit(RLIMIT_CORE, &noCore);
+        std::freopen("/dev/null", "w", stderr);
+        std::vector<QByteArray> bytes;
+        std::vector<char *> argv;
+        for (const QString &argument : arguments)
+            argv.push_back(bytes.emplace_back(argument.toLocal8Bit()).data());
+        int argc = int(argv.size());
+        argv.push_back(nullptr);
+        QApplication toolkit(argc, argv.data());
+        const QByteArray left = QCoreApplication::arguments().join(QChar(0)).toUtf8();
+        QFile answer;
+        answer.open(channel[1], QIODevice::WriteOnly, QFileDevice::AutoCloseHandle);
+        _exit(answer.write(left) == left.size() && answer.flush() ? 0 : 1);
+    }
+    close(channel[1]);
+    QFile answer;
+    answer.open(channel[0], QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+    const QByteArray left = answer.readAll();
+    answer.close();
+    int status = 0;
+    if (child < 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status) ||
+        WEXITSTATUS(status) != 0)
+        return std::nullopt;
+    return QString::fromUtf8(left).split(QChar(0));
+}
+
+// The arguments that are left when the toolkit has taken its own options
+// (-platform, -display, -title, -style and the rest, as many as this Qt
+// and its platform plugin know). They are found in a child process, so that
+// this process still makes its own application object later, as the
+// program chooses. Where the display cannot be reached, the offscreen
+// platform takes them, which knows all but the display's own options; where
+// neither starts, nothing is taken.
+QStringList argumentsLeftByToolkit(const QStringList &arguments)
+{
+    const QStringList offscreen{QStringLiteral("-platform"), QStringLiteral("offscreen")};
+    if (const auto left = leftByToolkitInChild(arguments))
+        return *left;
+    return leftByToolkitInChild(arguments + offscreen).value_or(arguments);
 }
 
 QString dashed(const QString &name)
@@ -75,11 +130,6 @@ CommandLine::CommandLine(CommandLineSpec program) : m_spec(std::move(program))
     m_spec.options.push_back(Version);
     for (const CommandLineOption &option : m_spec.options)
         m_parser.addOption(QCommandLineOption(option.names, option.description, option.valueName));
-    for (const auto &[name, takesValue] : ToolkitOptions) {
-        QCommandLineOption option(name, QString(), takesValue ? name : QString());
-        option.setFlags(QCommandLineOption::HiddenFromHelp);
-        m_parser.addOption(option);
-    }
 }
 
 // The option that ends the command line although it takes a value.
@@ -104,7 +154,12 @@ QStringList CommandLine::arguments(int argc, char *argv[])
 
 std::optional<int> CommandLine::parse(const QStringList &arguments)
 {
-    if (!m_parser.parse(arguments)) {
+    // The toolkit's own options are known only to the toolkit, which is asked
+    // only when the command line has options this program does not know.
+    bool parsed = m_parser.parse(arguments);
+    if (!parsed && !m_parser.unknownOptionNames().isEmpty())
+        parsed = m_parser.parse(argumentsLeftByToolkit(arguments));
+    if (!parsed) {
         const QStringList unknown = m_parser.unknownOptionNames();
         if (!unknown.isEmpty())
             return usageError(

@@ -31,7 +31,8 @@ struct CommandLineSpec
 // a wrong number of arguments is a usage error, one line on standard error
 // and status 2. It needs no application object, so that --help works
 // without a display. The toolkit's own options (-platform, -display, ...)
-// are let through for the application object to take.
+// are let through for the application object to take, as the toolkit
+// itself tells them apart.
 class CommandLine
 {
 public:

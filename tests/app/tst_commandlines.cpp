@@ -1,5 +1,6 @@
 #include <QDir>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -31,6 +32,15 @@ Run run(const QString &program, const QStringList &arguments)
             lines(process.readAllStandardOutput()), lines(process.readAllStandardError())};
 }
 
+// The columns a terminal gives a line: two for each Japanese character.
+qsizetype columns(const QString &line)
+{
+    qsizetype width = 0;
+    for (const QChar c : line)
+        width += c.unicode() < 0x80 ? 1 : 2;
+    return width;
+}
+
 } // namespace
 
 class TestCommandLines : public QObject
@@ -46,6 +56,10 @@ private slots:
     void contentFolderMustExist();
     void packArgumentsFitTheWayItRuns_data();
     void packArgumentsFitTheWayItRuns();
+    void toolkitOptionsAreLeftToTheToolkit_data();
+    void toolkitOptionsAreLeftToTheToolkit();
+    void toolkitOptionsTakeTheirValues();
+    void helpColumnsCountWideCharactersTwice();
 };
 
 void TestCommandLines::programs_data()
@@ -142,6 +156,84 @@ void TestCommandLines::packArgumentsFitTheWayItRuns()
     const QString error = QString::fromUtf8(process.readAllStandardError());
     QVERIFY2(error.startsWith("hana-pack: ") && error.contains(said), qPrintable(error));
     QCOMPARE(QDir(home.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+}
+
+void TestCommandLines::toolkitOptionsAreLeftToTheToolkit_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QStringList>("options");
+    const QList<std::pair<const char *, QStringList>> options{
+        {"title", {"-title", "花"}},
+        {"icon", {"-icon", "hana.png"}},
+        {"qwindowtitle", {"-qwindowtitle", "花"}},
+        {"geometry", {"-geometry", "640x480+10+10"}},
+        {"platform", {"-platform", "offscreen"}},
+        {"platform, two dashes", {"--platform", "offscreen"}},
+        {"style", {"-style", "Fusion"}},
+        {"reverse", {"-reverse"}},
+        {"testability", {"-testability"}},
+        {"several", {"-reverse", "-title", "花", "-style", "Fusion"}},
+    };
+    for (const auto &[name, given] : options) {
+        QTest::addRow("hana %s", name) << QString(HANA_PATH) << given;
+        QTest::addRow("hana-editor %s", name) << QString(HANA_EDITOR_PATH) << given;
+    }
+}
+
+// The toolkit's options are accepted, and the program still reads its own
+// around them; one it does not know is named even among the toolkit's.
+void TestCommandLines::toolkitOptionsAreLeftToTheToolkit()
+{
+    QFETCH(QString, path);
+    QFETCH(QStringList, options);
+    const Run version = run(path, options + QStringList{"--version"});
+    QCOMPARE(version.err, QStringList());
+    QCOMPARE(version.status, 0);
+    QVERIFY(version.out.value(0).endsWith(HANA_VERSION));
+
+    const Run refused = run(path, options + QStringList{"--bogus"});
+    QCOMPARE(refused.status, 2);
+    QCOMPARE(refused.err.size(), 1);
+    QVERIFY2(refused.err.first().contains(": --bogus "), qPrintable(refused.err.first()));
+}
+
+// A toolkit option's value is no argument of the program's own.
+void TestCommandLines::toolkitOptionsTakeTheirValues()
+{
+    QTemporaryDir temporary;
+    const QString missing = temporary.filePath("どこにもない");
+    const Run editor = run(HANA_EDITOR_PATH, {"-style", "Fusion", "-title", "花", missing});
+    QCOMPARE(editor.status, 2);
+    QCOMPARE(editor.err.size(), 1);
+    QVERIFY2(editor.err.first().contains(missing), qPrintable(editor.err.first()));
+
+    const Run check = run(HANA_CHECK_PATH, {"-title", "花", "--version"});
+    QCOMPARE(check.status, 0);
+    const Run extra = run(HANA_CHECK_PATH, {"-title", "花", "a", "b"});
+    QCOMPARE(extra.status, 2);
+    QVERIFY2(extra.err.value(0).contains("余分な引数があります: b"),
+             qPrintable(extra.err.value(0)));
+}
+
+// The descriptions of the options line up on a terminal, also after a value
+// name in Japanese.
+void TestCommandLines::helpColumnsCountWideCharactersTwice()
+{
+    for (const QString &path : {HANA_PATH, HANA_CHECK_PATH, HANA_PACK_PATH, HANA_EDITOR_PATH}) {
+        const Run help = run(path, {"--help"});
+        qsizetype aligned = 0;
+        for (const QString &line : help.out) {
+            const qsizetype gap = line.indexOf("  ", 2);
+            if (!line.startsWith("  -") || gap < 0)
+                continue;
+            const qsizetype description = line.indexOf(QRegularExpression("\\S"), gap);
+            QCOMPARE(columns(line.left(description)), 24);
+            ++aligned;
+        }
+        QVERIFY2(aligned >= 2, qPrintable(path));
+    }
+    const Run pack = run(HANA_PACK_PATH, {"--help"});
+    QVERIFY(pack.out.join(u'\n').contains("  --remove 名前         パックと"));
 }
 
 QTEST_GUILESS_MAIN(TestCommandLines)
