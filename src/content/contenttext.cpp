@@ -12,6 +12,23 @@ namespace {
 const char *const CodePage932 = "windows-31j";
 const QByteArray Utf8ByteOrderMark("\xEF\xBB\xBF");
 
+QByteArray withoutByteOrderMark(const QByteArray &bytes)
+{
+    return bytes.startsWith(Utf8ByteOrderMark) ? bytes.mid(Utf8ByteOrderMark.size()) : bytes;
+}
+
+int firstLineNotUtf8(const QByteArray &bytes)
+{
+    const QList<QByteArray> lines = bytes.split('\n');
+    for (int i = 0; i < lines.size(); ++i) {
+        QStringDecoder decoder(QStringDecoder::Utf8);
+        const QString text = decoder(lines.at(i));
+        if (decoder.hasError())
+            return i + 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 TextBytes readTextBytes(const QString &path)
@@ -69,23 +86,6 @@ QByteArray encodeContentLines(const QStringList &lines)
     for (const QString &line : lines)
         bytes += encoder(line) + "\r\n";
     return bytes;
-}
-
-QByteArray withoutByteOrderMark(const QByteArray &bytes)
-{
-    return bytes.startsWith(Utf8ByteOrderMark) ? bytes.mid(Utf8ByteOrderMark.size()) : bytes;
-}
-
-int firstLineNotUtf8(const QByteArray &bytes)
-{
-    const QList<QByteArray> lines = bytes.split('\n');
-    for (int i = 0; i < lines.size(); ++i) {
-        QStringDecoder decoder(QStringDecoder::Utf8);
-        const QString text = decoder(lines.at(i));
-        if (decoder.hasError())
-            return i + 1;
-    }
-    return 0;
 }
 
 Utf8Text readUtf8Text(const QString &path)

@@ -32,11 +32,6 @@ QString decodeContentText(const QByteArray &bytes, bool *valid = nullptr);
 // ended by CR LF.
 QByteArray encodeContentLines(const QStringList &lines);
 
-// A teacher's UTF-8 text: the bytes after a byte-order mark, and the number
-// of the first line that is not UTF-8 (0 when all are).
-QByteArray withoutByteOrderMark(const QByteArray &bytes);
-int firstLineNotUtf8(const QByteArray &bytes);
-
 // A teacher's UTF-8 text as read: its lines without their ends (LF, CR LF or
 // CR), or what keeps it from being used. The bytes are those after a
 // byte-order mark, kept for a caller that tries another encoding.

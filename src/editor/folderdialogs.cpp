@@ -5,6 +5,7 @@
 #include "editor/shownpath.h"
 #include "editor/sourcecopy.h"
 #include "pack/packbuilder.h"
+#include "pack/photoformats.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -101,12 +102,9 @@ void FolderDialogs::askForPhoto(const QString &flower)
     const QString start =
         existingFolder({EditorSettings::photoFolder(),
                         QStandardPaths::writableLocation(QStandardPaths::PicturesLocation)});
-    QStringList patterns;
-    for (const QString &suffix : pictureSources().suffixes)
-        patterns << QStringLiteral("*.") + suffix << QStringLiteral("*.") + suffix.toUpper();
     QFileDialog *ask = dialog("photoDialog", QStringLiteral("%1の写真を選ぶ").arg(flower), start);
     ask->setFileMode(QFileDialog::ExistingFile);
-    ask->setNameFilter(QStringLiteral("写真 (%1)").arg(patterns.join(u' ')));
+    ask->setNameFilter(PhotoFormats::nameFilter());
     connect(ask, &QFileDialog::fileSelected, this, &FolderDialogs::photoChosen);
     ask->open();
 }

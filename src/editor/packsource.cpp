@@ -10,11 +10,9 @@
 
 #include <QDir>
 #include <QFile>
-#include <QRegularExpression>
 #include <QSet>
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -22,26 +20,9 @@ namespace {
 
 // A photograph put aside while another takes its entry: ".7.png.replaced".
 const QString HiddenSuffix = QStringLiteral(".replaced");
-// What an atomic write leaves when it is killed half-way.
-const QRegularExpression WriteLeftover(QStringLiteral("^\\..+\\.[0-9a-z]+\\.tmp$"));
-
 bool inside(const QString &path, const QString &folder)
 {
     return !folder.isEmpty() && (path == folder || path.startsWith(folder + u'/'));
-}
-
-std::optional<ContentProblem> makeFolder(const QString &path)
-{
-    if (::mkdir(QFile::encodeName(path).constData(), 0777) == 0 || QFileInfo(path).isDir())
-        return std::nullopt;
-    return ContentProblem{path, 0, writeProblem(errno)};
-}
-
-std::optional<ContentProblem> renameFile(const QString &from, const QString &to)
-{
-    if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0)
-        return std::nullopt;
-    return ContentProblem{from, 0, writeProblem(errno)};
 }
 
 QString hiddenName(const QString &path)
@@ -127,13 +108,13 @@ void PackSource::restoreHidden() const
                 shown.insert(m_matcher.entryFor(file.completeBaseName()));
         for (const QFileInfo &file : files) {
             const QString name = file.fileName();
-            if (WriteLeftover.match(name).hasMatch()) {
+            if (isTemporaryFileName(name)) {
                 QFile::remove(file.filePath());
             } else if (name.startsWith(u'.') && name.endsWith(HiddenSuffix)) {
                 const QString original =
                     file.path() + u'/' + name.mid(1, name.size() - 1 - HiddenSuffix.size());
                 const int entry = m_matcher.entryFor(QFileInfo(original).completeBaseName());
-                if (shown.contains(entry) || renameFile(file.filePath(), original))
+                if (shown.contains(entry) || renameOver(file.filePath(), original))
                     QFile::remove(file.filePath());
                 shown.insert(entry);
             }
@@ -244,21 +225,21 @@ SourceText PackSource::readText(int entry) const
     }
     text.own = true;
     const QString path = textPath(entry);
-    const TextBytes read = readTextBytes(path);
-    if (read.problem) {
+    const Utf8Text read = readUtf8Text(path);
+    if (read.problem && read.problem->line == 0) {
         text.editable = false;
         text.notRead = true;
         return text;
     }
-    const QByteArray bytes = withoutByteOrderMark(read.bytes);
-    if (firstLineNotUtf8(bytes)) {
+    if (read.problem) {
+        // A text from an older program, in Shift-JIS: saving writes it in UTF-8.
         bool valid = false;
-        const QString shiftJis = decodeContentText(bytes, &valid);
-        text.rows = splitLines(valid ? shiftJis : QString::fromUtf8(bytes));
+        const QString shiftJis = decodeContentText(read.bytes, &valid);
+        text.rows = splitLines(valid ? shiftJis : QString::fromUtf8(read.bytes));
         text.editable = text.recoded = valid;
         return text;
     }
-    text.rows = splitLines(QString::fromUtf8(bytes));
+    text.rows = read.lines;
     return text;
 }
 
@@ -284,18 +265,18 @@ std::optional<ContentProblem> PackSource::setPhoto(int entry, const QString &fil
         return ContentProblem{file, 0, ContentMessage::cannotRead(source.errorString())};
 
     const QString folder = m_folder + u'/' + kind.folder;
-    if (auto problem = makeFolder(folder))
+    if (auto problem = makeFolders(folder))
         return problem;
     const QString target = QStringLiteral("%1/%2.%3").arg(folder).arg(entry).arg(suffix);
     QStringList hidden;
     const auto restore = [&hidden] {
         for (const QString &path : std::as_const(hidden))
-            renameFile(hiddenName(path), path);
+            renameOver(hiddenName(path), path);
     };
     for (const QString &other : m_namedPictures.value(entry)) {
         if (other == target)
             continue;
-        if (auto problem = renameFile(other, hiddenName(other))) {
+        if (auto problem = renameOver(other, hiddenName(other))) {
             restore();
             return problem;
         }
@@ -320,7 +301,7 @@ std::optional<ContentProblem> PackSource::saveText(int entry, const QStringList 
 {
     if (rows == bundledRows(entry))
         return removeText(entry);
-    if (auto problem = makeFolder(m_folder + u'/' + textSources().folder))
+    if (auto problem = makeFolders(m_folder + u'/' + textSources().folder))
         return problem;
     const bool known = hasOwnText(entry);
     auto problem = writeFileAtomically(textPath(entry), textBytes(rows));

@@ -5,19 +5,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <cerrno>
-#include <sys/stat.h>
-
-namespace {
-
-std::optional<QString> makeFolder(const QString &path)
-{
-    if (::mkdir(QFile::encodeName(path).constData(), 0755) == 0)
-        return std::nullopt;
-    return writeProblem(errno);
-}
-
-} // namespace
 
 QString copyFolderFor(const QString &source)
 {
@@ -33,13 +20,13 @@ std::optional<QString> copySourceFolder(const QString &source, const QString &co
 {
     const QFile::Permissions writable =
         QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
-    if (auto problem = makeFolder(copy))
-        return problem;
+    if (auto problem = makeFolders(copy))
+        return problem->what;
     for (const SourceKind *kind : {&pictureSources(), &textSources()}) {
         const QDir from(source + u'/' + kind->folder);
         const QString to = copy + u'/' + kind->folder;
-        if (auto problem = makeFolder(to))
-            return problem;
+        if (auto problem = makeFolders(to))
+            return problem->what;
         if (!from.exists())
             continue;
         for (const QFileInfo &file : from.entryInfoList(QDir::Files, QDir::Name)) {
