@@ -255,7 +255,8 @@ void TestEditor::photographDroppedOnAnEntryIsCopiedAndShown()
 void TestEditor::tooWideRowsAndMissingCharactersAreMarkedAndUndone()
 {
     EditorWindow &window = *m_window;
-    window.entryList()->setCurrentEntry(10);
+    // Entry 14's eight rows and the three typed are no more than the list shows.
+    window.entryList()->setCurrentEntry(14);
     RowEditor *editor = window.rowEditor();
     const QStringList before = editor->rows();
     QString wide;
@@ -274,24 +275,24 @@ void TestEditor::tooWideRowsAndMissingCharactersAreMarkedAndUndone()
              QStringLiteral("%1 / %2").arg(width).arg(ContentPack::listTextWidth()));
     QCOMPARE(marked(editor, RowEditor::Mark::PastTheList), QStringList{QString(QChar(0x82B1))});
     QCOMPARE(marked(editor, RowEditor::Mark::LookAlike), QStringList{"〜"});
-    const QStringList problems = window.problems(10);
+    const QStringList problems = window.problems(14);
     QCOMPARE(problems,
              (QStringList{
-                 QStringLiteral("texts/10.txt: %1行目%2")
+                 QStringLiteral("texts/14.txt: %1行目%2")
                      .arg(row)
                      .arg(ContentMessage::lineWrapped(width, ContentPack::listTextWidth(), 2)),
-                 QStringLiteral("texts/10.txt: %1行目%2")
+                 QStringLiteral("texts/14.txt: %1行目%2")
                      .arg(row + 1)
                      .arg(ContentMessage::lookAlikeWritten(U'\u301C', u'～')),
              }));
-    QCOMPARE(window.entryList()->entryItem(10)->toolTip(0), problems.join('\n'));
+    QCOMPARE(window.entryList()->entryItem(14)->toolTip(0), problems.join('\n'));
     QCOMPARE(window.bookPreview()->explanation()->items().at(row - 1), wide);
 
     QAction *undo = window.findChild<QAction *>("undo");
     while (undo->isEnabled())
         undo->trigger();
     QCOMPARE(editor->rows(), before);
-    QCOMPARE(window.problems(10), QStringList());
+    QCOMPARE(window.problems(14), QStringList());
     QVERIFY(editor->extraSelections().isEmpty());
     QTRY_VERIFY(!window.isWindowModified());
     QVERIFY(!QFile::exists(m_garden + "/texts/10.txt"));
