@@ -56,13 +56,17 @@ void checkExplanation(const QString &root, int entry, ContentProblems *problems)
     const auto text = readText(path, problems);
     if (!text)
         return;
-    const int listWidth = ContentPack::listTextWidth();
     const QStringList lines = splitLines(*text);
+    const int listWidth = ContentPack::listTextWidth(lines.size());
+    const bool scrolls = lines.size() > ContentPack::listVisibleRows();
     for (int line = 0; line < lines.size(); ++line) {
         const int width = ContentPack::rowWidth(lines.at(line));
         if (width > listWidth)
-            *problems << ContentProblem{path, line + 1,
-                                        ContentMessage::lineTooWide(width, listWidth)};
+            *problems << ContentProblem{
+                path, line + 1,
+                scrolls ? ContentMessage::lineTooWideBesideScrollBar(
+                              width, listWidth, int(lines.size()), ContentPack::listVisibleRows())
+                        : ContentMessage::lineTooWide(width, listWidth)};
     }
 }
 

@@ -6,8 +6,8 @@
 // Checks a content folder as the program will use it, against the form of
 // a content pack: the names of the quiz board, the rows of the explanation
 // list, the picture frame, pictures that load and sounds that play. One
-// problem each, naming the file; none when all is well. Needs the
-// application object, as the list's width is measured on its widget.
+// problem each, naming the file; none when all is well. The list's rows
+// are counted by its own measures (contentpack.h), so no display is needed.
 ContentProblems checkContent(const QString &root);
 
 #endif

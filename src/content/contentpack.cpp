@@ -67,9 +67,21 @@ QFont listFont()
     return fontFor(ListFont);
 }
 
+int listVisibleRows()
+{
+    return ListBox::visibleRows(twipsToPixels(ListHeight));
+}
+
 int listTextWidth()
 {
     return ListBox::textWidth(twipsToPixels(ListWidth));
+}
+
+int listTextWidth(qsizetype rowCount)
+{
+    return rowCount > listVisibleRows()
+               ? ListBox::textWidthBesideScrollBar(twipsToPixels(ListWidth))
+               : listTextWidth();
 }
 
 // Code page 932 writes ASCII and the half-width katakana in one byte. A

@@ -99,9 +99,14 @@ constexpr qint64 MaximumTextBytes = 512 * 1024;
 // The frame in pixels.
 QSize pictureFrame();
 QFont listFont();
+// The rows the list shows whole; a text of more rows scrolls, and its
+// scroll bar takes part of the width. Needs no application object.
+int listVisibleRows();
 // The width in pixels that a row's text has in the list: the box less the
-// frame and the text margins the list is given. Needs no application object.
+// frame and the text margins the list is given, and, holding more rows than
+// it shows, less its scroll bar too. Needs no application object.
 int listTextWidth();
+int listTextWidth(qsizetype rowCount);
 // The width in pixels of a row of text in the list's font. The list's face is
 // of fixed pitch as JIS faces are: a character that code page 932 writes in
 // one byte takes half the pixel size, any other the whole. Needs no fonts.

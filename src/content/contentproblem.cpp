@@ -100,6 +100,16 @@ QString lineTooWide(int width, int listWidth)
         .arg(listWidth);
 }
 
+QString lineTooWideBesideScrollBar(int width, int listWidth, int rows, int shown)
+{
+    return QStringLiteral("がスクロールバーの横の幅より広すぎます（%1 / %2 ピクセル）。"
+                          "%3 行あって一覧に見える %4 行より多いので、スクロールバーが出ます。")
+        .arg(width)
+        .arg(listWidth)
+        .arg(rows)
+        .arg(shown);
+}
+
 QString pictureDoesNotFit(QSize picture, QSize frame)
 {
     return QStringLiteral("絵（%1 × %2）が図鑑の枠（%3 × %4）に収まりません。")
@@ -137,6 +147,17 @@ QString lineWrapped(int width, int listWidth, int rows)
         .arg(width)
         .arg(listWidth)
         .arg(rows);
+}
+
+QString lineWrappedBesideScrollBar(int width, int listWidth, int rows, int shown)
+{
+    return QStringLiteral("はスクロールバーの横の幅より広いので（%1 / %2 ピクセル）、%3 行に"
+                          "折り返しました。説明が一覧に見える %4 行より多いので、"
+                          "スクロールバーが出ます。")
+        .arg(width)
+        .arg(listWidth)
+        .arg(rows)
+        .arg(shown);
 }
 
 QString nothingWritable()

@@ -47,6 +47,8 @@ QString quoteLeftOpen(int name);
 QString notShiftJis();
 QString nameDiffersFromBoard(int entry, const QString &name, const QString &board);
 QString lineTooWide(int width, int listWidth);
+// A row of a text of more rows (rows) than the list shows (shown).
+QString lineTooWideBesideScrollBar(int width, int listWidth, int rows, int shown);
 
 // Pictures and sounds of a pack.
 QString pictureDoesNotFit(QSize picture, QSize frame);
@@ -58,6 +60,7 @@ QString notUtf8();
 QString lookAlikeWritten(char32_t typed, QChar written);
 QString notInCodePageLeftOut(char32_t character);
 QString lineWrapped(int width, int listWidth, int rows);
+QString lineWrappedBesideScrollBar(int width, int listWidth, int rows, int shown);
 QString nothingWritable();
 
 // A teacher's photographs.

@@ -86,21 +86,29 @@ qsizetype rowEnd(const QString &text, qsizetype start, int listWidth)
     return end;
 }
 
+// A source line in the code page's form, before it is wrapped: its text,
+// where each character of the text stands in the source, and what was
+// converted or left out.
+struct WrittenLine
+{
+    QString text;
+    QList<qsizetype> from;
+    qsizetype sourceSize = 0;
+    QList<RowSpan> spans;
+};
+
 class RowRule
 {
 public:
     RowRule() : m_encoder(CodePage932), m_decoder(CodePage932) {}
 
-    LineRows line(QStringView source);
+    WrittenLine written(QStringView source);
 
 private:
     bool holds(QStringView text);
-    void wrap(const QString &text, const QList<qsizetype> &from, qsizetype sourceSize,
-              LineRows *rows) const;
 
     QStringEncoder m_encoder;
     QStringDecoder m_decoder;
-    const int m_listWidth = ContentPack::listTextWidth();
 };
 
 // Some converters write a near substitute for a character the code page
@@ -123,11 +131,10 @@ std::optional<char16_t> lookAlikeOf(char32_t character)
     return found == LookAlikes.end() ? std::nullopt : std::optional(found->written);
 }
 
-LineRows RowRule::line(QStringView source)
+WrittenLine RowRule::written(QStringView source)
 {
-    LineRows rows;
-    QString text;
-    QList<qsizetype> from; // where each character of text stands in the source
+    WrittenLine line;
+    line.sourceSize = source.size();
     const bool whole = holds(source);
     for (qsizetype at = 0; at < source.size();) {
         const bool pair = source.at(at).isHighSurrogate() && at + 1 < source.size() &&
@@ -135,39 +142,48 @@ LineRows RowRule::line(QStringView source)
         const qsizetype length = pair ? 2 : 1;
         const QStringView character = source.sliced(at, length);
         if (whole || holds(character)) {
-            text += character;
-            from << at;
+            line.text += character;
+            line.from << at;
             if (pair)
-                from << at + 1;
+                line.from << at + 1;
         } else if (const auto written = lookAlikeOf(character.toUcs4().first())) {
-            text += QChar(*written);
-            from << at;
-            rows.spans << RowSpan{RowChange::Converted, at, length, QString(QChar(*written))};
+            line.text += QChar(*written);
+            line.from << at;
+            line.spans << RowSpan{RowChange::Converted, at, length, QString(QChar(*written))};
         } else {
-            rows.spans << RowSpan{RowChange::LeftOut, at, length};
+            line.spans << RowSpan{RowChange::LeftOut, at, length};
         }
         at += length;
     }
-    rows.width = ContentPack::rowWidth(text);
-    wrap(text, from, source.size(), &rows);
-    return rows;
+    return line;
 }
 
-void RowRule::wrap(const QString &text, const QList<qsizetype> &from, qsizetype sourceSize,
-                   LineRows *rows) const
+LineRows wrapped(const WrittenLine &line, int rowLimit)
 {
+    LineRows rows{{}, line.spans, ContentPack::rowWidth(line.text), rowLimit};
+    const QString &text = line.text;
     qsizetype start = 0;
     do {
-        const qsizetype end = rowEnd(text, start, m_listWidth);
-        rows->rows << text.sliced(start, end - start);
+        const qsizetype end = rowEnd(text, start, rowLimit);
+        rows.rows << text.sliced(start, end - start);
         if (start > 0) {
-            const qsizetype sourceEnd = end < text.size() ? from.at(end) : sourceSize;
-            rows->spans << RowSpan{RowChange::Wrapped, from.at(start), sourceEnd - from.at(start)};
+            const qsizetype sourceEnd = end < text.size() ? line.from.at(end) : line.sourceSize;
+            rows.spans << RowSpan{RowChange::Wrapped, line.from.at(start),
+                                  sourceEnd - line.from.at(start)};
         }
         start = end;
     } while (start < text.size());
-    std::stable_sort(rows->spans.begin(), rows->spans.end(),
+    std::stable_sort(rows.spans.begin(), rows.spans.end(),
                      [](const RowSpan &a, const RowSpan &b) { return a.start < b.start; });
+    return rows;
+}
+
+TextRows wrapped(const QList<WrittenLine> &lines, int rowLimit)
+{
+    TextRows text;
+    for (const WrittenLine &line : lines)
+        text.lines << wrapped(line, rowLimit);
+    return text;
 }
 
 } // namespace
@@ -190,14 +206,21 @@ QList<int> TextRows::sourceLines() const
 
 LineRows rowsOfLine(QStringView line)
 {
-    return RowRule().line(line);
+    return rowsOfText({line.toString()}).lines.first();
 }
 
+// The text is wrapped at the list's width first. Its rows are what the list
+// holds: when they are more than it shows, the scroll bar takes its part of
+// the width beside every row, so the whole text is wrapped again at what is
+// left.
 TextRows rowsOfText(const QStringList &lines)
 {
     RowRule rule;
-    TextRows text;
+    QList<WrittenLine> written;
     for (const QString &line : lines)
-        text.lines << rule.line(line);
-    return text;
+        written << rule.written(line);
+    const TextRows text = wrapped(written, ContentPack::listTextWidth());
+    const int besideScrollBar = ContentPack::listTextWidth(text.rows().size());
+    return besideScrollBar == ContentPack::listTextWidth() ? text
+                                                           : wrapped(written, besideScrollBar);
 }

@@ -16,7 +16,9 @@
 // - Any other character that code page 932 lacks (an emoji) is left out; the
 //   rest of the line stays.
 // - A row wider than the list is wrapped at the list's width, by the
-//   Japanese rules for where a row may not start or end.
+//   Japanese rules for where a row may not start or end. A text that then
+//   has more rows than the list shows is wrapped, as a whole, at the
+//   narrower width beside the list's scroll bar.
 
 // What happened to a span of a source line.
 enum class RowChange
@@ -42,7 +44,8 @@ struct LineRows
 {
     QStringList rows;
     QList<RowSpan> spans;
-    int width = 0; // of the line's written text before it is wrapped
+    int width = 0;    // of the line's written text before it is wrapped
+    int rowLimit = 0; // the widest a row may be, where the line was wrapped
 };
 
 // A whole source text as rows, each source line with its own.
@@ -57,7 +60,8 @@ struct TextRows
 };
 
 // Each call makes the code page's converter once, for the whole line or
-// text, so the calls may run on any thread.
+// text, so the calls may run on any thread. A line alone is a text of one
+// line.
 LineRows rowsOfLine(QStringView line);
 TextRows rowsOfText(const QStringList &lines);
 

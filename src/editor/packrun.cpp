@@ -1,5 +1,4 @@
 #include "editor/packrun.h"
-#include "content/contentpack.h"
 #include "pack/packreport.h"
 
 #include <QtConcurrent/QtConcurrentRun>
@@ -54,8 +53,6 @@ void PackRun::start(const QString &name, const PackOptions &options, const PackP
                     const QString &program)
 {
     m_stop = false;
-    // Measured on a widget, so on this thread, before the worker needs it.
-    ContentPack::listTextWidth();
     PackOptions run = options;
     run.stop = &m_stop;
     m_watcher.setFuture(QtConcurrent::run([this, name, run, place, program] {

@@ -1,5 +1,6 @@
 #include "editor/roweditor.h"
 #include "content/contentpack.h"
+#include "editor/statuscolours.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -8,11 +9,12 @@
 
 namespace {
 
-const QColor TooWide(0xC6, 0x28, 0x28);
-const QColor Fits(0x70, 0x70, 0x70);
+// The marks lie over the text's own background, light or dark, so they are
+// drawn half see-through, and the text keeps the palette's colour.
 const QColor EdgeColour(0x4A, 0x90, 0xD9);
-const QColor PastTheListBackground(0xFF, 0xD6, 0xD6);
-const QColor NotInCodePageBackground(0xFF, 0xE0, 0x82);
+const QColor PastTheListBackground(0xF4, 0x43, 0x36, 0x50);
+const QColor NotInCodePageBackground(0xFF, 0xB3, 0x00, 0x60);
+const QColor MarkLine(0xE5, 0x39, 0x35);
 
 RowEditor::Mark markFor(RowChange change)
 {
@@ -38,7 +40,7 @@ QTextEdit::ExtraSelection markOf(QTextCursor span, RowEditor::Mark mark)
     case RowEditor::Mark::NotInCodePage:
         format.setBackground(NotInCodePageBackground);
         format.setUnderlineStyle(QTextCharFormat::WaveUnderline);
-        format.setUnderlineColor(TooWide);
+        format.setUnderlineColor(MarkLine);
         break;
     case RowEditor::Mark::LookAlike:
         format.setUnderlineStyle(QTextCharFormat::DotLine);
@@ -67,7 +69,9 @@ private:
     RowEditor *m_editor;
 };
 
-RowEditor::RowEditor(QWidget *parent) : QPlainTextEdit(parent), m_widthArea(new RowWidthArea(this))
+RowEditor::RowEditor(QWidget *parent)
+    : QPlainTextEdit(parent), m_widthArea(new RowWidthArea(this)),
+      m_rowLimit(ContentPack::listTextWidth())
 {
     setFont(ContentPack::listFont());
     setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -112,7 +116,7 @@ int RowEditor::widthAreaWidth() const
 
 QString RowEditor::widthText(const LineRows &line) const
 {
-    return QStringLiteral("%1 / %2").arg(line.width).arg(ContentPack::listTextWidth());
+    return QStringLiteral("%1 / %2").arg(line.width).arg(line.rowLimit);
 }
 
 QStringList RowEditor::widthTexts() const
@@ -126,7 +130,7 @@ QStringList RowEditor::widthTexts() const
 // Where the list's text ends, in the viewport.
 int RowEditor::listEdge() const
 {
-    return int(contentOffset().x() + document()->documentMargin()) + ContentPack::listTextWidth();
+    return int(contentOffset().x() + document()->documentMargin()) + m_rowLimit;
 }
 
 void RowEditor::resizeEvent(QResizeEvent *event)
@@ -160,7 +164,8 @@ void RowEditor::paintWidths(QPaintEvent *event)
             QFont font = painter.font();
             font.setBold(wide);
             painter.setFont(font);
-            painter.setPen(wide ? TooWide : Fits);
+            painter.setPen(wide ? problemColour(palette())
+                                : palette().color(QPalette::PlaceholderText));
             painter.drawText(QRectF(0, top, m_widthArea->width() - 6, height),
                              Qt::AlignRight | Qt::AlignVCenter, widthText(line));
         }
@@ -173,6 +178,7 @@ void RowEditor::updateMarks()
 {
     const TextRows text = rowsOfText(rows());
     m_lines = text.lines;
+    m_rowLimit = ContentPack::listTextWidth(text.rows().size());
     QList<QTextEdit::ExtraSelection> marks;
     for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
         if (block.blockNumber() >= m_lines.size())

@@ -52,6 +52,7 @@ private:
 
     QWidget *m_widthArea;
     QList<LineRows> m_lines; // the rule's result for each line of the document
+    int m_rowLimit;          // the widest a row may be, where the list ends
 };
 
 #endif

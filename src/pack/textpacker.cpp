@@ -20,6 +20,15 @@ bool allEmpty(const QStringList &rows)
     return std::all_of(rows.begin(), rows.end(), [](const QString &row) { return row.isEmpty(); });
 }
 
+QString wrappedNote(const LineRows &rows)
+{
+    const int rowCount = int(rows.rows.size());
+    if (rows.rowLimit < ContentPack::listTextWidth())
+        return ContentMessage::lineWrappedBesideScrollBar(rows.width, rows.rowLimit, rowCount,
+                                                          ContentPack::listVisibleRows());
+    return ContentMessage::lineWrapped(rows.width, rows.rowLimit, rowCount);
+}
+
 } // namespace
 
 PackedText TextPacker::pack(const QByteArray &utf8, const QString &path) const
@@ -60,9 +69,6 @@ ContentProblems TextPacker::notesOf(const LineRows &rows, QStringView line, int 
                                     : ContentMessage::notInCodePageLeftOut(character)};
     }
     if (rows.rows.size() > 1)
-        notes << ContentProblem{path, number,
-                                ContentMessage::lineWrapped(rows.width,
-                                                            ContentPack::listTextWidth(),
-                                                            int(rows.rows.size()))};
+        notes << ContentProblem{path, number, wrappedNote(rows)};
     return notes;
 }

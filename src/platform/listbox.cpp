@@ -16,6 +16,7 @@ ListBox::ListBox(const ControlSpec &row, QWidget *parent)
     layout->addWidget(m_view);
 
     m_view->setWordWrap(false);
+    m_view->setUniformItemSizes(true);
     m_view->setTextElideMode(Qt::ElideNone);
     m_view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_view->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -37,7 +38,8 @@ void ListBox::fitToScale()
     m_view->setFont(fontFor(m_font, factor));
     m_view->setLineWidth(std::max(1, qRound(FrameWidth * factor)));
     m_rows->setTextMargin(qRound(TextMargin * factor));
-    m_scrollBar->setFactor(factor);
+    m_rows->setRowHeight(qRound(RowHeight * factor));
+    m_scrollBar->setBreadth(qRound(ScrollBarWidth * factor));
     m_view->viewport()->update();
 }
 

@@ -25,3 +25,8 @@ void ListRowDelegate::paint(QPainter *painter, const QStyleOptionViewItem &optio
     painter->drawText(textArea, int(Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine), text);
     painter->restore();
 }
+
+QSize ListRowDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const
+{
+    return {QStyledItemDelegate::sizeHint(option, index).width(), m_rowHeight};
+}

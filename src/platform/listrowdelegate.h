@@ -4,9 +4,10 @@
 #include <QStyledItemDelegate>
 
 // Draws a list's rows with the text at a fixed margin from the item's left
-// edge, cut off at a fixed margin from its right, never elided: where a row
-// ends does not depend on the style. The background, selection and focus
-// mark are the style's.
+// edge, cut off at a fixed margin from its right, never elided, in rows of a
+// fixed height: where a row ends and how many rows a list shows do not
+// depend on the style. The background, selection and focus mark are the
+// style's.
 class ListRowDelegate : public QStyledItemDelegate
 {
     Q_OBJECT
@@ -16,12 +17,15 @@ public:
 
     void setTextMargin(int pixels) { m_margin = pixels; }
     int textMargin() const { return m_margin; }
+    void setRowHeight(int pixels) { m_rowHeight = pixels; }
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option,
                const QModelIndex &index) const override;
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
 
 private:
     int m_margin = 0;
+    int m_rowHeight = 0;
 };
 
 #endif

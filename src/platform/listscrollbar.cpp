@@ -5,11 +5,11 @@ ListScrollBar::ListScrollBar(Qt::Orientation orientation, QWidget *parent)
 {
 }
 
-void ListScrollBar::setFactor(qreal factor)
+void ListScrollBar::setBreadth(int pixels)
 {
-    if (qFuzzyCompare(factor, m_factor))
+    if (pixels == m_breadth)
         return;
-    m_factor = factor;
+    m_breadth = pixels;
     updateGeometry();
 }
 
@@ -17,8 +17,8 @@ QSize ListScrollBar::sizeHint() const
 {
     QSize size = QScrollBar::sizeHint();
     if (orientation() == Qt::Vertical)
-        size.setWidth(qRound(size.width() * m_factor));
+        size.setWidth(m_breadth);
     else
-        size.setHeight(qRound(size.height() * m_factor));
+        size.setHeight(m_breadth);
     return size;
 }

@@ -3,9 +3,11 @@
 
 #include <QScrollBar>
 
-// A scroll bar whose breadth is the style's times a factor: a list drawn at
-// a scale (full screen) gets a scroll bar of the same scale. The scroll area
-// lays its bars out by their size hints, so the factor goes there.
+// A scroll bar of a breadth it is given rather than the style's: a list
+// knows the width beside its scroll bar without asking the style, and a
+// list drawn at a scale (full screen) gets a scroll bar of the same scale.
+// The scroll area lays its bars out by their size hints, so the breadth
+// goes there.
 class ListScrollBar : public QScrollBar
 {
     Q_OBJECT
@@ -13,11 +15,11 @@ class ListScrollBar : public QScrollBar
 public:
     explicit ListScrollBar(Qt::Orientation orientation, QWidget *parent = nullptr);
 
-    void setFactor(qreal factor);
+    void setBreadth(int pixels);
     QSize sizeHint() const override;
 
 private:
-    qreal m_factor = 1;
+    int m_breadth = 0;
 };
 
 #endif

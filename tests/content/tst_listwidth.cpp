@@ -1,11 +1,19 @@
 #include "content/contentpack.h"
+#include "platform/form.h"
+#include "platform/listbox.h"
+#include "support/fakes.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QListWidget>
+#include <QProxyStyle>
 #include <QRawFont>
+#include <QScrollBar>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <QStyleFactory>
 #include <QTest>
+#include <memory>
 
 namespace {
 
@@ -31,6 +39,56 @@ QString codePageCharacters()
     return all;
 }
 
+// The picture book's list alone on a window.
+const FormSpec &bookList()
+{
+    static const FormSpec layout{
+        .name = "一覧",
+        .caption = "一覧の試験",
+        .clientWidth = 6000,
+        .clientHeight = 4500,
+        .backColor = 0xFFFFFFFF,
+        .controls = {{.kind = ControlKind::List,
+                      .name = "List1",
+                      .left = 300,
+                      .top = 300,
+                      .width = ContentPack::ListWidth,
+                      .height = ContentPack::ListHeight,
+                      .backColor = 0xFFFFFFFF,
+                      .foreColor = 0xFF000000,
+                      .font = ContentPack::ListFont}},
+    };
+    return layout;
+}
+
+// A desktop style of its own measures, as some are: a broader scroll bar
+// and taller rows than Fusion gives.
+class BroadStyle : public QProxyStyle
+{
+public:
+    BroadStyle() : QProxyStyle(QStyleFactory::create("Fusion")) {}
+
+    int pixelMetric(PixelMetric metric, const QStyleOption *option,
+                    const QWidget *widget) const override
+    {
+        const int base = QProxyStyle::pixelMetric(metric, option, widget);
+        return metric == PM_ScrollBarExtent ? base + 11 : base;
+    }
+    QSize sizeFromContents(ContentsType type, const QStyleOption *option, const QSize &size,
+                           const QWidget *widget) const override
+    {
+        const QSize base = QProxyStyle::sizeFromContents(type, option, size, widget);
+        return type == CT_ItemViewItem ? base + QSize(0, 10) : base;
+    }
+};
+
+std::unique_ptr<QStyle> styleNamed(const QString &name)
+{
+    if (name == QStringLiteral("broad"))
+        return std::make_unique<BroadStyle>();
+    return std::unique_ptr<QStyle>(QStyleFactory::create(name));
+}
+
 } // namespace
 
 class TestListWidth : public QObject
@@ -39,6 +97,11 @@ class TestListWidth : public QObject
 
 private slots:
     void fontAgreesWithTheRowWidth();
+    void listShowsWhatTheRuleCounts_data();
+    void listShowsWhatTheRuleCounts();
+
+private:
+    RecordingSounds m_sounds;
 };
 
 // The rule counts a row's width without fonts. Where the list's face is the
@@ -73,6 +136,49 @@ void TestListWidth::fontAgreesWithTheRowWidth()
     }
     QVERIFY(drawn > characters.size() - 10);
     QVERIFY2(differ.isEmpty(), qPrintable(differ.mid(0, 40).join(u", ")));
+}
+
+void TestListWidth::listShowsWhatTheRuleCounts_data()
+{
+    QTest::addColumn<QString>("style");
+    QTest::newRow("Fusion") << "Fusion";
+    QTest::newRow("Windows") << "Windows";
+    QTest::newRow("a broader scroll bar, taller rows") << "broad";
+}
+
+// The rows the rule counts as shown are those the list shows whole, and the
+// width it wraps at, with the scroll bar and without, is the width the list
+// leaves a row's text, whatever the style's own measures.
+void TestListWidth::listShowsWhatTheRuleCounts()
+{
+    QFETCH(QString, style);
+    Form form(bookList(), m_sounds, WindowMode::Normal);
+    ListBox *list = form.list("List1");
+    QListWidget *view = list->view();
+    const std::unique_ptr<QStyle> chosen = styleNamed(style);
+    QVERIFY(chosen);
+    view->setStyle(chosen.get());
+    view->verticalScrollBar()->setStyle(chosen.get());
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+
+    const int shown = ContentPack::listVisibleRows();
+    for (int row = 0; row <= shown; ++row)
+        list->addItem(QStringLiteral("行 %1").arg(row));
+    QTRY_VERIFY(view->verticalScrollBar()->isVisible());
+    const int viewHeight = view->viewport()->height();
+    QVERIFY(view->visualItemRect(view->item(shown - 1)).bottom() < viewHeight);
+    QVERIFY(view->visualItemRect(view->item(shown)).bottom() >= viewHeight);
+    const int besideScrollBar = view->viewport()->width() - 2 * ListBox::TextMargin;
+    QCOMPARE(besideScrollBar, ContentPack::listTextWidth(shown + 1));
+
+    delete view->takeItem(shown);
+    QTRY_VERIFY(!view->verticalScrollBar()->isVisible());
+    QCOMPARE(view->viewport()->width() - 2 * ListBox::TextMargin, ContentPack::listTextWidth());
+    QCOMPARE(ContentPack::listTextWidth(shown), ContentPack::listTextWidth());
+    QVERIFY(besideScrollBar < ContentPack::listTextWidth());
+    view->verticalScrollBar()->setStyle(nullptr);
+    view->setStyle(nullptr);
 }
 
 QTEST_MAIN(TestListWidth)

@@ -40,13 +40,19 @@ private slots:
     void wideRowsWrapByTheLineBreakingRules();
     void wrappedSpansStandInTheSourceLine();
     void rowsOfATextKnowTheirSourceLine();
+    void longTextsWrapBesideTheScrollBar_data();
+    void longTextsWrapBesideTheScrollBar();
 };
 
 // The list of the picture book is 225 pixels wide with a frame of 2 and a
-// text margin of 1 on each side; the face is of fixed pitch.
+// text margin of 1 on each side, and 212 high in rows of 18; the face is of
+// fixed pitch.
 void TestTextRows::widthsAreCountedWithoutFonts()
 {
     QCOMPARE(ContentPack::listTextWidth(), 219);
+    QCOMPARE(ContentPack::listVisibleRows(), 11);
+    QCOMPARE(ContentPack::listTextWidth(11), 219);
+    QCOMPARE(ContentPack::listTextWidth(12), 205); // beside a scroll bar of 14
     QCOMPARE(ContentPack::rowWidth(u""), 0);
     QCOMPARE(ContentPack::rowWidth(u"あ漢Ａ"), 48);
     QCOMPARE(ContentPack::rowWidth(u"ab1 ~"), 40);
@@ -177,6 +183,50 @@ void TestTextRows::rowsOfATextKnowTheirSourceLine()
                                        repeated(u"花", 4), QString(), QString()}));
     QCOMPARE(text.sourceLines(), (QList<int>{0, 1, 1, 1, 2, 3}));
     QVERIFY(rowsOfText({}).rows().isEmpty());
+}
+
+// 12 full-width characters (192 pixels) or 25 half-width ones fit the 205
+// beside the scroll bar; a text scrolls from its 12th row.
+void TestTextRows::longTextsWrapBesideTheScrollBar_data()
+{
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<int>("rowLimit");
+    const QStringList nine(9, QStringLiteral("あ"));
+    const QStringList ten(10, QStringLiteral("あ"));
+    QTest::newRow("as many rows as shown keep the full width")
+        << nine + QStringList{repeated(u"花", 26)}
+        << nine + QStringList{repeated(u"花", 13), repeated(u"花", 13)} << 219;
+    QTest::newRow("one row more than shown")
+        << nine + QStringList{repeated(u"花", 27)}
+        << nine + QStringList{repeated(u"花", 12), repeated(u"花", 12), repeated(u"花", 3)} << 205;
+    QTest::newRow("a row that only the scroll bar would cut")
+        << ten + QStringList{repeated(u"花", 13), "い"}
+        << ten + QStringList{repeated(u"花", 12), "花", "い"} << 205;
+    QTest::newRow("half-width") << ten + QStringList{repeated(u"x", 26), "b"}
+                                << ten + QStringList{repeated(u"x", 25), "x", "b"} << 205;
+    QTest::newRow("rows that fit beside the scroll bar stay")
+        << QStringList(12, repeated(u"花", 12)) << QStringList(12, repeated(u"花", 12)) << 205;
+    const QStringList many = QStringList(12, repeated(u"花", 12)) << QStringLiteral("花");
+    QTest::newRow("one line of many rows") << QStringList{repeated(u"花", 145)} << many << 205;
+}
+
+// The list holds the text's rows, so whether it scrolls is decided on the
+// whole text: then every row, of every line, is within what the scroll bar
+// leaves, as the check asks of a pack.
+void TestTextRows::longTextsWrapBesideTheScrollBar()
+{
+    QFETCH(QStringList, lines);
+    QFETCH(QStringList, rows);
+    QFETCH(int, rowLimit);
+    const TextRows text = rowsOfText(lines);
+    QCOMPARE(text.rows(), rows);
+    for (const LineRows &line : text.lines)
+        QCOMPARE(line.rowLimit, rowLimit);
+    for (const QString &row : text.rows())
+        QVERIFY(ContentPack::rowWidth(row) <= ContentPack::listTextWidth(rows.size()));
+    if (lines.size() == 1)
+        QCOMPARE(rowsOfLine(lines.first()).rows, rows);
 }
 
 QTEST_GUILESS_MAIN(TestTextRows)

@@ -173,7 +173,10 @@ void TestSourceDocument::modelHoldsEveryEntryOnceUnderItsRow()
 
     QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
     EntryState state;
-    state.report = EntryReport(EntryFacts{"ばら", {}, {}, {}, true});
+    EntryFacts facts;
+    facts.flower = "ばら";
+    facts.photoUnusable = true;
+    state.report = EntryReport(facts);
     model.setState(41, state);
     QCOMPARE(changed.size(), 1);
     QCOMPARE(changed.first().first().toModelIndex(), model.indexOf(41));

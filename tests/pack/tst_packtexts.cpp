@@ -1,9 +1,13 @@
+#include "content/contentcheck.h"
 #include "content/contentpack.h"
 #include "content/contenttext.h"
 #include "content/explanation.h"
 #include "pack/textpacker.h"
 
+#include <QDir>
+#include <QFile>
 #include <QStringEncoder>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -41,6 +45,22 @@ QString widestRow(QChar character)
     return row;
 }
 
+// What the content check says of an explanation file of these bytes.
+QStringList checked(const QByteArray &bytes)
+{
+    QTemporaryDir root;
+    QDir(root.path()).mkpath(QStringLiteral("説明"));
+    QFile file(root.filePath(QStringLiteral("説明/s1.txt")));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        return {QStringLiteral("(not written)")};
+    file.close();
+    QStringList about;
+    for (const ContentProblem &problem : checkContent(root.path()))
+        if (problem.file == file.fileName())
+            about << problem.what;
+    return about;
+}
+
 } // namespace
 
 class TestPackTexts : public QObject
@@ -52,6 +72,7 @@ private slots:
     void rowsArriveUnchanged();
     void emptyTextGivesNoRows();
     void wideRowsAreWrappedWithANote();
+    void longTextsAreWrappedBesideTheScrollBar();
     void charactersOutsideTheCodePageAreWrittenOrLeftOut_data();
     void charactersOutsideTheCodePageAreWrittenOrLeftOut();
     void everyChangeOfAFileIsNoted();
@@ -108,6 +129,31 @@ void TestPackTexts::wideRowsAreWrappedWithANote()
                                         "（224 / 219 ピクセル）、2 行に折り返しました。")});
     QCOMPARE(rowsOf(text.bytes),
              (QStringList{"一行目", fits.chopped(1), QStringLiteral("あ。"), "三行目"}));
+}
+
+// A text of more rows than the list shows is packed within the width the
+// scroll bar leaves, which the check then holds the pack to; the same rows
+// at the full width would be cut behind the scroll bar.
+void TestPackTexts::longTextsAreWrappedBesideTheScrollBar()
+{
+    const QStringList ten(10, QStringLiteral("あ"));
+    const QString row = QString(13, QChar(0x82B1));
+    const Packed text = pack((ten + QStringList{row, "おわり"}).join('\n').toUtf8());
+    QCOMPARE(text.problems, QStringList());
+    QCOMPARE(text.notes, QStringList{QStringLiteral(
+                             "texts/3.txt: 11行目はスクロールバーの横の幅より広いので"
+                             "（208 / 205 ピクセル）、2 行に折り返しました。説明が一覧に見える "
+                             "11 行より多いので、スクロールバーが出ます。")});
+    QCOMPARE(rowsOf(text.bytes), (ten + QStringList{row.chopped(1), row.right(1), "おわり"}));
+    QCOMPARE(checked(text.bytes), QStringList());
+
+    const QStringList cut = ten + QStringList{row, "おわり"};
+    QCOMPARE(
+        checked(encodeContentLines(cut)),
+        QStringList{QStringLiteral("がスクロールバーの横の幅より広すぎます（208 / 205 ピクセル）。"
+                                   "12 行あって一覧に見える 11 行より多いので、"
+                                   "スクロールバーが出ます。")});
+    QCOMPARE(checked(encodeContentLines(cut.mid(1))), QStringList());
 }
 
 void TestPackTexts::charactersOutsideTheCodePageAreWrittenOrLeftOut_data()

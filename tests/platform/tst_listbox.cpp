@@ -122,10 +122,12 @@ void TestListBox::rowTextEndsAtTheTextWidth()
     list->view()->setStyle(nullptr);
 }
 
-// Full screen, the list's scroll bar is as much wider as its font is larger.
+// Full screen, the list's scroll bar and rows are as much larger as its font
+// is, so the list shows as many rows.
 void TestListBox::scrollBarScalesWithTheFactor()
 {
     int breadth[2] = {};
+    int rowHeight[2] = {};
     for (const WindowMode mode : {WindowMode::Normal, WindowMode::FullScreen}) {
         const auto form = shownForm(mode);
         QVERIFY(form);
@@ -137,9 +139,15 @@ void TestListBox::scrollBarScalesWithTheFactor()
         QScrollBar *bar = list->view()->verticalScrollBar();
         QTRY_VERIFY(bar->isVisible());
         breadth[mode == WindowMode::FullScreen] = bar->width();
+        rowHeight[mode == WindowMode::FullScreen] =
+            list->view()->visualItemRect(list->view()->item(0)).height();
+        QCOMPARE(list->view()->viewport()->height() / rowHeight[mode == WindowMode::FullScreen],
+                 ListBox::visibleRows(twipsToPixels(3180)));
     }
-    QVERIFY(breadth[0] > 5);
+    QCOMPARE(breadth[0], ListBox::ScrollBarWidth);
     QCOMPARE(breadth[1], 2 * breadth[0]);
+    QCOMPARE(rowHeight[0], ListBox::RowHeight);
+    QCOMPARE(rowHeight[1], 2 * rowHeight[0]);
 }
 
 QTEST_MAIN(TestListBox)
