@@ -2,6 +2,7 @@
 #include "platform/form.h"
 #include "platform/listbox.h"
 #include "support/fakes.h"
+#include "support/listwindow.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -37,28 +38,6 @@ QString codePageCharacters()
         for (int trail = 0x40; trail < 0x100; ++trail)
             add(QByteArray(1, char(lead)) + char(trail));
     return all;
-}
-
-// The picture book's list alone on a window.
-const FormSpec &bookList()
-{
-    static const FormSpec layout{
-        .name = "一覧",
-        .caption = "一覧の試験",
-        .clientWidth = 6000,
-        .clientHeight = 4500,
-        .backColor = 0xFFFFFFFF,
-        .controls = {{.kind = ControlKind::List,
-                      .name = "List1",
-                      .left = 300,
-                      .top = 300,
-                      .width = ContentPack::ListWidth,
-                      .height = ContentPack::ListHeight,
-                      .backColor = 0xFFFFFFFF,
-                      .foreColor = 0xFF000000,
-                      .font = ContentPack::ListFont}},
-    };
-    return layout;
 }
 
 // A desktop style of its own measures, as some are: a broader scroll bar
@@ -152,7 +131,7 @@ void TestListWidth::listShowsWhatTheRuleCounts_data()
 void TestListWidth::listShowsWhatTheRuleCounts()
 {
     QFETCH(QString, style);
-    Form form(bookList(), m_sounds, WindowMode::Normal);
+    Form form(bookListWindow(), m_sounds, WindowMode::Normal);
     ListBox *list = form.list("List1");
     QListWidget *view = list->view();
     const std::unique_ptr<QStyle> chosen = styleNamed(style);

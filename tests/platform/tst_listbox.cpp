@@ -2,6 +2,7 @@
 #include "platform/listbox.h"
 #include "platform/twips.h"
 #include "support/fakes.h"
+#include "support/listwindow.h"
 
 #include <QListWidget>
 #include <QPainter>
@@ -13,29 +14,6 @@
 namespace {
 
 constexpr float ListWidth = 3375;
-
-// The picture book's list on a window of 400 x 300 pixels, which full
-// screen on the offscreen display of 800 x 600 draws at the factor 2.
-const FormSpec &listLayout()
-{
-    static const FormSpec layout{
-        .name = "一覧",
-        .caption = "一覧の試験",
-        .clientWidth = 6000,
-        .clientHeight = 4500,
-        .backColor = 0xFFFFFFFF,
-        .controls = {{.kind = ControlKind::List,
-                      .name = "List1",
-                      .left = 300,
-                      .top = 300,
-                      .width = ListWidth,
-                      .height = 3180,
-                      .backColor = 0xFFFFFFFF,
-                      .foreColor = 0xFF000000,
-                      .font = {Face::Mincho, 16, false}}},
-    };
-    return layout;
-}
 
 // The rightmost column of an image with ink in it, on white, or -1.
 int rightmostInk(const QImage &image)
@@ -65,7 +43,7 @@ private:
 
 std::unique_ptr<Form> TestListBox::shownForm(WindowMode mode)
 {
-    auto form = std::make_unique<Form>(listLayout(), m_sounds, mode);
+    auto form = std::make_unique<Form>(bookListWindow(), m_sounds, mode);
     form->show();
     if (!QTest::qWaitForWindowExposed(form.get()))
         return nullptr;
