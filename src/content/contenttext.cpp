@@ -9,7 +9,6 @@
 
 namespace {
 
-const char *const CodePage932 = "windows-31j";
 const QByteArray Utf8ByteOrderMark("\xEF\xBB\xBF");
 
 QByteArray withoutByteOrderMark(const QByteArray &bytes)

@@ -8,6 +8,9 @@
 #include <QStringList>
 #include <optional>
 
+// The name Qt's converters know code page 932 by.
+inline constexpr char CodePage932[] = "windows-31j";
+
 // The bytes of a text file, or the problem that keeps them from being read:
 // missing, a folder, larger than a content text may be, or unreadable.
 struct TextBytes

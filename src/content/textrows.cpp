@@ -1,5 +1,6 @@
 #include "content/textrows.h"
 #include "content/contentpack.h"
+#include "content/contenttext.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -8,8 +9,6 @@
 #include <optional>
 
 namespace {
-
-const char *const CodePage932 = "windows-31j";
 
 // Characters that input methods and other systems write where code page 932
 // has one of the same look at another code point, and that one.

@@ -320,7 +320,7 @@ std::optional<ContentProblem> PackSource::removeFiles(const QStringList &files)
     std::optional<ContentProblem> problem;
     for (const QString &path : files)
         if (::unlink(QFile::encodeName(path).constData()) != 0 && errno != ENOENT && !problem)
-            problem = ContentProblem{path, 0, writeProblem(errno)};
+            problem = fileProblem(path, errno);
     rescan();
     return problem;
 }

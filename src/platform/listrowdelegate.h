@@ -16,7 +16,6 @@ public:
     explicit ListRowDelegate(QObject *parent = nullptr);
 
     void setTextMargin(int pixels) { m_margin = pixels; }
-    int textMargin() const { return m_margin; }
     void setRowHeight(int pixels) { m_rowHeight = pixels; }
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option,
