@@ -10,6 +10,7 @@
 class Clock;
 class ErrorReporter;
 class RandomSource;
+class Records;
 class Screen;
 class SoundFactory;
 enum class WindowMode;
@@ -21,6 +22,9 @@ struct Services
     RandomSource &random;
     SoundFactory &sounds;
     ErrorReporter &errors;
+    // The run's records of who plays and what they answer; none when records
+    // are not asked for, and the screens then are as without them.
+    Records *records = nullptr;
 };
 
 // The running program: its screens, one instance each, created on first use
@@ -58,6 +62,7 @@ public:
     Clock &clock() const { return m_services.clock; }
     RandomSource &random() const { return m_services.random; }
     SoundFactory &sounds() const { return m_services.sounds; }
+    Records *records() const { return m_services.records; }
 
 signals:
     void ended(int status);

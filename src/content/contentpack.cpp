@@ -41,6 +41,11 @@ QString entryPicture(int entry)
     return QStringLiteral("/画像/h") + EntryFileNumber(entry) + QStringLiteral(".gif");
 }
 
+QString entryVoice(int entry)
+{
+    return VoicesFolder + QStringLiteral("/k") + EntryFileNumber(entry) + QStringLiteral(".wav");
+}
+
 QStringList boardNames()
 {
     QStringList names;

@@ -43,6 +43,12 @@ QStringList fixedFiles();
 QString entryText(int entry);
 QString entryPicture(int entry);
 
+// The folder of the voices that say the entries' names. It is optional: a
+// pack may have a voice for every entry, for some or for none.
+inline const QString VoicesFolder = QStringLiteral("/声");
+// An entry's voice: "/声/k7.wav", mono 16-bit PCM.
+QString entryVoice(int entry);
+
 // The names of the quiz board in entry order, as written, without the
 // spacing the tiles show. The names list of every pack must agree with them.
 inline constexpr std::array<QStringView, EntryCount> BoardNames{

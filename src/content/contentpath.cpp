@@ -36,3 +36,13 @@ QString EntryPicturePath(int entry)
 {
     return EntryPicturePath(DataPath, entry);
 }
+
+QString EntryVoicePath(const QString &root, int entry)
+{
+    return ContentPath(root, ContentPack::entryVoice(entry));
+}
+
+QString EntryVoicePath(int entry)
+{
+    return EntryVoicePath(DataPath, entry);
+}

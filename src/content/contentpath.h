@@ -16,5 +16,7 @@ QString EntryExplanationPath(const QString &root, int entry);
 QString EntryExplanationPath(int entry);
 QString EntryPicturePath(const QString &root, int entry);
 QString EntryPicturePath(int entry);
+QString EntryVoicePath(const QString &root, int entry);
+QString EntryVoicePath(int entry);
 
 #endif
