@@ -1,5 +1,7 @@
 #include "pack/desktopentry.h"
 
+#include <QProcess>
+#include <QStandardPaths>
 #include <QStringList>
 
 namespace {
@@ -55,6 +57,22 @@ QByteArray contents(const QString &packName, const QString &program, const QStri
         QStringLiteral("X-Hana-Pack=%1").arg(escaped(packName)),
     };
     return (lines.join(u'\n') + u'\n').toUtf8();
+}
+
+std::optional<QString> complaints(const QString &path)
+{
+    const QString validator =
+        QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
+    if (validator.isEmpty())
+        return std::nullopt;
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(validator, {path});
+    const bool finished = process.waitForFinished(30000);
+    const QString output = QString::fromUtf8(process.readAll()).trimmed();
+    if (finished && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0)
+        return std::nullopt;
+    return output;
 }
 
 } // namespace DesktopEntry

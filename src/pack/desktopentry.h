@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <optional>
 
 // The menu entry of an installed pack, a desktop entry file that starts the
 // program on the pack: 「花の図鑑（校庭）」.
@@ -20,6 +21,10 @@ QByteArray contents(const QString &packName, const QString &program, const QStri
 
 // An argument of the Exec line, quoted as desktop entries want it.
 QString execArgument(const QString &argument);
+
+// What desktop-file-validate finds wrong with an entry's file; nothing when
+// it finds nothing, or is not installed.
+std::optional<QString> complaints(const QString &path);
 
 } // namespace DesktopEntry
 

@@ -1,3 +1,4 @@
+#include "pack/debpackage.h"
 #include "pack/desktopentry.h"
 #include "pack/packbuilder.h"
 #include "pack/packinstaller.h"
@@ -32,6 +33,8 @@ const QString InstallOption = QStringLiteral("install");
 const QString ListOption = QStringLiteral("list");
 const QString RemoveOption = QStringLiteral("remove");
 const QString SystemOption = QStringLiteral("system");
+const QString DebOption = QStringLiteral("deb");
+const QString DebVersionOption = QStringLiteral("deb-version");
 
 CommandLineSpec commandLineSpec()
 {
@@ -51,14 +54,24 @@ CommandLineSpec commandLineSpec()
              {{SystemOption},
               {},
               QStringLiteral(
-                  "--install と --remove で、すべての利用者のパックを扱います（root で）。")}},
+                  "--install と --remove で、すべての利用者のパックを扱います（root で）。")},
+             {{DebOption},
+              QStringLiteral("名前 元のフォルダ [置くフォルダ]"),
+              QStringLiteral("パックを Debian のパッケージ hana-pack-名前 にします。")},
+             {{DebVersionOption},
+              QStringLiteral("版"),
+              QStringLiteral("--deb のパッケージの版（ないときは作った日時）。")}},
         .notes = {QStringLiteral("   または: hana-pack --install 名前 元のフォルダ [--system]"),
                   QStringLiteral("           hana-pack --list"),
-                  QStringLiteral("           hana-pack --remove 名前 [--system]"), QString(),
+                  QStringLiteral("           hana-pack --remove 名前 [--system]"),
+                  QStringLiteral("           hana-pack --deb 名前 元のフォルダ [置くフォルダ] "
+                                 "[--deb-version 版]"),
+                  QString(),
                   QStringLiteral("元のフォルダ: pictures と texts のフォルダがあるフォルダ"),
                   QStringLiteral("作るフォルダ: まだないフォルダ（空のフォルダでもかまいません）"),
                   QStringLiteral("パックの置き場所: ~/.local/share/hana/packs、--system では "
-                                 "/usr/local/share/hana/packs")},
+                                 "/usr/local/share/hana/packs"),
+                  QStringLiteral("パッケージのパック: /usr/share/hana/packs")},
         .minimumArguments = 0,
         .maximumArguments = 2};
 }
@@ -100,22 +113,38 @@ PackSummary pack(const std::function<PackSummary()> &run, bool terminal)
     return run();
 }
 
+// --deb-version goes with --deb, and names a version dpkg takes.
+std::optional<int> checkDebArguments(const CommandLine &commandLine)
+{
+    if (!commandLine.isSet(DebVersionOption))
+        return std::nullopt;
+    if (!commandLine.isSet(DebOption))
+        return commandLine.usageError(QStringLiteral("--deb-version は --deb と使います。"));
+    if (const auto problem = DebPackage::versionProblem(commandLine.value(DebVersionOption)))
+        return commandLine.usageError(*problem);
+    return std::nullopt;
+}
+
 // The arguments that the chosen way of running takes, or the usage error.
 std::optional<int> checkArguments(const CommandLine &commandLine)
 {
     const qsizetype count = commandLine.positionalArguments().size();
+    const bool deb = commandLine.isSet(DebOption);
     const int modes = int(commandLine.isSet(InstallOption)) + int(commandLine.isSet(ListOption)) +
-                      int(commandLine.isSet(RemoveOption));
+                      int(commandLine.isSet(RemoveOption)) + int(deb);
     if (modes > 1)
         return commandLine.usageError(
-            QStringLiteral("--install、--list、--remove は一つだけ選んでください。"));
-    const qsizetype wanted = commandLine.isSet(InstallOption) ? 1 : modes == 1 ? 0 : 2;
-    if (count != wanted)
-        return commandLine.usageError(count < wanted
-                                          ? QStringLiteral("引数が足りません。")
-                                          : QStringLiteral("余分な引数があります: %1")
-                                                .arg(commandLine.positionalArguments().at(wanted)));
-    for (const QString &option : {InstallOption, RemoveOption})
+            QStringLiteral("--install、--list、--remove、--deb は一つだけ選んでください。"));
+    const qsizetype wanted = commandLine.isSet(InstallOption) || deb ? 1 : modes == 1 ? 0 : 2;
+    const qsizetype allowed = deb ? 2 : wanted;
+    if (count < wanted || count > allowed)
+        return commandLine.usageError(
+            count < wanted ? QStringLiteral("引数が足りません。")
+                           : QStringLiteral("余分な引数があります: %1")
+                                 .arg(commandLine.positionalArguments().at(allowed)));
+    if (const auto status = checkDebArguments(commandLine))
+        return status;
+    for (const QString &option : {InstallOption, RemoveOption, DebOption})
         if (commandLine.isSet(option))
             if (const auto problem = PackInstaller::nameProblem(commandLine.value(option)))
                 return commandLine.usageError(*problem);
@@ -142,12 +171,26 @@ void printList(ProgressLine &output, const PackPlace &place, const QString &whos
     }
 }
 
+// What --deb NAME SOURCE [OUTDIR] makes: the package goes to OUTDIR, or to
+// the current folder.
+DebOptions debOptions(const CommandLine &commandLine, const PackOptions &build)
+{
+    const QStringList arguments = commandLine.positionalArguments();
+    return {.name = commandLine.value(DebOption),
+            .build = build,
+            .outFolder = QDir::cleanPath(arguments.value(1, QStringLiteral("."))),
+            .version = commandLine.value(DebVersionOption),
+            .time = DebPackage::timeOfMaking(),
+            .maintainer = {}};
+}
+
 } // namespace
 
 // hana-pack SOURCE OUT: makes the content folder OUT from the photographs in
 // SOURCE/pictures and the UTF-8 texts in SOURCE/texts, with the rest from the
 // content pack beside this program. --install, --list and --remove manage
-// the packs of the user, or with --system those of every account. Exit
+// the packs of the user, or with --system those of every account; --deb
+// makes a Debian package of a pack for every account of a machine. Exit
 // status 1 when anything was refused.
 int main(int argc, char *argv[])
 {
@@ -175,6 +218,8 @@ int main(int argc, char *argv[])
     if (commandLine.isSet(ListOption)) {
         printList(progress, PackPlace::forUser(), QStringLiteral("この利用者"));
         printList(progress, PackPlace::forSystem(), QStringLiteral("すべての利用者"));
+        for (const PackPlace &packaged : PackPlace::forPackages())
+            printList(progress, packaged, QStringLiteral("パッケージ"));
         return 0;
     }
     if (commandLine.isSet(RemoveOption)) {
@@ -191,7 +236,10 @@ int main(int argc, char *argv[])
     const QStringList arguments = commandLine.positionalArguments();
     options.source = QDir::cleanPath(arguments.at(0));
     PackSummary summary;
-    if (commandLine.isSet(InstallOption)) {
+    if (commandLine.isSet(DebOption)) {
+        const DebOptions deb = debOptions(commandLine, options);
+        summary = pack([&] { return DebPackage(deb, progress).make(); }, terminal);
+    } else if (commandLine.isSet(InstallOption)) {
         const QString name = commandLine.value(InstallOption);
         const QString program = programCommand(QCoreApplication::applicationDirPath());
         summary = pack([&] { return installer.install(name, options, program); }, terminal);

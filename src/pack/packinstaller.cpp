@@ -7,7 +7,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <cerrno>
@@ -26,21 +25,6 @@ constexpr int LongestName = 100;
 // A version folder of a pack: ".NAME.hana-pack-XXXXXX".
 const QRegularExpression VersionFolder(QStringLiteral("^\\.(.+)\\.hana-pack-[A-Za-z0-9]{6}$"));
 
-// Runs a tool of the desktop if it is there; its output, and whether it
-// ran and succeeded.
-bool runTool(const QString &tool, const QStringList &arguments, QString *output)
-{
-    const QString path = QStandardPaths::findExecutable(tool);
-    if (path.isEmpty())
-        return true;
-    QProcess process;
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(path, arguments);
-    const bool finished = process.waitForFinished(30000);
-    *output = QString::fromUtf8(process.readAll()).trimmed();
-    return finished && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
-}
-
 } // namespace
 
 PackPlace PackPlace::forUser()
@@ -52,6 +36,18 @@ PackPlace PackPlace::forUser()
 PackPlace PackPlace::forSystem()
 {
     return {SystemData + PacksFolder, SystemData + QStringLiteral("/applications"), true};
+}
+
+QList<PackPlace> PackPlace::forPackages()
+{
+    QStringList folders = QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
+    folders.removeAll(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+    folders.removeAll(SystemData);
+    folders.removeDuplicates();
+    QList<PackPlace> places;
+    for (const QString &data : std::as_const(folders))
+        places << PackPlace{data + PacksFolder, data + QStringLiteral("/applications"), true, true};
+    return places;
 }
 
 PackInstaller::PackInstaller(PackPlace place, PackReport &report)
@@ -117,9 +113,9 @@ bool PackInstaller::writeEntry(const QString &name, const QString &program)
     std::optional<ContentProblem> problem = makeFolders(m_place.applications);
     if (!problem)
         problem = writeFileAtomically(entry, DesktopEntry::contents(name, program, folderOf(name)));
-    QString complaints;
-    if (!problem && !runTool(QStringLiteral("desktop-file-validate"), {entry}, &complaints))
-        problem = ContentProblem{entry, 0, PackMessage::menuEntryInvalid(complaints)};
+    if (!problem)
+        if (const auto complaints = DesktopEntry::complaints(entry))
+            problem = ContentProblem{entry, 0, PackMessage::menuEntryInvalid(*complaints)};
     if (problem)
         m_report.problem(*problem);
     return !problem;
@@ -146,19 +142,28 @@ bool PackInstaller::remove(const QString &name)
 
 QList<InstalledPack> PackInstaller::installed() const
 {
-    removeUnusedVersions();
+    if (!m_place.packaged)
+        removeUnusedVersions();
     QList<InstalledPack> packs;
     const QDir folder(m_place.packs);
     for (const QFileInfo &link :
          folder.entryInfoList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot, QDir::Name)) {
-        if (!link.isSymLink() ||
-            !VersionFolder.match(QFileInfo(link.symLinkTarget()).fileName()).hasMatch())
+        if (!isPack(link))
             continue;
         const QString entry = entryOf(link.fileName());
         packs << InstalledPack{link.fileName(), link.filePath(),
                                QFileInfo::exists(entry) ? entry : QString()};
     }
     return packs;
+}
+
+// An installed pack is a link to a version; a packaged one, a folder.
+bool PackInstaller::isPack(const QFileInfo &file) const
+{
+    if (m_place.packaged)
+        return file.isDir() && !file.isSymLink();
+    return file.isSymLink() &&
+           VersionFolder.match(QFileInfo(file.symLinkTarget()).fileName()).hasMatch();
 }
 
 // Versions left by an earlier install, or by a removed pack, once no

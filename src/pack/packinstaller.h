@@ -8,18 +8,23 @@
 #include <optional>
 
 class PackReport;
+class QFileInfo;
 
 // Where packs are installed: for one user, in $XDG_DATA_HOME/hana/packs
 // with their menu entries in $XDG_DATA_HOME/applications; or for every
-// account of the machine, under /usr/local/share.
+// account of the machine, under /usr/local/share. Packs that Debian
+// packages installed are in the other data folders of the machine,
+// /usr/share by default ($XDG_DATA_DIRS), each a folder of its own.
 struct PackPlace
 {
     QString packs;
     QString applications;
     bool system = false;
+    bool packaged = false;
 
     static PackPlace forUser();
     static PackPlace forSystem();
+    static QList<PackPlace> forPackages();
 
     // The link to the pack of that name, which the program is started on.
     QString folderOf(const QString &name) const;
@@ -59,6 +64,7 @@ public:
 
 private:
     bool writeEntry(const QString &name, const QString &program);
+    bool isPack(const QFileInfo &file) const;
     void removeUnusedVersions() const;
 
     PackPlace m_place;

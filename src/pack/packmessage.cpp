@@ -92,6 +92,34 @@ QString removed(const QString &name, const QString &title)
     return QStringLiteral("消しました: パック「%1」とメニューの「%2」").arg(name, title);
 }
 
+QString packageVersionInvalid(const QString &version)
+{
+    return QStringLiteral("パッケージの版「%1」は Debian の版の形ではありません"
+                          "（数字で始め、使える文字は英数字と . + ~ - : です）。")
+        .arg(version);
+}
+
+QString packageToolMissing(const QString &tool)
+{
+    return QStringLiteral("%1 が見つかりません（dpkg のパッケージを入れてください）。").arg(tool);
+}
+
+QString packageToolFailed(const QString &tool, const QString &errors)
+{
+    return QStringLiteral("%1 が失敗しました: %2").arg(tool, errors);
+}
+
+QString makingPackage(const QString &package)
+{
+    return QStringLiteral("パッケージ %1 にまとめています").arg(package);
+}
+
+QString packageHolds(const QString &package, const QString &folder, const QString &title)
+{
+    return QStringLiteral("  パッケージ %1: 入れると %2 とメニューの「%3」が入ります")
+        .arg(package, folder, title);
+}
+
 QString stopped()
 {
     return QStringLiteral("止めました。");

@@ -35,6 +35,13 @@ QString menuEntryInvalid(const QString &complaints);
 QString notInstalled(const QString &name);
 QString removed(const QString &name, const QString &title);
 
+// Packs as Debian packages.
+QString packageVersionInvalid(const QString &version);
+QString packageToolMissing(const QString &tool);
+QString packageToolFailed(const QString &tool, const QString &errors);
+QString makingPackage(const QString &package);
+QString packageHolds(const QString &package, const QString &folder, const QString &title);
+
 // The summary of a run.
 QString stopped();
 QString notMade(const QString &out);

@@ -27,6 +27,8 @@ QStringList PackSummary::lines() const
     }
     const int entries = ContentPack::EntryCount;
     lines << PackMessage::made(out);
+    if (!package.isEmpty())
+        lines << PackMessage::packageHolds(package, packageFolder, menuTitle);
     if (!picturesMade.isEmpty())
         lines << PackMessage::picturesFromSource(int(picturesMade.size()), entryList(picturesMade));
     if (!textsMade.isEmpty())

@@ -22,6 +22,8 @@ struct PackSummary
     QString menuTitle;             // an installed pack's entry in the menu, as the menu shows it
     QString menuEntry;             // and its file; empty while it has none
     bool menuEntryFailed = false;  // an installed pack has no menu entry
+    QString package;               // the Debian package made, whose file is out
+    QString packageFolder;         // and where it puts the pack
 
     bool clean() const
     {
