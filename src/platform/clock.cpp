@@ -21,6 +21,11 @@ double SystemClock::monotonicSeconds() const
     return std::chrono::duration<double>(sinceStart).count();
 }
 
+QDateTime SystemClock::currentDateTimeUtc() const
+{
+    return QDateTime::currentDateTimeUtc();
+}
+
 // nearbyint rounds in the default mode, to nearest with halves to even.
 int32_t wholeSeconds(double seconds)
 {

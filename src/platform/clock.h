@@ -1,17 +1,20 @@
 #ifndef CLOCK_H
 #define CLOCK_H
 
+#include <QDateTime>
 #include <cstdint>
 
 // The time of day in seconds since midnight, with its fraction, which
 // starts again from 0 at midnight and moves when the clock is set; and a
-// monotonic count of seconds, which only ever runs on.
+// monotonic count of seconds, which only ever runs on; and the date and time
+// in UTC, which the records keep.
 class Clock
 {
 public:
     virtual ~Clock() = default;
     virtual double secondsSinceMidnight() const = 0;
     virtual double monotonicSeconds() const = 0;
+    virtual QDateTime currentDateTimeUtc() const = 0;
 };
 
 class SystemClock : public Clock
@@ -19,6 +22,7 @@ class SystemClock : public Clock
 public:
     double secondsSinceMidnight() const override;
     double monotonicSeconds() const override;
+    QDateTime currentDateTimeUtc() const override;
 };
 
 constexpr double SecondsPerDay = 86400.0;

@@ -107,7 +107,9 @@ QString optionLine(const CommandLineOption &option)
     for (const QString &name : option.names)
         names << dashed(name);
     QString line = QStringLiteral("  ") + names.join(QStringLiteral(", "));
-    if (!option.valueName.isEmpty())
+    if (option.valueOptional)
+        line += QStringLiteral("[=%1]").arg(option.valueName);
+    else if (!option.valueName.isEmpty())
         line += u' ' + option.valueName;
     const qsizetype gap = std::max<qsizetype>(1, OptionColumn - terminalWidth(line));
     return line + QString(gap, u' ') + option.description;
@@ -129,7 +131,43 @@ CommandLine::CommandLine(CommandLineSpec program) : m_spec(std::move(program))
     m_spec.options.push_back(Help);
     m_spec.options.push_back(Version);
     for (const CommandLineOption &option : m_spec.options)
-        m_parser.addOption(QCommandLineOption(option.names, option.description, option.valueName));
+        m_parser.addOption(QCommandLineOption(option.names, option.description,
+                                              option.valueOptional ? QString() : option.valueName));
+}
+
+// The arguments with each --name=VALUE of an option with an optional value
+// made --name alone, its value kept aside; options end at "--".
+QStringList CommandLine::takeOptionalValues(const QStringList &arguments)
+{
+    m_optionalValues.clear();
+    QStringList left;
+    bool optionsEnded = false;
+    for (const QString &argument : arguments) {
+        optionsEnded = optionsEnded || argument == QStringLiteral("--");
+        left << argument;
+        for (const CommandLineOption &option : m_spec.options) {
+            if (!option.valueOptional || optionsEnded)
+                continue;
+            for (const QString &name : option.names) {
+                for (const QString &dashes : {QStringLiteral("--"), QStringLiteral("-")}) {
+                    const QString bare = dashes + name;
+                    if (argument != bare && !argument.startsWith(bare + u'='))
+                        continue;
+                    const QString value = argument.mid(bare.size() + 1);
+                    for (const QString &each : option.names)
+                        m_optionalValues.insert(each, value);
+                    left.last() = bare;
+                }
+            }
+        }
+    }
+    return left;
+}
+
+QString CommandLine::value(const QString &option) const
+{
+    const auto optional = m_optionalValues.constFind(option);
+    return optional != m_optionalValues.cend() ? *optional : m_parser.value(option);
 }
 
 // The option that ends the command line although it takes a value.
@@ -138,7 +176,7 @@ QString CommandLine::optionWithoutValue(const QStringList &arguments) const
     const QString last = arguments.size() > 1 ? arguments.last() : QString();
     for (const CommandLineOption &option : m_spec.options)
         for (const QString &name : option.names)
-            if (!option.valueName.isEmpty() &&
+            if (!option.valueName.isEmpty() && !option.valueOptional &&
                 (last == dashed(name) || last == QStringLiteral("-") + name))
                 return dashed(name);
     return {};
@@ -152,8 +190,9 @@ QStringList CommandLine::arguments(int argc, char *argv[])
     return list;
 }
 
-std::optional<int> CommandLine::parse(const QStringList &arguments)
+std::optional<int> CommandLine::parse(const QStringList &given)
 {
+    const QStringList arguments = takeOptionalValues(given);
     // The toolkit's own options are known only to the toolkit, which is asked
     // only when the command line has options this program does not know.
     bool parsed = m_parser.parse(arguments);

@@ -2,16 +2,20 @@
 #define COMMANDLINE_H
 
 #include <QCommandLineParser>
+#include <QHash>
 #include <QStringList>
 #include <optional>
 #include <vector>
 
 // One option as a program's help lists it; a value name makes it take a value.
+// An optional value is given only as --name=VALUE: --name alone is the option
+// without one, and the next argument is never taken for its value.
 struct CommandLineOption
 {
     QStringList names;
     QString valueName;
     QString description;
+    bool valueOptional = false;
 };
 
 // What a program's command line takes and what its help says.
@@ -47,7 +51,8 @@ public:
     std::optional<int> parse(const QStringList &arguments);
 
     bool isSet(const QString &option) const { return m_parser.isSet(option); }
-    QString value(const QString &option) const { return m_parser.value(option); }
+    // The option's value; for an optional value, empty when none was given.
+    QString value(const QString &option) const;
     QStringList positionalArguments() const { return m_parser.positionalArguments(); }
 
     // A usage error the program finds itself: one line naming the problem.
@@ -58,9 +63,11 @@ public:
 
 private:
     QString optionWithoutValue(const QStringList &arguments) const;
+    QStringList takeOptionalValues(const QStringList &arguments);
 
     CommandLineSpec m_spec;
     QCommandLineParser m_parser;
+    QHash<QString, QString> m_optionalValues; // by each name of the option
 };
 
 #endif

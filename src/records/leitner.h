@@ -37,6 +37,8 @@ constexpr int NewNamesPerReview = 3;
 
 // The days after its last answer at which a name in box 1 to 5 is due again.
 int intervalDays(int box);
+// Where one answer at the time at leaves a name.
+NameState afterAnswer(NameState state, bool correct, const QDateTime &at);
 // The states that a history of answers leads to.
 NameStates statesOf(const QList<JudgedAnswer> &history);
 // Whether a name is due at the time now.

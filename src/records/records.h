@@ -1,6 +1,7 @@
 #ifndef RECORDS_H
 #define RECORDS_H
 
+#include "records/answerrecord.h"
 #include "records/learner.h"
 #include "records/leitner.h"
 
@@ -12,12 +13,6 @@
 
 class Clock;
 class RecordStore;
-
-enum class GameKind
-{
-    Full,
-    Review
-};
 
 // One judged answer of a game as the quiz hands it over.
 struct GivenAnswer

@@ -67,6 +67,11 @@ double FakeClock::monotonicSeconds() const
     return now + m_offset;
 }
 
+QDateTime FakeClock::currentDateTimeUtc() const
+{
+    return QDateTime(date, QTime(0, 0), Qt::UTC).addMSecs(qint64(monotonicSeconds() * 1000));
+}
+
 void FakeClock::setWallClock(double timeOfDay)
 {
     m_offset += monotonicSeconds() - (timeOfDay + m_offset);

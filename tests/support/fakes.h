@@ -15,13 +15,16 @@
 // Setting now lets time pass: the monotonic count runs on by as much, and on
 // across midnight when now comes out more than half a day earlier.
 // setWallClock sets the time of day without any time passing.
+// The date and time in UTC is date's midnight plus the monotonic count.
 class FakeClock : public Clock
 {
 public:
     double secondsSinceMidnight() const override { return now; }
     double monotonicSeconds() const override;
+    QDateTime currentDateTimeUtc() const override;
     void setWallClock(double timeOfDay);
     double now = 36000.0;
+    QDate date{2026, 4, 1};
 
 private:
     // The monotonic count is now plus this offset, which changes only when

@@ -1,0 +1,286 @@
+#include "records/recordstore.h"
+#include "records/recordschema.h"
+#include "records/storeconnection.h"
+
+#include <QSqlQuery>
+#include <QVariant>
+
+namespace {
+
+constexpr int SqliteConstraint = 19;
+
+QString timeText(const QDateTime &time)
+{
+    return time.toUTC().toString(Qt::ISODateWithMs);
+}
+
+QDateTime timeOf(const QVariant &text)
+{
+    return QDateTime::fromString(text.toString(), Qt::ISODateWithMs).toUTC();
+}
+
+// Prepares the statement, binds the values and runs it; on failure the
+// query's error is that of the step that failed.
+bool run(QSqlQuery &query, const QString &statement, const QVariantList &values = {})
+{
+    query.setForwardOnly(true);
+    if (!query.prepare(statement))
+        return false;
+    for (const QVariant &value : values)
+        query.addBindValue(value);
+    return query.exec();
+}
+
+bool isConstraint(const QSqlQuery &query)
+{
+    return (query.lastError().nativeErrorCode().toInt() & 0xff) == SqliteConstraint;
+}
+
+} // namespace
+
+QString kindName(GameKind kind)
+{
+    return kind == GameKind::Review ? QStringLiteral("review") : QStringLiteral("full");
+}
+
+RecordStore::RecordStore(std::unique_ptr<StoreConnection> connection)
+    : m_connection(std::move(connection))
+{
+}
+
+RecordStore::~RecordStore() = default;
+
+std::unique_ptr<RecordStore> RecordStore::openFile(const QString &path)
+{
+    std::unique_ptr<RecordStore> store(new RecordStore(std::make_unique<StoreConnection>(path)));
+    StoreConnection &connection = *store->m_connection;
+    int version = 0;
+    std::optional<StoreFailure> failure = connection.open();
+    if (!failure)
+        failure = RecordSchema::readVersion(connection, version);
+    if (!failure)
+        failure = connection.prepareForWriting();
+    if (!failure && version != RecordSchema::CurrentVersion)
+        failure = RecordSchema::migrate(connection);
+    if (failure)
+        store->fail(*failure);
+    return store;
+}
+
+QString RecordStore::path() const
+{
+    return m_connection->path();
+}
+
+QSqlQuery RecordStore::query() const
+{
+    return QSqlQuery(m_connection->database());
+}
+
+bool RecordStore::fail(const StoreFailure &failure)
+{
+    if (!m_failure)
+        m_failure = failure;
+    return false;
+}
+
+bool RecordStore::fail(const QSqlQuery &query)
+{
+    return fail(m_connection->failureOf(query.lastError()));
+}
+
+// Ends a write transaction with the step's outcome: kept when it went
+// through, undone when it did not.
+bool RecordStore::finishWrite(bool written)
+{
+    if (written)
+        if (auto failure = m_connection->commit())
+            written = fail(*failure);
+    if (!written)
+        m_connection->rollback();
+    return written;
+}
+
+QList<Learner> RecordStore::learners()
+{
+    QList<Learner> learners;
+    if (m_failure)
+        return learners;
+    QSqlQuery select = query();
+    if (!run(select, QStringLiteral("SELECT id, name, mark FROM learners"
+                                    " WHERE removed_at IS NULL ORDER BY name"))) {
+        fail(select);
+        return learners;
+    }
+    while (select.next())
+        learners << Learner{select.value(0).toLongLong(), select.value(1).toString(),
+                            select.value(2).toInt()};
+    return learners;
+}
+
+std::optional<qint64> RecordStore::learnerId(const QString &name)
+{
+    QSqlQuery select = query();
+    if (!run(select,
+             QStringLiteral("SELECT id FROM learners WHERE name = ? AND removed_at IS NULL"),
+             {name})) {
+        fail(select);
+        return std::nullopt;
+    }
+    return select.next() ? std::optional(select.value(0).toLongLong()) : std::nullopt;
+}
+
+LearnerChange RecordStore::addLearner(const QString &name, int mark)
+{
+    if (m_failure)
+        return LearnerChange::Failed;
+    QSqlQuery insert = query();
+    if (run(insert, QStringLiteral("INSERT INTO learners (name, mark, made_at) VALUES (?, ?, ?)"),
+            {name, mark, timeText(QDateTime::currentDateTimeUtc())}))
+        return LearnerChange::Done;
+    if (isConstraint(insert))
+        return LearnerChange::Taken;
+    fail(insert);
+    return LearnerChange::Failed;
+}
+
+LearnerChange RecordStore::renameLearner(const QString &name, const QString &newName)
+{
+    if (m_failure)
+        return LearnerChange::Failed;
+    QSqlQuery update = query();
+    if (run(update,
+            QStringLiteral("UPDATE learners SET name = ? WHERE name = ? AND removed_at IS NULL"),
+            {newName, name}))
+        return update.numRowsAffected() == 1 ? LearnerChange::Done : LearnerChange::Missing;
+    if (isConstraint(update))
+        return LearnerChange::Taken;
+    fail(update);
+    return LearnerChange::Failed;
+}
+
+LearnerChange RecordStore::removeLearner(const QString &name, int &erasedAnswers)
+{
+    erasedAnswers = 0;
+    if (m_failure)
+        return LearnerChange::Failed;
+    if (auto failure = m_connection->beginWrite()) {
+        fail(*failure);
+        return LearnerChange::Failed;
+    }
+    const std::optional<qint64> id = learnerId(name);
+    if (!id) {
+        finishWrite(false);
+        return m_failure ? LearnerChange::Failed : LearnerChange::Missing;
+    }
+    QSqlQuery answers = query();
+    QSqlQuery states = query();
+    QSqlQuery learner = query();
+    bool erased = run(answers, QStringLiteral("DELETE FROM answers WHERE learner = ?"), {*id});
+    const int count = answers.numRowsAffected();
+    erased = (erased || fail(answers)) &&
+             (run(states, QStringLiteral("DELETE FROM name_states WHERE learner = ?"), {*id}) ||
+              fail(states)) &&
+             (run(learner,
+                  QStringLiteral("UPDATE learners SET name = NULL, removed_at = ? WHERE id = ?"),
+                  {timeText(QDateTime::currentDateTimeUtc()), *id}) ||
+              fail(learner));
+    if (!finishWrite(erased))
+        return LearnerChange::Failed;
+    erasedAnswers = count;
+    return LearnerChange::Done;
+}
+
+int RecordStore::answerCount(qint64 learner)
+{
+    QSqlQuery count = query();
+    if (m_failure)
+        return 0;
+    if (!run(count, QStringLiteral("SELECT COUNT(*) FROM answers WHERE learner = ?"), {learner}) ||
+        !count.next())
+        return fail(count), 0;
+    return count.value(0).toInt();
+}
+
+bool RecordStore::addAnswer(const AnswerRecord &answer)
+{
+    if (m_failure)
+        return false;
+    if (auto failure = m_connection->beginWrite())
+        return fail(*failure);
+    QSqlQuery insert = query();
+    bool written =
+        run(insert,
+            QStringLiteral("INSERT INTO answers (id, learner, entry, answer, correct, answered_at,"
+                           " pack, game, kind, machine)"
+                           " SELECT ?, id, ?, ?, ?, ?, ?, ?, ?, ? FROM learners"
+                           " WHERE id = ? AND removed_at IS NULL"),
+            {answer.id.toString(QUuid::WithoutBraces), answer.entry, answer.answer,
+             int(answer.correct), timeText(answer.answeredAt), answer.pack,
+             answer.game.toString(QUuid::WithoutBraces), kindName(answer.kind), answer.machine,
+             answer.learner}) ||
+        fail(insert);
+    if (written && insert.numRowsAffected() == 1) {
+        const NameState state = Leitner::afterAnswer(nameStates(answer.learner)[answer.entry],
+                                                     answer.correct, answer.answeredAt);
+        QSqlQuery update = query();
+        written = !m_failure &&
+                  (run(update,
+                       QStringLiteral("INSERT INTO name_states (learner, entry, box, last_answered,"
+                                      " wrong_count, right_count) VALUES (?, ?, ?, ?, ?, ?)"
+                                      " ON CONFLICT (learner, entry) DO UPDATE SET"
+                                      " box = excluded.box,"
+                                      " last_answered = excluded.last_answered,"
+                                      " wrong_count = excluded.wrong_count,"
+                                      " right_count = excluded.right_count"),
+                       {answer.learner, answer.entry, state.box, timeText(state.lastAnswered),
+                        state.wrongCount, state.rightCount}) ||
+                   fail(update));
+    }
+    return finishWrite(written);
+}
+
+NameStates RecordStore::nameStates(qint64 learner)
+{
+    NameStates states;
+    QSqlQuery select = query();
+    if (m_failure)
+        return states;
+    if (!run(select,
+             QStringLiteral("SELECT entry, box, last_answered, wrong_count, right_count"
+                            " FROM name_states WHERE learner = ?"),
+             {learner}))
+        return fail(select), states;
+    while (select.next()) {
+        const int entry = select.value(0).toInt();
+        if (entry >= 1 && entry < int(states.size()))
+            states[entry] = NameState{select.value(1).toInt(), timeOf(select.value(2)),
+                                      select.value(3).toInt(), select.value(4).toInt()};
+    }
+    return states;
+}
+
+bool RecordStore::forEachAnswer(const std::function<void(const ExportedAnswer &)> &take)
+{
+    QSqlQuery select = query();
+    if (m_failure)
+        return false;
+    if (!run(select, QStringLiteral("SELECT l.name, a.id, a.learner, a.entry, a.answer,"
+                                    " a.correct, a.answered_at, a.pack, a.game, a.kind, a.machine"
+                                    " FROM answers a JOIN learners l ON l.id = a.learner"
+                                    " ORDER BY l.name, a.answered_at")))
+        return fail(select);
+    while (select.next()) {
+        const GameKind kind = select.value(9).toString() == kindName(GameKind::Review)
+                                  ? GameKind::Review
+                                  : GameKind::Full;
+        take(ExportedAnswer{select.value(0).toString(),
+                            AnswerRecord{QUuid(select.value(1).toString()),
+                                         select.value(2).toLongLong(), select.value(3).toInt(),
+                                         select.value(4).toInt(), select.value(5).toInt() != 0,
+                                         timeOf(select.value(6)), select.value(7).toString(),
+                                         QUuid(select.value(8).toString()), kind,
+                                         select.value(10).toString()}});
+    }
+    return !select.lastError().isValid() || fail(select);
+}
