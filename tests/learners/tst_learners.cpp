@@ -249,6 +249,7 @@ void TestLearners::aStoreThatCannotBeUsedIsNamedForAnAdult()
     QCOMPARE(notice->caption(), m_test->records().notice());
     QVERIFY(notice->accessibleName().contains(m_test->records().notice()));
     QVERIFY(tile(Guest)->isVisible());
+    QVERIFY(!form()->label("Label3")->isVisible());
     // The file is left as it was.
     QVERIFY(broken.open(QIODevice::ReadOnly));
     QCOMPARE(broken.readAll(), QByteArray(4096, 'x'));

@@ -74,7 +74,8 @@ void LearnersScreen::ShowLearners()
     }
     showTile(LearnerTiles::Guest, guestMark(MarkPixels), guestName(),
              m_ui->tiles(LearnerTiles::Guest)->accessibleName());
-    m_ui->noLearners->setVisible(Learners.isEmpty());
+    // A store that cannot be used has a notice of its own instead.
+    m_ui->noLearners->setVisible(Learners.isEmpty() && program().records()->isAvailable());
 }
 
 void LearnersScreen::showTile(int16_t index, const QImage &mark, const QString &name,
