@@ -70,15 +70,15 @@ PlayerStrip::PlayerStrip(const Form &form)
 void PlayerStrip::show(const Records &records)
 {
     const std::optional<Learner> &player = records.player();
-    m_mark->setPicture(player ? learnerMark(*player, MarkPixels) : guestMark(MarkPixels));
+    m_mark->setPicture(player ? learnerMark(player->mark, MarkPixels) : guestMark(MarkPixels));
     m_mark->centreOn(int(m_markFrame.left()), int(m_markFrame.top()), int(m_markFrame.width()),
                      int(m_markFrame.height()));
     m_name->setCaption(player ? player->name : guestName());
 }
 
-QImage learnerMark(const Learner &learner, int side)
+QImage learnerMark(int entry, int side)
 {
-    return fitted(loadPicture(EntryPicturePath(learner.mark)), side);
+    return fitted(loadPicture(EntryPicturePath(entry)), side);
 }
 
 QImage guestMark(int side)

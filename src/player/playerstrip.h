@@ -10,7 +10,6 @@ class Form;
 class Image;
 class Label;
 class Records;
-struct Learner;
 
 // The strip along the bottom of a screen's window that shows who is
 // playing: their flower mark and their name, or the guest's. It is there
@@ -34,10 +33,11 @@ private:
     QRectF m_markFrame;
 };
 
-// What stands for a learner on a tile: the picture of their flower at most
-// side pixels high and wide, drawn from twice as many pixels so that it
-// stays sharp at twice the size; the guest has a flower of the program's own.
-QImage learnerMark(const Learner &learner, int side);
+// What stands for a learner on a tile: the picture of their flower, the
+// entry of their mark, at most side pixels high and wide, drawn from twice
+// as many pixels so that it stays sharp at twice the size; the guest has a
+// flower of the program's own.
+QImage learnerMark(int entry, int side);
 QImage guestMark(int side);
 
 // The name for a guest as the screens show it.

@@ -1,6 +1,7 @@
 #include "app/screen.h"
 #include "app/screennames.h"
 #include "content/contentpack.h"
+#include "content/contentpath.h"
 #include "content/datapath.h"
 #include "platform/image.h"
 #include "platform/label.h"
@@ -41,6 +42,7 @@ private slots:
     void lastTileChosenDecides_data();
     void lastTileChosenDecides();
     void aStoreThatCannotBeUsedIsNamedForAnAdult();
+    void aMarkThePackCannotShowIsAnError();
 
 private:
     void open(int learners);
@@ -130,13 +132,15 @@ void TestLearners::eachLearnerHasATileWithNameAndMark()
         QCOMPARE(tile(index)->caption(), names.at(index));
         const QString flower = ContentPack::BoardNames.at(size_t(43 + index)).toString();
         QCOMPARE(tile(index)->accessibleName(), names.at(index) + "（" + flower + "）");
-        QVERIFY(mark(index)->isVisible());
+        // Each mark follows as it is decoded.
+        QTRY_VERIFY(mark(index)->isVisible());
         QCOMPARE(mark(index)->accessibleName(), flower + "の花");
         // The flower's own picture, fitted into the mark's square.
         QVERIFY(mark(index)->widthTwips() <= 600 && mark(index)->heightTwips() <= 600);
         QVERIFY(qMax(mark(index)->widthTwips(), mark(index)->heightTwips()) >= 500);
     }
     QVERIFY(!tile(int(names.size()))->isVisible());
+    QTest::qWait(50);
     QVERIFY(!mark(int(names.size()))->isVisible());
     QVERIFY(tile(Guest)->isVisible());
     QCOMPARE(focusedTile(), 0);
@@ -153,6 +157,7 @@ void TestLearners::aClassFillsFortyTiles()
     const QRect window(QPoint(0, 0), form()->layoutArea().size());
     for (int index = 0; index <= Guest; ++index) {
         QVERIFY(window.contains(tile(index)->geometry()));
+        QTRY_VERIFY(mark(index)->isVisible());
         QVERIFY(!tile(index)->geometry().intersects(mark(index)->geometry()));
     }
 }
@@ -220,6 +225,7 @@ void TestLearners::lastTileChosenDecides()
     m_test->records().choosePlayer(m_learners.at(0));
     for (int index : clicks) {
         QWidget *target = index >= 0 ? static_cast<QWidget *>(tile(index)) : mark(-index - 1);
+        QTRY_VERIFY(target->isVisible());
         QCOMPARE(clickAt(form(), centreOf(target)), target);
         m_test->clock.now += 1.0;
     }
@@ -253,6 +259,26 @@ void TestLearners::aStoreThatCannotBeUsedIsNamedForAnAdult()
     // The file is left as it was.
     QVERIFY(broken.open(QIODevice::ReadOnly));
     QCOMPARE(broken.readAll(), QByteArray(4096, 'x'));
+}
+
+// The tiles show first; the broken picture then ends the program with its
+// report, as a broken picture does on any screen.
+void TestLearners::aMarkThePackCannotShowIsAnError()
+{
+    QTemporaryDir broken;
+    const QString saved = DataPath;
+    DataPath = copyContentPack(broken.path());
+    QVERIFY(QFile::remove(EntryPicturePath(30)));
+    m_test = std::make_unique<RecordedProgram>();
+    m_learners << m_test->addLearner(QStringLiteral("あき"), 30);
+    Program &program = m_test->program();
+    addScreensStubbingAllBut(program, ScreenName::Learners);
+    program.dispatch([&program] { program.open(ScreenName::Learners); });
+    QTRY_VERIFY(program.hasEnded());
+    DataPath = saved;
+    QCOMPARE(m_test->errors.messages.size(), 1);
+    QVERIFY(m_test->errors.messages.first().contains(EntryPicturePath(30).section('/', -1)));
+    m_test->errors.messages.clear();
 }
 
 QTEST_MAIN(TestLearners)

@@ -2,9 +2,11 @@
 #include "app/screennames.h"
 #include "content/contentpack.h"
 #include "content/contentpath.h"
+#include "platform/failure.h"
 #include "platform/image.h"
 #include "platform/label.h"
 #include "platform/timer.h"
+#include "player/markloader.h"
 #include "player/playerstrip.h"
 #include "records/records.h"
 #include "screens/learners/learnerslayout.h"
@@ -57,40 +59,59 @@ void LearnersScreen::load()
     LightTile(shownTiles().constFirst());
 }
 
+// The tiles show at once with their names; each learner's mark, the
+// picture of their flower, follows as it is decoded.
 void LearnersScreen::ShowLearners()
 {
     Learners = program().records()->learners().mid(0, LearnerTiles::Count);
+    QList<int> marks;
     for (int16_t index = 0; index < LearnerTiles::Count; ++index) {
+        m_ui->marks(index)->setVisible(false);
         if (index >= Learners.size()) {
             m_ui->tiles(index)->setVisible(false);
-            m_ui->marks(index)->setVisible(false);
             continue;
         }
         const Learner &learner = Learners.at(index);
         const QString flower = ContentPack::BoardNames.at(size_t(learner.mark - 1)).toString();
-        showTile(index, learnerMark(learner, MarkPixels), learner.name,
-                 QStringLiteral("%1（%2）").arg(learner.name, flower));
+        showTile(index, learner.name, QStringLiteral("%1（%2）").arg(learner.name, flower));
         m_ui->marks(index)->setAccessibleName(QStringLiteral("%1の花").arg(flower));
+        marks << learner.mark;
     }
-    showTile(LearnerTiles::Guest, guestMark(MarkPixels), guestName(),
-             m_ui->tiles(LearnerTiles::Guest)->accessibleName());
+    showTile(LearnerTiles::Guest, guestName(), m_ui->tiles(LearnerTiles::Guest)->accessibleName());
+    showMark(LearnerTiles::Guest, guestMark(MarkPixels));
     // A store that cannot be used has a notice of its own instead.
     m_ui->noLearners->setVisible(Learners.isEmpty() && program().records()->isAvailable());
+    m_ui->marksLoading = new MarkLoader(marks, MarkPixels, form());
+    on(m_ui->marksLoading, &MarkLoader::markReady,
+       [this](int index) { MarkDecoded(int16_t(index)); });
 }
 
-void LearnersScreen::showTile(int16_t index, const QImage &mark, const QString &name,
-                              const QString &spokenName)
+void LearnersScreen::showTile(int16_t index, const QString &name, const QString &spokenName)
 {
     Label *tile = m_ui->tiles(index);
     tile->setCaption(name);
     tile->setAccessibleName(spokenName);
     tile->setBackColor(index == LearnerTiles::Guest ? GuestTileColor : LearnerTileColor);
     tile->setVisible(true);
+}
+
+// The mark keeps its proportions and sits in the middle of its square.
+void LearnersScreen::showMark(int16_t index, const QImage &mark)
+{
     Image *box = m_ui->marks(index);
     const QRectF frame(box->leftTwips(), box->topTwips(), box->widthTwips(), box->heightTwips());
     box->setPicture(mark);
     box->centreOn(int(frame.left()), int(frame.top()), int(frame.width()), int(frame.height()));
     box->setVisible(true);
+}
+
+// A picture that cannot be shown is an error of the pack, as anywhere else.
+void LearnersScreen::MarkDecoded(int16_t index)
+{
+    const DecodedMark mark = m_ui->marksLoading->mark(index);
+    if (!mark.problem.isEmpty())
+        throw Failure(mark.problem);
+    showMark(index, mark.picture);
 }
 
 QList<int16_t> LearnersScreen::shownTiles() const

@@ -11,6 +11,7 @@
 
 class Image;
 class Label;
+class MarkLoader;
 class Timer;
 
 // The first screen when records are kept: who is playing? One tile for each
@@ -41,11 +42,14 @@ private:
         Label *notice;
         Timer *leaveTimer;
         SoundPlayer *buttonSound;
+        // The learners' marks, decoded while the window shows.
+        MarkLoader *marksLoading = nullptr;
     };
 
     void ShowLearners();
-    void showTile(int16_t index, const QImage &mark, const QString &name,
-                  const QString &spokenName);
+    void showTile(int16_t index, const QString &name, const QString &spokenName);
+    void showMark(int16_t index, const QImage &mark);
+    void MarkDecoded(int16_t index);
     void ChooseTile(int16_t index);
     void LightTile(int16_t index);
     void tileKeyPressed(int16_t index, int key);
