@@ -46,6 +46,7 @@ private slots:
     void killedRunKeepsEveryJudgedAnswer();
     void withoutRecordsNothingIsWritten_data();
     void withoutRecordsNothingIsWritten();
+    void theSettingsFileTurnsRecordsOn();
 
 private:
     // A home with the usual folders in it, and the environment that points
@@ -152,6 +153,31 @@ void TestRecordedRun::withoutRecordsNothingIsWritten()
         QVERIFY(run.waitForFinished());
         QVERIFY(QFile::exists(home + "/.local/share/hana/records.sqlite"));
     }
+}
+
+// The account's settings name a store the command line does not; the
+// program keeps its records there and writes nothing else into the home.
+void TestRecordedRun::theSettingsFileTurnsRecordsOn()
+{
+    QTemporaryDir folder;
+    const QString home = folder.filePath("home");
+    const QProcessEnvironment environment = homeIn(home);
+    QFile settings(home + "/.config/hana/hana.conf");
+    QVERIFY(QDir().mkpath(home + "/.config/hana"));
+    QVERIFY(settings.open(QIODevice::WriteOnly));
+    settings.write("[records]\nstore=" + QFile::encodeName(folder.filePath("class.sqlite")) + "\n");
+    settings.close();
+    const QStringList before = treeOf(home);
+    QProcess run;
+    run.setProcessEnvironment(environment);
+    run.start(QStringLiteral(HANA_PATH), {"--content", m_content});
+    QVERIFY(run.waitForStarted());
+    QTest::qWait(2500);
+    QCOMPARE(run.state(), QProcess::Running);
+    run.terminate();
+    QVERIFY(run.waitForFinished());
+    QVERIFY(QFile::exists(folder.filePath("class.sqlite")));
+    QCOMPARE(treeOf(home), before);
 }
 
 QTEST_MAIN(TestRecordedRun)
