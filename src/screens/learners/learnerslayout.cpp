@@ -12,6 +12,8 @@ constexpr QRgb Ink = 0xFF202020;
 constexpr float GridLeft = 300, GridTop = 960;
 constexpr float ColumnPitch = 1950, RowPitch = 660;
 constexpr float MarkSide = 600, NameGap = 30, NameWidth = 1290, TileHeight = 600;
+// The guest's tile stands alone on its row, with room for its name on one line.
+constexpr float GuestNameWidth = 2400;
 constexpr int FirstTileTabIndex = 0;
 
 float tileLeft(int index)
@@ -32,7 +34,7 @@ ControlSpec nameTile(int index)
             .index = index,
             .left = tileLeft(index) + MarkSide + NameGap,
             .top = tileTop(index),
-            .width = NameWidth,
+            .width = guest ? GuestNameWidth : NameWidth,
             .height = TileHeight,
             .visible = guest,
             .caption = guest ? QStringLiteral("おきゃくさん") : QString(),
