@@ -7,10 +7,14 @@
 #include "platform/clock.h"
 #include "platform/commandline.h"
 #include "platform/random.h"
+#include "records/records.h"
+#include "records/recordstore.h"
+#include "records/storelocation.h"
 #include "screens/screens.h"
 #include "sound/deferredsound.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -21,15 +25,21 @@ const QString FullScreenOption = QStringLiteral("fullscreen");
 CommandLineSpec commandLineSpec()
 {
     return {.program = QStringLiteral("hana"),
-            .usage = QStringLiteral("[--content フォルダ] [--fullscreen]"),
+            .usage = QStringLiteral("[--content フォルダ] [--fullscreen] [--records[=FILE]]"),
             .description = QStringLiteral("花の図鑑: 60 の花の名前を、図鑑とクイズで覚えます。"),
             .options = {{{ContentOption},
                          QStringLiteral("フォルダ"),
                          QStringLiteral("そのフォルダの説明・画像・音で始めます。")},
-                        {{FullScreenOption}, {}, QStringLiteral("全画面で始めます。")}},
+                        {{FullScreenOption}, {}, QStringLiteral("全画面で始めます。")},
+                        StoreLocation::recordsOption()},
             .notes = {QStringLiteral(
                           "--content がなければ、プログラムの横にあるフォルダの内容を使います。"),
-                      QStringLiteral("どの画面でも F11 で全画面とウィンドウを切り替えます。")}};
+                      QStringLiteral("どの画面でも F11 で全画面とウィンドウを切り替えます。"),
+                      QStringLiteral("記録は --records のほか、~/.config/hana/hana.conf か "
+                                     "/etc/xdg/hana/hana.conf の [records] の store= でも"
+                                     "とります。記録をとると「だれが あそぶ？」の画面で始まり、"
+                                     "子どもは hana-records --add で加えます。"),
+                      QStringLiteral("記録をとらないときは、何も書きません。")}};
 }
 
 // The folder a --content option names, or why it cannot be used.
@@ -43,6 +53,23 @@ std::optional<QString> contentProblem(const QString &folder)
     if (!info.isReadable() || !info.isExecutable())
         return QStringLiteral("--content のフォルダ「%1」を読めません。").arg(folder);
     return std::nullopt;
+}
+
+// The name the answers are kept under: the folder of the content, which for
+// an installed pack is the pack's own name.
+QString packName(const QString &contentFolder)
+{
+    return QFileInfo(QDir::cleanPath(contentFolder)).fileName();
+}
+
+// The run's records, when the command line or the settings ask for them.
+std::unique_ptr<Records> openRecords(const CommandLine &commandLine, Clock &clock,
+                                     const QString &contentFolder)
+{
+    const std::optional<QString> store = StoreLocation::requestedStore(commandLine);
+    if (!store)
+        return nullptr;
+    return Records::open(RecordStore::openFile(*store), clock, packName(contentFolder));
 }
 
 } // namespace
@@ -69,23 +96,28 @@ int main(int argc, char *argv[])
     // Wayland compositors find the program's desktop entry, and so its name
     // and icon, by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("net.hanazukan.Hana"));
+    const QString contentFolder =
+        content ? commandLine.value(ContentOption) : QCoreApplication::applicationDirPath();
     DataPath = dataPathFor(content ? content->path : QCoreApplication::applicationDirPath());
 
     SystemClock clock;
     ClockSeededRandom random(clock);
     DeferredSoundFactory sounds;
     DialogErrorReporter errors;
-    Program program({clock, random, sounds, errors});
+    const std::unique_ptr<Records> records = openRecords(commandLine, clock, contentFolder);
+    Program program({clock, random, sounds, errors, records.get()});
     addScreens(program);
     if (commandLine.isSet(FullScreenOption))
         program.setWindowMode(WindowMode::FullScreen);
     QObject::connect(&program, &Program::ended, &app,
                      [](int status) { QApplication::exit(status); });
 
-    program.dispatch([&program] { program.open(ScreenName::Menu); });
+    // With records, the children first say who is playing.
+    const QString first = records ? ScreenName::Learners : ScreenName::Menu;
+    program.dispatch([&program, &first] { program.open(first); });
     if (program.hasEnded())
         return program.exitStatus();
-    sounds.attachAfterFirstPaint(program.screen(ScreenName::Menu).form(),
+    sounds.attachAfterFirstPaint(program.screen(first).form(),
                                  QApplication::applicationDirPath() + "/" HANA_SOUND_MODULE);
     return app.exec();
 }

@@ -55,7 +55,7 @@ Form::Form(const FormSpec &layout, SoundFactory &sounds, WindowMode mode)
         addControl(*row, sounds);
     std::reverse(m_stack.begin(), m_stack.end());
     setTabOrder(layout);
-    collectLabelArrays();
+    collectArrays();
 
     auto *fullScreenKey = new QShortcut(QKeySequence(Qt::Key_F11), this);
     fullScreenKey->setAutoRepeat(false);
@@ -157,23 +157,46 @@ SoundPlayer *Form::player(const QString &name) const
     return found->second.get();
 }
 
-void Form::collectLabelArrays()
+namespace {
+
+template <typename T>
+void collectArray(const QList<Control *> &stack, std::map<QString, ControlArray<T>> &into)
 {
-    std::map<QString, QMap<int16_t, Label *>> arrays;
-    for (Control *control : std::as_const(m_stack))
-        if (auto *label = qobject_cast<Label *>(control); label && control->index() >= 0)
-            arrays[control->name()].insert(int16_t(control->index()), label);
+    std::map<QString, QMap<int16_t, T *>> arrays;
+    for (Control *control : stack)
+        if (auto *element = qobject_cast<T *>(control); element && control->index() >= 0)
+            arrays[control->name()].insert(int16_t(control->index()), element);
     for (auto &[name, elements] : arrays)
-        m_labelArrays.try_emplace(name, name, std::move(elements));
+        into.try_emplace(name, name, std::move(elements));
+}
+
+template <typename T>
+const ControlArray<T> &findArray(const std::map<QString, ControlArray<T>> &arrays,
+                                 const QString &form, const QString &name)
+{
+    const auto found = arrays.find(name);
+    if (found == arrays.end())
+        throw Failure(
+            QStringLiteral("画面 %1 にコントロール配列 %2 がありません。").arg(form, name));
+    return found->second;
+}
+
+} // namespace
+
+void Form::collectArrays()
+{
+    collectArray(m_stack, m_labelArrays);
+    collectArray(m_stack, m_imageArrays);
 }
 
 const ControlArray<Label> &Form::labelArray(const QString &name) const
 {
-    const auto found = m_labelArrays.find(name);
-    if (found == m_labelArrays.end())
-        throw Failure(
-            QStringLiteral("画面 %1 にコントロール配列 %2 がありません。").arg(objectName(), name));
-    return found->second;
+    return findArray(m_labelArrays, objectName(), name);
+}
+
+const ControlArray<Image> &Form::imageArray(const QString &name) const
+{
+    return findArray(m_imageArrays, objectName(), name);
 }
 
 QList<Timer *> Form::timers() const

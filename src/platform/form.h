@@ -60,6 +60,7 @@ public:
     Timer *timer(const QString &name) const;
     SoundPlayer *player(const QString &name) const;
     const ControlArray<Label> &labelArray(const QString &name) const;
+    const ControlArray<Image> &imageArray(const QString &name) const;
     const QList<Control *> &controls() const { return m_stack; }
     QList<Timer *> timers() const;
 
@@ -84,7 +85,7 @@ private:
     void focusFirstControl();
     void addControl(const ControlSpec &row, SoundFactory &sounds);
     void setTabOrder(const FormSpec &layout);
-    void collectLabelArrays();
+    void collectArrays();
     template <typename T> T *find(const QString &name) const;
 
     QRgb m_backColor;
@@ -98,6 +99,7 @@ private:
     QHash<QString, Control *> m_controls;
     QHash<QString, Timer *> m_timers;
     std::map<QString, ControlArray<Label>> m_labelArrays;
+    std::map<QString, ControlArray<Image>> m_imageArrays;
     std::map<QString, std::unique_ptr<SoundPlayer>> m_players;
     // The buttons and lists in Tab order: a window opens with the focus on
     // the first one shown. Labels and pictures that are tab stops are

@@ -32,8 +32,13 @@ const FormSpec &stubLayout(const QString &name)
 
 void addScreensStubbingAllBut(Program &program, const QString &real)
 {
+    addScreensStubbingAllBut(program, QStringList{real});
+}
+
+void addScreensStubbingAllBut(Program &program, const QStringList &real)
+{
     for (const ScreenKind &kind : screenKinds()) {
-        if (kind.name == real) {
+        if (real.contains(kind.name)) {
             program.addScreen(kind.name, kind.create);
             continue;
         }

@@ -2,6 +2,7 @@
 #define STUBSCREENS_H
 
 #include <QString>
+#include <QStringList>
 
 class Program;
 
@@ -9,5 +10,6 @@ class Program;
 // others, which it leads to, are empty windows of the same names: only
 // whether they open matters to that test.
 void addScreensStubbingAllBut(Program &program, const QString &real);
+void addScreensStubbingAllBut(Program &program, const QStringList &real);
 
 #endif

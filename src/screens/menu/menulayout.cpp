@@ -1,5 +1,6 @@
 #include "screens/menu/menulayout.h"
 #include "app/screennames.h"
+#include "player/playerstrip.h"
 
 namespace {
 
@@ -20,6 +21,26 @@ ControlSpec menuButton(const QString &name, float top, const QString &caption, i
             .backColor = Orange,
             .font = ButtonFont,
             .tabIndex = tabIndex};
+}
+
+// The buttons that are there only with records: in the free row below the
+// leaves, and in the strip that shows who plays.
+std::vector<ControlSpec> recordsButtons(float stripTop)
+{
+    ControlSpec review =
+        menuButton(QStringLiteral("Command4"), 6570, QStringLiteral("おさらい"), 4);
+    review.left = 600;
+    ControlSpec stampCard =
+        menuButton(QStringLiteral("Command5"), 6570, QStringLiteral("おぼえた花"), 5);
+    stampCard.left = 2640;
+    stampCard.width = 2400;
+    ControlSpec learners =
+        menuButton(QStringLiteral("Command6"), stripTop + 45, QStringLiteral("だれが あそぶ？"), 6);
+    learners.left = 6180;
+    learners.width = 2700;
+    learners.height = 450;
+    learners.font.pixelSize = 20;
+    return {learners, stampCard, review};
 }
 
 ControlSpec picture(const QString &name, float left, float top, float width, float height,
@@ -82,5 +103,16 @@ const FormSpec &menuLayout()
                         QStringLiteral("あじさいと、はっぱの上のかたつむり")),
             },
     };
+    return layout;
+}
+
+const FormSpec &recordsMenuLayout()
+{
+    static const FormSpec layout = [] {
+        FormSpec menu = PlayerStrip::below(menuLayout());
+        std::vector<ControlSpec> buttons = recordsButtons(menuLayout().clientHeight);
+        menu.controls.insert(menu.controls.begin(), buttons.begin(), buttons.end());
+        return menu;
+    }();
     return layout;
 }

@@ -5,6 +5,8 @@
 #include "platform/commandbutton.h"
 #include "platform/image.h"
 #include "platform/timer.h"
+#include "player/playerstrip.h"
+#include "records/records.h"
 #include "screens/menu/menulayout.h"
 
 MenuScreen::Controls::Controls(const Form &form)
@@ -17,8 +19,17 @@ MenuScreen::Controls::Controls(const Form &form)
 {
 }
 
+MenuScreen::RecordsControls::RecordsControls(const Form &form)
+    : toReview(form.button("Command4")), toStampCard(form.button("Command5")),
+      toLearners(form.button("Command6")), player(std::make_unique<PlayerStrip>(form))
+{
+}
+
+MenuScreen::RecordsControls::~RecordsControls() = default;
+
 MenuScreen::MenuScreen(Program &program)
-    : Screen(program, menuLayout()), m_leaveDelay(program.clock(), NextScreen, ClickTime)
+    : Screen(program, program.records() ? recordsMenuLayout() : menuLayout()),
+      m_leaveDelay(program.clock(), NextScreen, ClickTime)
 {
 }
 
@@ -33,6 +44,16 @@ void MenuScreen::connectHandlers(Form &form)
     on(m_ui->toQuiz, &Control::clicked, [this] { buttonClicked(ToQuiz); });
     on(m_ui->toEnd, &Control::clicked, [this] { buttonClicked(ToEnd); });
     on(m_ui->leaveTimer, &Timer::tick, [this] { timerTick(); });
+    if (program().records())
+        connectRecordsHandlers(form);
+}
+
+void MenuScreen::connectRecordsHandlers(Form &form)
+{
+    m_records = std::make_unique<RecordsControls>(form);
+    on(m_records->toReview, &Control::clicked, [this] { buttonClicked(ToReview); });
+    on(m_records->toStampCard, &Control::clicked, [this] { buttonClicked(ToStampCard); });
+    on(m_records->toLearners, &Control::clicked, [this] { buttonClicked(ToLearners); });
 }
 
 // The button sound is loaded now and silenced at once, so that a click can
@@ -41,6 +62,8 @@ void MenuScreen::load()
 {
     m_ui->buttonSound->SetFile(ContentPath(ContentPack::ButtonSound));
     m_ui->buttonSound->Stop();
+    if (m_records)
+        m_records->player->show(*program().records());
 }
 
 void MenuScreen::showHead(Image *shown, Image *hidden)
@@ -71,6 +94,15 @@ void MenuScreen::timerTick()
         break;
     case ToEnd:
         program().end();
+        break;
+    case ToReview:
+        program().open(ScreenName::Review);
+        break;
+    case ToStampCard:
+        program().open(ScreenName::StampCard);
+        break;
+    case ToLearners:
+        program().open(ScreenName::Learners);
         break;
     }
 }

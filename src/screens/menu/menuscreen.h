@@ -10,12 +10,14 @@
 
 class CommandButton;
 class Image;
+class PlayerStrip;
 class Timer;
 
 // The first screen: a hydrangea whose head turns between blue and pink on a
 // click, and three buttons that, after the button sound and a little over two
 // seconds with the butterflies out, open the picture book, open the name quiz
-// or end the program.
+// or end the program. When records are kept, it shows who is playing and
+// has three more: the review game, the stamp card and the learner screen.
 class MenuScreen : public Screen
 {
     Q_OBJECT
@@ -29,7 +31,10 @@ public:
     {
         ToPictureBook = 1,
         ToQuiz = 2,
-        ToEnd = 3
+        ToEnd = 3,
+        ToReview = 4,
+        ToStampCard = 5,
+        ToLearners = 6
     };
 
 protected:
@@ -50,7 +55,18 @@ private:
         Timer *leaveTimer;
         SoundPlayer *buttonSound;
     };
+    // What the menu has only when records are kept.
+    struct RecordsControls
+    {
+        explicit RecordsControls(const Form &form);
+        ~RecordsControls();
+        CommandButton *toReview;
+        CommandButton *toStampCard;
+        CommandButton *toLearners;
+        std::unique_ptr<PlayerStrip> player;
+    };
 
+    void connectRecordsHandlers(Form &form);
     void showHead(Image *shown, Image *hidden);
     void buttonClicked(int16_t next);
     void timerTick();
@@ -62,6 +78,7 @@ private:
     ClickMoment ClickTime;
     LeaveDelay m_leaveDelay;
     std::unique_ptr<Controls> m_ui;
+    std::unique_ptr<RecordsControls> m_records;
 };
 
 #endif

@@ -9,6 +9,8 @@
 #include "platform/image.h"
 #include "platform/label.h"
 #include "platform/timer.h"
+#include "player/playerstrip.h"
+#include "records/records.h"
 
 #include <QShortcut>
 #include <array>
@@ -28,15 +30,17 @@ constexpr auto KanaIndexTable = [] {
 constexpr int16_t LeaveForQuiz = 1;
 constexpr int16_t LeaveForMenu = 2;
 
-// The book's window under the screen's name.
-const FormSpec &screenLayout()
+// The book's window under the screen's name; with records, with who is
+// playing below it.
+const FormSpec &screenLayout(const Program &program)
 {
     static const FormSpec layout = [] {
         FormSpec book = pictureBookLayout();
         book.name = ScreenName::PictureBook;
         return book;
     }();
-    return layout;
+    static const FormSpec recorded = PlayerStrip::below(layout);
+    return program.records() ? recorded : layout;
 }
 
 } // namespace
@@ -49,8 +53,10 @@ PictureBookScreen::Controls::Controls(const Form &form)
 {
 }
 
+PictureBookScreen::Controls::~Controls() = default;
+
 PictureBookScreen::PictureBookScreen(Program &program)
-    : Screen(program, screenLayout()), m_leaveDelay(program.clock(), NextScreen, ClickTime)
+    : Screen(program, screenLayout(program)), m_leaveDelay(program.clock(), NextScreen, ClickTime)
 {
 }
 
@@ -65,6 +71,8 @@ void PictureBookScreen::connectHandlers(Form &form)
     on(m_ui->toQuiz, &Control::clicked, [this] { leaveFor(LeaveForQuiz); });
     on(m_ui->toMenu, &Control::clicked, [this] { leaveFor(LeaveForMenu); });
     on(m_ui->leaveTimer, &Timer::tick, [this] { waitToLeave(); });
+    if (program().records())
+        m_ui->player = std::make_unique<PlayerStrip>(form);
 
     // The arrow keys turn the pages as the two arrows do.
     auto *previousKey = new QShortcut(QKeySequence(Qt::Key_Left), &form);
@@ -96,6 +104,8 @@ void PictureBookScreen::load()
     m_ui->buttonSound->Stop();
 
     CurrentEntry = 0;
+    if (m_ui->player)
+        m_ui->player->show(*program().records());
 }
 
 // Shows CurrentEntry (1 to 60): its name, its explanation lines exactly as

@@ -12,6 +12,7 @@
 class CommandButton;
 class Image;
 class Label;
+class PlayerStrip;
 class Timer;
 
 // The picture book: one flower entry at a time on the pages of an open book
@@ -35,6 +36,7 @@ private:
     struct Controls
     {
         explicit Controls(const Form &form);
+        ~Controls();
         BookPage page;
         const ControlArray<Label> &kanaIndex;
         Image *previousArrow;
@@ -44,6 +46,8 @@ private:
         Timer *leaveTimer;
         SoundPlayer *entrySound;
         SoundPlayer *buttonSound;
+        // Who is playing; only when records are kept.
+        std::unique_ptr<PlayerStrip> player;
     };
 
     void ShowEntry();

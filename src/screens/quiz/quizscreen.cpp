@@ -8,6 +8,8 @@
 #include "platform/random.h"
 #include "platform/timer.h"
 #include "platform/twips.h"
+#include "player/playerstrip.h"
+#include "records/records.h"
 #include "screens/quiz/quizboard.h"
 #include "screens/quiz/quizlayout.h"
 
@@ -45,21 +47,43 @@ constexpr int16_t NoHighlight = -1;
 constexpr int16_t ToPictureBook = 1;
 constexpr int16_t ToMenu = 2;
 
+// The quiz's window; with records, with who is playing below it, and for the
+// review game under its own name.
+const FormSpec &layoutFor(const Program &program, GameKind kind)
+{
+    static const FormSpec recorded = PlayerStrip::below(quizLayout());
+    static const FormSpec review = [] {
+        FormSpec layout = recorded;
+        layout.name = ScreenName::Review;
+        layout.caption = QStringLiteral("おさらい");
+        return layout;
+    }();
+    if (kind == GameKind::Review)
+        return review;
+    return program.records() ? recorded : quizLayout();
+}
+
 } // namespace
 
-QuizScreen::Controls::Controls(const Form &form)
+QuizScreen::Controls::Controls(const Form &form, bool withPlayer)
     : board(form.labelArray("Label1")), remaining(form.label("Label3")), rate(form.label("Label5")),
       failBanner(form.label("Label10")), banner(form.image("Image2")),
       flowerPicture(form.image("Image3")), mark(form.image("Image4")), medal(form.image("Image5")),
       boardCover(form.image("Image6")), toPictureBook(form.button("Command1")),
       toMenu(form.button("Command2")), leaveTimer(form.timer("Timer1")),
       answerPause(form.timer("Timer2")), questionSound(form.player("MediaPlayer1")),
-      answerSound(form.player("MediaPlayer2"))
+      answerSound(form.player("MediaPlayer2")),
+      player(withPlayer ? std::make_unique<PlayerStrip>(form) : nullptr)
 {
 }
 
-QuizScreen::QuizScreen(Program &program)
-    : Screen(program, quizLayout()), m_leaveDelay(program.clock(), NextScreen, ClickTime)
+QuizScreen::Controls::~Controls() = default;
+
+QuizScreen::QuizScreen(Program &program) : QuizScreen(program, GameKind::Full) {}
+
+QuizScreen::QuizScreen(Program &program, GameKind kind)
+    : Screen(program, layoutFor(program, kind)), m_kind(kind), GameSize(ContentPack::EntryCount),
+      m_leaveDelay(program.clock(), NextScreen, ClickTime)
 {
 }
 
@@ -67,7 +91,7 @@ QuizScreen::~QuizScreen() = default;
 
 void QuizScreen::connectHandlers(Form &form)
 {
-    m_ui = std::make_unique<Controls>(form);
+    m_ui = std::make_unique<Controls>(form, program().records() != nullptr);
     onEach(m_ui->board, &Control::mouseMoved, [this](int16_t index) {
         HoveredIndex = index;
         HighlightHovered();
@@ -91,6 +115,8 @@ void QuizScreen::load()
 {
     HighlightedIndex = NoHighlight;
     setBoardTabStop(0);
+    if (m_ui->player)
+        m_ui->player->show(*program().records());
     ResetQuiz();
 }
 
@@ -151,7 +177,22 @@ void QuizScreen::ResetQuiz()
     m_ui->rate->setCaption(QString());
     for (int entry = 1; entry <= ContentPack::EntryCount; ++entry)
         AskedFlags.at(entry) = 0;
+    StartRecordedGame();
     DrawQuestion();
+}
+
+// The records learn that a game starts; the review game takes its names
+// from them now, so it asks what is due at its start.
+void QuizScreen::StartRecordedGame()
+{
+    Records *records = program().records();
+    if (!records)
+        return;
+    records->startGame(m_kind);
+    if (m_kind != GameKind::Review)
+        return;
+    ReviewEntries = records->reviewEntries();
+    GameSize = int16_t(ReviewEntries.size());
 }
 
 // Draws a number from 1 to 60 and walks forward, wrapping after 60, to the
@@ -159,6 +200,10 @@ void QuizScreen::ResetQuiz()
 // every draw.
 void QuizScreen::DrawQuestion()
 {
+    if (m_kind == GameKind::Review) {
+        DrawReviewQuestion();
+        return;
+    }
     RandomSource &random = program().random();
     random.reseed();
     QuestionEntry = int16_t(std::floor(random.next() * ContentPack::EntryCount) + 1);
@@ -170,6 +215,14 @@ void QuizScreen::DrawQuestion()
     PresentQuestion();
 }
 
+// The review game asks its names in the order the records chose them: the
+// most urgent first.
+void QuizScreen::DrawReviewQuestion()
+{
+    QuestionEntry = int16_t(ReviewEntries.at(AskedCount));
+    PresentQuestion();
+}
+
 // Shows the picture of QuestionEntry at its own size, centred on the frame,
 // counts the question and plays the question sound.
 void QuizScreen::PresentQuestion()
@@ -177,7 +230,7 @@ void QuizScreen::PresentQuestion()
     QuestionOpen = 1;
     AskedFlags.at(QuestionEntry) = 1;
     ++AskedCount;
-    m_ui->remaining->setCaption(QString::number(ContentPack::EntryCount - AskedCount));
+    m_ui->remaining->setCaption(QString::number(GameSize - AskedCount));
 
     Image *picture = m_ui->flowerPicture;
     picture->setVisible(false);
@@ -220,7 +273,10 @@ void QuizScreen::JudgeAnswer(int16_t index)
 
     SoundPlayer *sound = m_ui->answerSound;
     Image *mark = m_ui->mark;
-    if (ClickedNumber == QuestionEntry && QuestionOpen == 1) {
+    const bool correct = ClickedNumber == QuestionEntry && QuestionOpen == 1;
+    if (QuestionOpen == 1)
+        RecordAnswer(index, correct);
+    if (correct) {
         ++CorrectCount;
         sound->SetFile(ContentPath(ContentPack::RightSound));
         mark->loadPicture(ContentPath(ContentPack::RightMark));
@@ -242,12 +298,20 @@ void QuizScreen::JudgeAnswer(int16_t index)
     m_leaveDelay.start(*m_ui->answerPause);
 }
 
+// The first answer to a question is what the records keep: the clicks
+// after it, judged wrong while the mark shows, answer no question.
+void QuizScreen::RecordAnswer(int16_t index, bool correct)
+{
+    if (Records *records = program().records())
+        records->recordAnswer({.entry = QuestionEntry, .answer = index + 1, .correct = correct});
+}
+
 void QuizScreen::AnswerPauseTick()
 {
     if (!m_leaveDelay.finished(*m_ui->answerPause))
         return;
     EndAnswerPause();
-    if (AskedCount == ContentPack::EntryCount)
+    if (AskedCount == GameSize)
         ShowResult();
     else
         DrawQuestion();

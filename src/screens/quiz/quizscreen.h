@@ -4,6 +4,7 @@
 #include "app/leavedelay.h"
 #include "app/screen.h"
 
+#include <QList>
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -11,18 +12,26 @@
 class CommandButton;
 class Image;
 class Label;
+class PlayerStrip;
 class Timer;
+enum class GameKind;
 
 // The name quiz: one flower picture at a time against the fixed board of 60
 // name tiles. A game asks every entry once in random order, judges each click
 // with a mark, a sound and the running rate, and ends with a medal or the
 // fail banner. The banner restarts the game; two buttons leave the screen.
+//
+// When records are kept, every judged answer is written before the next
+// question is drawn, and who is playing shows below the board. The review
+// game is a second instance that asks the names the records choose, at most
+// Leitner::ReviewSize of them, with the same marks, sounds and result.
 class QuizScreen : public Screen
 {
     Q_OBJECT
 
 public:
     explicit QuizScreen(Program &program);
+    QuizScreen(Program &program, GameKind kind);
     ~QuizScreen() override;
 
 protected:
@@ -33,7 +42,8 @@ private:
     // The window's controls by role, bound at every opening.
     struct Controls
     {
-        explicit Controls(const Form &form);
+        Controls(const Form &form, bool withPlayer);
+        ~Controls();
         const ControlArray<Label> &board;
         Label *remaining;
         Label *rate;
@@ -49,15 +59,20 @@ private:
         Timer *answerPause;
         SoundPlayer *questionSound;
         SoundPlayer *answerSound;
+        // Who is playing; only when records are kept.
+        std::unique_ptr<PlayerStrip> player;
     };
 
     void ResetQuiz();
+    void StartRecordedGame();
     void DrawQuestion();
+    void DrawReviewQuestion();
     void PresentQuestion();
 
     void HighlightHovered();
     void LeaveBoard();
     void JudgeAnswer(int16_t index);
+    void RecordAnswer(int16_t index, bool correct);
     void AnswerPauseTick();
     void EndAnswerPause();
 
@@ -73,7 +88,11 @@ private:
 
     Label *tile(int index) const;
 
+    const GameKind m_kind;
     // Screen variables: they keep their values while the window is closed.
+    // A game asks GameSize questions: all the entries, or the review's.
+    int16_t GameSize;
+    QList<int> ReviewEntries;
     int16_t QuestionEntry = 0;
     std::array<int16_t, 61> AskedFlags = {};
     int16_t AskedCount = 0;
