@@ -53,7 +53,7 @@ public:
     // A new game starts: its answers share one game id and kind.
     void startGame(GameKind kind);
     // Keeps one judged answer of the player's game in its own transaction and
-    // returns once it is on disk. A guest's answers, and every answer with
+    // returns once it is committed, so that a killed program keeps it. A guest's answers, and every answer with
     // records off, are not kept. A write that fails turns records off for
     // the rest of the run, with the reason in notice().
     void recordAnswer(const GivenAnswer &answer);

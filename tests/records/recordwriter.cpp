@@ -1,11 +1,13 @@
 // recordwriter STORE NAME COUNT: plays COUNT answers as the learner NAME
-// through the records, as the quiz hands them over, and says on stderr why
-// records went off. Exit status 0 when every answer was kept.
+// through the records, as the quiz hands them over, printing the number of
+// answers judged after each, and says on stderr why records went off. Exit
+// status 0 when every answer was kept.
 #include "platform/clock.h"
 #include "records/records.h"
 #include "records/recordstore.h"
 
 #include <QCoreApplication>
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {
@@ -23,7 +25,10 @@ int main(int argc, char *argv[])
         return 1;
     records->startGame(GameKind::Full);
     const int count = arguments.at(3).toInt();
-    for (int i = 0; i < count && records->isAvailable(); ++i)
+    for (int i = 0; i < count && records->isAvailable(); ++i) {
         records->recordAnswer({i % 60 + 1, (i * 7) % 60 + 1, i % 3 != 0});
+        std::printf("%d\n", i + 1);
+        std::fflush(stdout);
+    }
     return records->isAvailable() ? 0 : 1;
 }

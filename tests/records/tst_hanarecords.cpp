@@ -7,6 +7,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
 
 namespace {
 
@@ -63,6 +64,8 @@ private slots:
     void namesRoundTripThroughTheCsv();
     void readingAMissingStoreMakesNone();
     void twoWritersAtOnceLoseNothing();
+    void aKilledWriterKeepsEveryJudgedAnswer();
+    void aStoreThatCannotBeUsedEndsWithStatusOne();
     void aFullDiskLeavesTheStoreAsItWas();
 
 private:
@@ -288,6 +291,49 @@ void TestHanaRecords::twoWritersAtOnceLoseNothing()
              qPrintable(list));
     QVERIFY2(list.contains(QStringLiteral("ゆき\tしるし 1\t答え %1 件").arg(Answers)),
              qPrintable(list));
+}
+
+void TestHanaRecords::aKilledWriterKeepsEveryJudgedAnswer()
+{
+    QCOMPARE(run({QStringLiteral("--add"), QStringLiteral("ゆき")}).status, 0);
+    QProcess writer;
+    writer.start(QStringLiteral(RECORD_WRITER_PATH),
+                 {store(), QStringLiteral("ゆき"), QStringLiteral("100000")});
+    QByteArray judged;
+    while (judged.count('\n') < 40 && writer.waitForReadyRead(30000))
+        judged += writer.readAllStandardOutput();
+    ::kill(pid_t(writer.processId()), SIGKILL);
+    QVERIFY(writer.waitForFinished(30000));
+    judged += writer.readAllStandardOutput();
+    const int told = judged.trimmed().split('\n').last().toInt();
+    QVERIFY(told >= 40);
+    // Every answer judged was kept; at most the one under way when the
+    // writer was killed is there too.
+    const QString list = QString::fromUtf8(run({QStringLiteral("--list")}).out);
+    const int kept = list.section(QStringLiteral("答え "), 1).section(u' ', 0, 0).toInt();
+    QVERIFY2(kept == told || kept == told + 1, qPrintable(list + QString::number(told)));
+}
+
+void TestHanaRecords::aStoreThatCannotBeUsedEndsWithStatusOne()
+{
+    QVERIFY(QDir().mkpath(QFileInfo(store()).path()));
+    QFile file(store());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("SQLite format 3\0but not really a database at all");
+    file.close();
+    const QByteArray before = fileBytes(store());
+    for (const QStringList &arguments :
+         {QStringList{QStringLiteral("--list")},
+          QStringList{QStringLiteral("--add"), QStringLiteral("ゆき")},
+          QStringList{QStringLiteral("--csv"), QStringLiteral("-")}}) {
+        const Run result = run(arguments);
+        QCOMPARE(result.status, 1);
+        QCOMPARE(result.err.count(u'\n'), 1);
+        QVERIFY2(result.err.contains(store()) && result.err.contains(QStringLiteral("こわれて")),
+                 qPrintable(result.err));
+        QVERIFY(result.out.isEmpty());
+    }
+    QCOMPARE(fileBytes(store()), before);
 }
 
 // A small file system of its own, filled up, in a user and mount namespace
