@@ -35,7 +35,8 @@ struct MissedName
 };
 
 // What a teacher's view compares to tell whether the store changed: cheap to
-// ask, and different after any answer or change of the learners.
+// ask (the names' counts, not the answers), and different after any answer
+// or change of the learners.
 struct StoreStamp
 {
     qint64 answers = 0;
