@@ -37,6 +37,13 @@ ClassPage::ClassPage(ClassModel &model, QWidget *parent)
     m_view->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     m_view->horizontalHeader()->setMinimumSectionSize(m_view->fontMetrics().height());
 
+    // The names and counts whole; the flowers narrow, named in full in the
+    // tooltip of their header.
+    connect(&m_model, &QAbstractItemModel::modelReset, this, [this] {
+        m_view->resizeColumnToContents(ClassModel::NameColumn);
+        m_view->resizeColumnToContents(ClassModel::LearnedColumn);
+    });
+
     auto *legend = new QHBoxLayout;
     auto *orderLabel = new QLabel(QStringLiteral("並べる順(&S)"));
     orderLabel->setBuddy(m_order);

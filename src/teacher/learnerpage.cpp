@@ -45,6 +45,7 @@ LearnerPage::LearnerPage(QWidget *parent)
 void LearnerPage::setContent(const ReportContent &content)
 {
     m_content = content;
+    setEnabled(true);
     m_summary->setText(QStringLiteral("%1 さん: 答えた数 %2、正しかった数 %3、おぼえた花 %4 / %5")
                            .arg(content.learner.name)
                            .arg(content.answers)
@@ -63,7 +64,6 @@ void LearnerPage::setContent(const ReportContent &content)
     }
     m_stampCard->setStates(content.states);
     showChart();
-    setEnabled(true);
 }
 
 void LearnerPage::clear()

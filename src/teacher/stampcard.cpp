@@ -18,19 +18,23 @@ QString titleOf(const NameStates &states)
         .arg(ContentPack::EntryCount);
 }
 
+// A round seal over the name, drawn see-through so that the name still reads.
 void paintStamp(QPainter &painter, const QRectF &cell)
 {
-    const qreal size = std::min(cell.width(), cell.height()) * 0.8;
-    const QRectF circle(cell.right() - size, cell.center().y() - size / 2, size, size);
+    const qreal size = std::min(cell.width(), cell.height()) * 0.85;
+    const QRectF circle(cell.center().x() - size / 2, cell.center().y() - size / 2, size, size);
+    QColor ink = StampColour;
+    ink.setAlpha(190);
     painter.save();
-    painter.setPen(QPen(StampColour, std::max<qreal>(1, size / 14)));
+    painter.setPen(QPen(ink, std::max<qreal>(1, size / 12)));
     painter.setBrush(Qt::NoBrush);
     painter.drawEllipse(circle.adjusted(2, 2, -2, -2));
     QFont font = painter.font();
-    font.setPixelSize(std::max(1, int(size * 0.5)));
+    font.setPixelSize(std::max(1, int(size * 0.3)));
     font.setBold(true);
     painter.setFont(font);
-    painter.drawText(circle, Qt::AlignCenter, QStringLiteral("花"));
+    painter.drawText(circle.adjusted(0, size * 0.5, 0, 0), Qt::AlignHCenter | Qt::AlignTop,
+                     QStringLiteral("花"));
     painter.restore();
 }
 
@@ -84,7 +88,8 @@ void StampCard::paint(QPainter &painter, const QRectF &area, const NameStates &s
     const qreal width = grid.width() / Columns;
     const qreal height = grid.height() / Rows;
     font.setBold(false);
-    font.setPixelSize(std::max(1, int(std::min(height * 0.4, width / 7))));
+    // The longest names have six characters.
+    font.setPixelSize(std::max(1, int(std::min(height * 0.3, width * 0.85 / 6))));
     painter.setFont(font);
     for (int entry = 1; entry <= ContentPack::EntryCount; ++entry) {
         const int index = entry - 1;
@@ -94,10 +99,10 @@ void StampCard::paint(QPainter &painter, const QRectF &area, const NameStates &s
         painter.setBrush(palette.color(QPalette::Base));
         painter.drawRoundedRect(cell.adjusted(2, 2, -2, -2), 4, 4);
         painter.setPen(palette.color(QPalette::Text));
-        painter.drawText(cell.adjusted(6, 0, -height * 0.8, 0), Qt::AlignVCenter | Qt::AlignLeft,
+        painter.drawText(cell.adjusted(0, 0, 0, -height * 0.3), Qt::AlignCenter,
                          ContentPack::BoardNames[index].toString());
         if (states[entry].box >= Leitner::LearnedBox)
-            paintStamp(painter, cell.adjusted(0, 0, -4, 0));
+            paintStamp(painter, cell);
     }
 }
 

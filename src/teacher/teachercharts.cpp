@@ -66,6 +66,7 @@ QChart *classChart(const std::array<int, 61> &learnersWhoKnow, int learnerCount)
     auto *flowers = new QBarCategoryAxis;
     flowers->append(names);
     flowers->setLabelsAngle(-90);
+    flowers->setTruncateLabels(false);
     chart->addAxis(flowers, Qt::AlignBottom);
     chart->addAxis(countAxis(learnerCount, QStringLiteral("子")), Qt::AlignLeft);
     series->attachAxis(flowers);
@@ -75,16 +76,16 @@ QChart *classChart(const std::array<int, 61> &learnersWhoKnow, int learnerCount)
 
 void applyPalette(QChart &chart, const QPalette &palette)
 {
-    const QColor text = palette.color(QPalette::WindowText);
-    chart.setBackgroundBrush(palette.color(QPalette::Window));
+    const QColor text = palette.color(QPalette::Active, QPalette::WindowText);
+    chart.setBackgroundBrush(palette.color(QPalette::Active, QPalette::Window));
     chart.setTitleBrush(text);
     for (QAbstractAxis *axis : chart.axes()) {
         axis->setLabelsColor(text);
         axis->setTitleBrush(text);
-        axis->setLinePenColor(palette.color(QPalette::Mid));
-        axis->setGridLineColor(palette.color(QPalette::Mid));
+        axis->setLinePenColor(palette.color(QPalette::Active, QPalette::Mid));
+        axis->setGridLineColor(palette.color(QPalette::Active, QPalette::Mid));
     }
-    const QColor accent = palette.color(QPalette::Highlight);
+    const QColor accent = palette.color(QPalette::Active, QPalette::Highlight);
     for (QAbstractSeries *series : chart.series()) {
         if (auto *line = qobject_cast<QLineSeries *>(series))
             line->setPen(QPen(accent, 3));
