@@ -30,6 +30,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QTreeView>
+#include <QValueAxis>
 
 namespace {
 
@@ -86,6 +87,7 @@ private slots:
     void oneChildsPageAndTheClassChartShowTheirValues();
     void exportsWriteTheCsvOfHanaRecordsAndAReportForParents();
     void anAnswerFromAnotherProgramIsShown();
+    void learnersChangedByHanaRecordsAreShown();
 
 private:
     void answer(const QString &learner, int entry, bool correct, int day);
@@ -365,6 +367,24 @@ void TestTeacherWindow::anAnswerFromAnotherProgramIsShown()
                  QStringLiteral("1"));
     QCOMPARE(m_window->chosenLearner()->name, QStringLiteral("あおい"));
     QVERIFY(m_window->learnerPage()->summary()->text().contains(QStringLiteral("答えた数 2")));
+}
+
+void TestTeacherWindow::learnersChangedByHanaRecordsAreShown()
+{
+    const QString records = QStringLiteral("--records=") + storePath();
+    QVERIFY(runTool(QStringLiteral(HANA_RECORDS_PATH),
+                    {records, QStringLiteral("--rename"), QStringLiteral("はると"),
+                     QStringLiteral("はるくん")}) != "(failed)");
+    QTRY_VERIFY(cell(QStringLiteral("はるくん"), ClassModel::NameColumn).isValid());
+    QCOMPARE(cell(QStringLiteral("はるくん"), ClassModel::LearnedColumn).data().toInt(), 1);
+    QVERIFY(runTool(QStringLiteral(HANA_RECORDS_PATH),
+                    {records, QStringLiteral("--remove"), QStringLiteral("ゆき")}) != "(failed)");
+    QTRY_COMPARE(m_window->learnerList()->model()->rowCount(), 2);
+    QVERIFY(!cell(QStringLiteral("ゆき"), ClassModel::NameColumn).isValid());
+    // The class chart counts the two children left.
+    auto *axis =
+        qobject_cast<QValueAxis *>(m_window->classChart()->chart()->axes(Qt::Vertical).first());
+    QCOMPARE(axis->max(), 2.0);
 }
 
 QTEST_MAIN(TestTeacherWindow)
