@@ -86,6 +86,7 @@ private slots:
     void learnersAreAddedRenamedAndRemovedAfterConfirmation();
     void oneChildsPageAndTheClassChartShowTheirValues();
     void exportsWriteTheCsvOfHanaRecordsAndAReportForParents();
+    void aChildWithoutAnswersHasAReportAndNoneIsMadeWithoutAChild();
     void anAnswerFromAnotherProgramIsShown();
     void learnersChangedByHanaRecordsAreShown();
 
@@ -351,6 +352,27 @@ void TestTeacherWindow::exportsWriteTheCsvOfHanaRecordsAndAReportForParents()
                                 QStringLiteral("答えた数 5、正しかった数 4"), flower(6)})
         QVERIFY2(text.contains(said), qPrintable(said + u'\n' + text));
     QVERIFY2(!text.contains(QStringLiteral("ゆき")), qPrintable(text)); // no other child
+}
+
+void TestTeacherWindow::aChildWithoutAnswersHasAReportAndNoneIsMadeWithoutAChild()
+{
+    const QString pdf = m_folder->filePath(QStringLiteral("report.pdf"));
+    m_window->learnerList()->setCurrentIndex({});
+    QVERIFY(m_window->exportReport(pdf).value_or(QString()).contains(QStringLiteral("選んで")));
+    QVERIFY(!QFile::exists(pdf));
+
+    m_window->chooseLearner(QStringLiteral("あおい"));
+    QVERIFY(m_window->learnerPage()->isEnabled());
+    QCOMPARE(m_window->learnerPage()->missedView()->model()->rowCount(), 0);
+    QCOMPARE(m_window->exportReport(pdf), std::nullopt);
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed to read the report back");
+    const QString text = QString::fromUtf8(
+        runTool(QStringLiteral("pdftotext"), {QStringLiteral("-q"), pdf, QStringLiteral("-")}));
+    for (const QString &said :
+         {QStringLiteral("あおい"), QStringLiteral("答えた数 0、正しかった数 0（0%）"),
+          QStringLiteral("おぼえた花 0 / 60"), QStringLiteral("まちがえた名前はありません")})
+        QVERIFY2(text.contains(said), qPrintable(said + u'\n' + text));
 }
 
 void TestTeacherWindow::anAnswerFromAnotherProgramIsShown()
