@@ -284,3 +284,16 @@ bool RecordStore::forEachAnswer(const std::function<void(const ExportedAnswer &)
     }
     return !select.lastError().isValid() || fail(select);
 }
+
+bool RecordStore::forEachRow(const QString &statement, const QVariantList &values,
+                             const std::function<void(const QSqlQuery &)> &take)
+{
+    QSqlQuery select = query();
+    if (m_failure)
+        return false;
+    if (!run(select, statement, values))
+        return fail(select);
+    while (select.next())
+        take(select);
+    return !select.lastError().isValid() || fail(select);
+}

@@ -7,6 +7,7 @@
 #include "records/storefailure.h"
 
 #include <QList>
+#include <QVariantList>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -60,6 +61,10 @@ public:
 
     // Every answer, by learner's name and time; false if the store failed.
     bool forEachAnswer(const std::function<void(const ExportedAnswer &)> &take);
+    // Runs one read, prepared with the values bound, and hands each row to
+    // take; false if the store failed.
+    bool forEachRow(const QString &statement, const QVariantList &values,
+                    const std::function<void(const QSqlQuery &)> &take);
 
 private:
     explicit RecordStore(std::unique_ptr<StoreConnection> connection);

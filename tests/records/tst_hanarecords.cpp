@@ -112,7 +112,8 @@ void TestHanaRecords::helpVersionAndUsage_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("said"); // on stdout for 0, on stderr otherwise
-    QTest::newRow("no action") << QStringList{} << 0 << "--csv FILE";
+    QTest::newRow("help names the window without an action")
+        << QStringList{"--help"} << 0 << "「花の図鑑のきろく」";
     QTest::newRow("help") << QStringList{"--help"} << 0 << "--records[=FILE]";
     QTest::newRow("version") << QStringList{"--version"} << 0 << "hana-records ";
     QTest::newRow("unknown option") << QStringList{"--erase"} << 2 << "--erase";

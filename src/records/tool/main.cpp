@@ -2,6 +2,7 @@
 #include "records/learnername.h"
 #include "records/recordstore.h"
 #include "records/storelocation.h"
+#include "teacher/teacherapp.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -22,7 +23,9 @@ CommandLineSpec commandLineSpec()
             .usage = QStringLiteral("[--records[=FILE]] --add 名前 [--mark N] | --list | "
                                     "--rename 名前 新しい名前 | --remove 名前 | --csv FILE"),
             .description = QStringLiteral("花の図鑑が子どもごとにとる記録の、学習者を加え、"
-                                          "名前を変え、消し、答えを CSV に書き出します。"),
+                                          "名前を変え、消し、答えを CSV に書き出します。"
+                                          "操作を書かなければ、記録を見る窓"
+                                          "「花の図鑑のきろく」を開きます。"),
             .options = {StoreLocation::recordsOption(),
                         {{QStringLiteral("add")},
                          QStringLiteral("名前"),
@@ -223,20 +226,21 @@ int run(const CommandLine &commandLine, const QString &action)
 } // namespace
 
 // hana-records: adds, lists, renames and removes the learners of a store of
-// records and exports their answers as CSV.
+// records and exports their answers as CSV; with no action, opens the
+// teacher's view of the store.
 int main(int argc, char *argv[])
 {
     CommandLine commandLine(commandLineSpec());
     if (const auto status = commandLine.parse(CommandLine::arguments(argc, argv)))
         return *status;
-    QCoreApplication app(argc, argv);
     int status = 0;
     const std::optional<QString> action = chosenAction(commandLine, status);
     if (status != 0)
         return status;
-    if (!action) {
-        std::fputs(qPrintable(commandLine.helpText()), stdout);
-        return 0;
-    }
+    if (!action)
+        return runTeacherView(
+            argc, argv,
+            StoreLocation::requestedStore(commandLine).value_or(StoreLocation::defaultStore()));
+    QCoreApplication app(argc, argv);
     return run(commandLine, *action);
 }
