@@ -50,7 +50,9 @@ constexpr quint16 PcmFormat = 1;
 // Real files have three or four chunks before their sound data.
 constexpr int MaximumChunks = 64;
 
-WavProblem chunkProblem(QFile &file)
+// The chunks up to the sound data; with anyFormat, sound that is not
+// integer PCM (floating point, compressed) is taken too.
+WavProblem chunkProblem(QIODevice &file, bool anyFormat)
 {
     bool pcm = false;
     for (int chunk = 0; chunk < MaximumChunks; ++chunk) {
@@ -69,7 +71,7 @@ WavProblem chunkProblem(QFile &file)
             const QByteArray format = file.read(2);
             if (size < FormatChunkBytes || format.size() < 2)
                 return WavProblem::FormatIncomplete;
-            if (qFromLittleEndian<quint16>(format.constData()) != PcmFormat)
+            if (!anyFormat && qFromLittleEndian<quint16>(format.constData()) != PcmFormat)
                 return WavProblem::NotPcm;
             pcm = true;
             rest -= format.size();
@@ -78,6 +80,14 @@ WavProblem chunkProblem(QFile &file)
             return WavProblem::CutShort;
     }
     return WavProblem::NoData;
+}
+
+WavProblem riffProblem(QIODevice &file, bool anyFormat)
+{
+    const QByteArray riff = file.read(RiffHeaderBytes);
+    if (riff.size() < RiffHeaderBytes || !riff.startsWith("RIFF") || riff.mid(8, 4) != "WAVE")
+        return WavProblem::NotWave;
+    return chunkProblem(file, anyFormat);
 }
 
 } // namespace
@@ -96,10 +106,17 @@ WavProblem checkWavFile(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return WavProblem::Unreadable;
-    const QByteArray riff = file.read(RiffHeaderBytes);
-    if (riff.size() < RiffHeaderBytes || !riff.startsWith("RIFF") || riff.mid(8, 4) != "WAVE")
-        return WavProblem::NotWave;
-    return chunkProblem(file);
+    return riffProblem(file, false);
+}
+
+WavProblem checkWavChunks(QIODevice *device)
+{
+    const qint64 start = device->pos();
+    if (!device->seek(0))
+        return WavProblem::Unreadable;
+    const WavProblem found = riffProblem(*device, true);
+    device->seek(start);
+    return found;
 }
 
 QString wavProblemMessage(WavProblem problem)
