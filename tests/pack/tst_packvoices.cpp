@@ -149,6 +149,8 @@ void PackVoicesTest::badFilesAreNamedProblems_data()
                              << ContentMessage::voiceRate(192000, VoiceDecoder::MinimumRate,
                                                           VoiceDecoder::MaximumRate);
     QTest::newRow("silence") << "silent.wav" << ContentMessage::voiceSilent();
+    QTest::newRow("a phone's recording")
+        << "phone.m4a" << ContentMessage::voiceNeedsConverting("M4A");
     QTest::newRow("5 s of sound") << "long.wav"
                                   << ContentMessage::voiceTooLong(5.1, MaximumVoiceSeconds);
 }
@@ -167,6 +169,10 @@ void PackVoicesTest::badFilesAreNamedProblems()
                               toneBetweenSilence(ToneSeconds)));
         const QByteArray whole = readAll(path("whole." + name.section('.', 1)));
         out.write(whole.left(whole.size() / 2));
+    } else if (name == "phone.m4a") {
+        out.write(QByteArray("\0\0\0\x20"
+                             "ftypM4A ",
+                             12));
     } else if (name != "empty.wav") {
         out.close();
         const QMap<QString, std::tuple<int, int, QStringList>> made{
