@@ -203,6 +203,69 @@ QString pictureNotMade()
     return QStringLiteral("GIF の絵を作れませんでした。");
 }
 
+QString notAVoice()
+{
+    return QStringLiteral("WAV、FLAC、Ogg Vorbis、Opus、MP3 のどれの音としても読めません。");
+}
+
+QString voiceEmpty()
+{
+    return QStringLiteral("音が入っていません。");
+}
+
+QString voiceCutShort()
+{
+    return QStringLiteral("音のデータが途中で切れています。");
+}
+
+QString voiceCorrupt(const QString &reason)
+{
+    return QStringLiteral("音のデータが壊れています（%1）。").arg(reason);
+}
+
+QString voiceChannels(int channels, int limit)
+{
+    return QStringLiteral("%1 チャンネルの音は読めません（%2 チャンネルまで）。"
+                          "「sox 元のファイル -c 1 声.wav」などでモノラルにしてください。")
+        .arg(channels)
+        .arg(limit);
+}
+
+QString voiceRate(int rate, int lowest, int highest)
+{
+    return QStringLiteral("標本化周波数 %1 Hz の音は読めません（%2〜%3 Hz）。"
+                          "「sox 元のファイル -r 48000 声.wav」などで変えてください。")
+        .arg(rate)
+        .arg(lowest)
+        .arg(highest);
+}
+
+QString voiceSourceTooLong(int limitSeconds)
+{
+    return QStringLiteral("録音が長すぎます（%1 秒まで）。名前を言うところだけにしてください。")
+        .arg(limitSeconds);
+}
+
+QString voiceSilent()
+{
+    return QStringLiteral("音が小さすぎて、声が聞こえません。");
+}
+
+QString voiceTooLong(double seconds, int limitSeconds)
+{
+    return QStringLiteral("前後の無音を除いても %1 秒あります（%2 秒まで）。"
+                          "名前だけをもう一度録ってください。")
+        .arg(seconds, 0, 'f', 1)
+        .arg(limitSeconds);
+}
+
+QString voiceNeedsConverting(const QString &format)
+{
+    return QStringLiteral("%1 の音は読めません。「ffmpeg -i 元のファイル 声.wav」などで WAV か "
+                          "FLAC にしてください。")
+        .arg(format);
+}
+
 QString subfolderNotRead()
 {
     return QStringLiteral("フォルダの中は読みません。");

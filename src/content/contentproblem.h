@@ -72,6 +72,18 @@ QString pictureTooLarge(QSize picture, qint64 limitPixels);
 QString pictureCorrupt();
 QString pictureNotMade();
 
+// A teacher's recordings of the entries' names.
+QString notAVoice();
+QString voiceEmpty();
+QString voiceCutShort();
+QString voiceCorrupt(const QString &reason);
+QString voiceChannels(int channels, int limit);
+QString voiceRate(int rate, int lowest, int highest);
+QString voiceSourceTooLong(int limitSeconds);
+QString voiceSilent();
+QString voiceTooLong(double seconds, int limitSeconds);
+QString voiceNeedsConverting(const QString &format);
+
 // The files of a source folder.
 QString subfolderNotRead();
 QString wrongKind(const QStringList &suffixes);

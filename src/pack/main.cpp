@@ -42,7 +42,7 @@ CommandLineSpec commandLineSpec()
         .program = QStringLiteral("hana-pack"),
         .usage = QStringLiteral("元のフォルダ 作るフォルダ"),
         .description =
-            QStringLiteral("写真と文の元のフォルダから、花の図鑑の内容のパックを作ります。"),
+            QStringLiteral("写真と文と声の元のフォルダから、花の図鑑の内容のパックを作ります。"),
         .options =
             {{{InstallOption},
               QStringLiteral("名前 元のフォルダ"),
@@ -67,7 +67,7 @@ CommandLineSpec commandLineSpec()
                   QStringLiteral("           hana-pack --deb 名前 元のフォルダ [置くフォルダ] "
                                  "[--deb-version 版]"),
                   QString(),
-                  QStringLiteral("元のフォルダ: pictures と texts のフォルダがあるフォルダ"),
+                  QStringLiteral("元のフォルダ: pictures、texts、voices のフォルダがあるフォルダ"),
                   QStringLiteral("作るフォルダ: まだないフォルダ（空のフォルダでもかまいません）"),
                   QStringLiteral("パックの置き場所: ~/.local/share/hana/packs、--system では "
                                  "/usr/local/share/hana/packs"),
@@ -187,7 +187,8 @@ DebOptions debOptions(const CommandLine &commandLine, const PackOptions &build)
 } // namespace
 
 // hana-pack SOURCE OUT: makes the content folder OUT from the photographs in
-// SOURCE/pictures and the UTF-8 texts in SOURCE/texts, with the rest from the
+// SOURCE/pictures, the UTF-8 texts in SOURCE/texts and the recordings in
+// SOURCE/voices, with the rest from the
 // content pack beside this program. --install, --list and --remove manage
 // the packs of the user, or with --system those of every account; --deb
 // makes a Debian package of a pack for every account of a machine. Exit

@@ -30,6 +30,9 @@ struct ProcessedVoice
 // than the longest voice allowed. hana-pack and the editor both use it.
 namespace VoiceProcessor {
 
+// All the bundled sounds of data/音 are 44.1 kHz mono 16-bit.
+constexpr int Rate = 44100;
+
 // A file in one of the formats a source's voices may have.
 ProcessedVoice processFile(const QString &path);
 // Sound recorded by the editor; file names the take in messages.
