@@ -63,6 +63,7 @@ public:
 
     bool isTaking() const { return m_take.phase() != VoiceTake::Phase::Idle; }
     bool isMaking() const { return m_maker.isBusy(); }
+    const VoiceTake &take() const { return m_take; }
     const QList<QAudioDevice> &inputs() const { return m_inputs; }
     QAudioDevice input() const;
     // How loud the meter shows the last buffer, from 0 to 100.
