@@ -8,6 +8,8 @@
 #include "platform/picture.h"
 #include "sound/wavfile.h"
 
+#include <QFileInfo>
+
 namespace {
 
 QString firstLine(const QString &message)
@@ -89,6 +91,17 @@ void checkSound(const QString &path, ContentProblems *problems)
         *problems << ContentProblem{path, 0, ContentMessage::sound(found)};
 }
 
+// An entry may have no voice; one it has plays through the same check as
+// every sound, and must say a name: not too long, not silent.
+void checkVoice(const QString &path, ContentProblems *problems)
+{
+    if (!QFileInfo::exists(path))
+        return;
+    const WavProblem found = checkVoiceFile(path);
+    if (found != WavProblem::None)
+        *problems << ContentProblem{path, 0, ContentMessage::sound(found)};
+}
+
 } // namespace
 
 ContentProblems checkContent(const QString &root)
@@ -98,6 +111,7 @@ ContentProblems checkContent(const QString &root)
     for (int entry = 1; entry <= ContentPack::EntryCount; ++entry) {
         checkExplanation(root, entry, &problems);
         checkPicture(EntryPicturePath(root, entry), ContentPack::pictureFrame(), &problems);
+        checkVoice(EntryVoicePath(root, entry), &problems);
     }
     for (const QString &picture : ContentPack::fixedPictures())
         checkPicture(ContentPath(root, picture), std::nullopt, &problems);

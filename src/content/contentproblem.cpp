@@ -259,6 +259,13 @@ QString voiceTooLong(double seconds, int limitSeconds)
         .arg(limitSeconds);
 }
 
+QString voiceNeedsConverting(const QString &format)
+{
+    return QStringLiteral("%1 の音は読めません。「ffmpeg -i 元のファイル 声.wav」などで WAV か "
+                          "FLAC にしてください。")
+        .arg(format);
+}
+
 QString subfolderNotRead()
 {
     return QStringLiteral("フォルダの中は読みません。");

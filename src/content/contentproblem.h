@@ -82,6 +82,7 @@ QString voiceRate(int rate, int lowest, int highest);
 QString voiceSourceTooLong(int limitSeconds);
 QString voiceSilent();
 QString voiceTooLong(double seconds, int limitSeconds);
+QString voiceNeedsConverting(const QString &format);
 
 // The files of a source folder.
 QString subfolderNotRead();

@@ -7,7 +7,6 @@
 #include "pack/packbuilder.h"
 #include "pack/packinstaller.h"
 #include "pack/sourcefolder.h"
-#include "pack/voiceprocessor.h"
 
 #include <QDir>
 #include <QFile>
@@ -35,13 +34,6 @@ QString hiddenName(const QString &path)
 QFileInfoList hiddenFiles(const QString &folder)
 {
     return QDir(folder).entryInfoList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
-}
-
-const SourceKind &voiceSources()
-{
-    static const SourceKind voices{QStringLiteral("voices"), VoiceProcessor::suffixes(),
-                                   QStringLiteral("声"), ContentPack::entryVoice};
-    return voices;
 }
 
 // The source folder's three folders.

@@ -39,7 +39,7 @@ CommandLineSpec commandLineSpec()
         .program = QStringLiteral("hana-pack"),
         .usage = QStringLiteral("元のフォルダ 作るフォルダ"),
         .description =
-            QStringLiteral("写真と文の元のフォルダから、花の図鑑の内容のパックを作ります。"),
+            QStringLiteral("写真と文と声の元のフォルダから、花の図鑑の内容のパックを作ります。"),
         .options =
             {{{InstallOption},
               QStringLiteral("名前 元のフォルダ"),
@@ -55,7 +55,7 @@ CommandLineSpec commandLineSpec()
         .notes = {QStringLiteral("   または: hana-pack --install 名前 元のフォルダ [--system]"),
                   QStringLiteral("           hana-pack --list"),
                   QStringLiteral("           hana-pack --remove 名前 [--system]"), QString(),
-                  QStringLiteral("元のフォルダ: pictures と texts のフォルダがあるフォルダ"),
+                  QStringLiteral("元のフォルダ: pictures、texts、voices のフォルダがあるフォルダ"),
                   QStringLiteral("作るフォルダ: まだないフォルダ（空のフォルダでもかまいません）"),
                   QStringLiteral("パックの置き場所: ~/.local/share/hana/packs、--system では "
                                  "/usr/local/share/hana/packs")},
@@ -145,7 +145,8 @@ void printList(ProgressLine &output, const PackPlace &place, const QString &whos
 } // namespace
 
 // hana-pack SOURCE OUT: makes the content folder OUT from the photographs in
-// SOURCE/pictures and the UTF-8 texts in SOURCE/texts, with the rest from the
+// SOURCE/pictures, the UTF-8 texts in SOURCE/texts and the recordings in
+// SOURCE/voices, with the rest from the
 // content pack beside this program. --install, --list and --remove manage
 // the packs of the user, or with --system those of every account. Exit
 // status 1 when anything was refused.

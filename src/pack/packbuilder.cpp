@@ -10,6 +10,7 @@
 #include "pack/picturepacker.h"
 #include "pack/sourcefolder.h"
 #include "pack/textpacker.h"
+#include "pack/voiceprocessor.h"
 #include "pack/workfolder.h"
 
 #include <QDir>
@@ -52,6 +53,13 @@ const SourceKind &textSources()
                                   QStringLiteral("説明"),
                                   ContentPack::entryText};
     return texts;
+}
+
+const SourceKind &voiceSources()
+{
+    static const SourceKind voices{QStringLiteral("voices"), VoiceProcessor::suffixes(),
+                                   QStringLiteral("声"), ContentPack::entryVoice, false};
+    return voices;
 }
 
 PackBuilder::PackBuilder(const PackOptions &options, PackReport &report)
@@ -102,8 +110,11 @@ bool PackBuilder::checkFolders()
     const QString &textsFolder = textSources().folder;
     const bool pictures = QFileInfo(source + u'/' + picturesFolder).isDir();
     const bool texts = QFileInfo(source + u'/' + textsFolder).isDir();
-    if (!pictures && !texts) {
-        m_report.problem({source, 0, PackMessage::sourceHoldsNeither(picturesFolder, textsFolder)});
+    const bool voices = QFileInfo(source + u'/' + voiceSources().folder).isDir();
+    if (!pictures && !texts && !voices) {
+        m_report.problem(
+            {source, 0,
+             PackMessage::sourceHoldsNeither(picturesFolder, textsFolder, voiceSources().folder)});
         return false;
     }
     const QFileInfo out(m_options.out);
@@ -129,7 +140,7 @@ bool PackBuilder::build(const WorkFolder &work)
 {
     const QString root = work.path();
     return copyBundled(root) && writeNames(root) && packPictures(root) && packTexts(root) &&
-           !stopped() && write(syncFileSystem(root));
+           packVoices(root) && !stopped() && write(syncFileSystem(root));
 }
 
 bool PackBuilder::copyBundled(const QString &root)
@@ -179,6 +190,22 @@ bool PackBuilder::packTexts(const QString &root)
     return packFolder(root, textSources(), make, &m_summary.textsMade);
 }
 
+// A voice is made only from the source: the bundled pack has none, and the
+// voices' folder is there only when the source has one.
+bool PackBuilder::packVoices(const QString &root)
+{
+    const QString source = m_options.source + u'/' + voiceSources().folder;
+    if (QFileInfo(source).isDir() && !write(makeFolders(root + ContentPack::VoicesFolder)))
+        return false;
+    const auto make = [](const QString &file) {
+        const ProcessedVoice voice = VoiceProcessor::processFile(file);
+        if (voice.problem)
+            return MadeFile{{}, {*voice.problem}};
+        return MadeFile{voice.wav, {}};
+    };
+    return packFolder(root, voiceSources(), make, &m_summary.voicesMade);
+}
+
 // Makes the file of each entry that one source folder gives, on all cores,
 // taking the results in the order of the files; a file that cannot be made
 // leaves the entry as the bundled pack has it.
@@ -187,7 +214,7 @@ bool PackBuilder::packFolder(const QString &root, const SourceKind &kind,
 {
     const QString path = m_options.source + u'/' + kind.folder;
     const SourceFolder folder(path, kind.suffixes, EntryMatcher(ContentPack::boardNames()));
-    if (!folder.exists())
+    if (!folder.exists() && kind.bundled)
         m_report.note({path, 0, PackMessage::sourceFolderMissing(kind.name)});
     refuse(folder.refused(), folder.refused().size());
 

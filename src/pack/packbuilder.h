@@ -24,7 +24,7 @@ enum class Placement
 
 struct PackOptions
 {
-    QString source;  // holds "pictures" and "texts"
+    QString source;  // holds "pictures", "texts" or "voices"
     QString out;     // where the pack is to be
     QString bundled; // the content pack that fills in the rest
     // Set (from a signal handler or another thread) to stop between two files.
@@ -40,11 +40,14 @@ struct SourceKind
     QStringList suffixes;
     QString name;
     QString (*target)(int entry);
+    // Whether the bundled pack gives the entries this folder does not.
+    bool bundled = true;
 };
 
-// The two folders of a source: "pictures" and "texts".
+// The folders of a source: "pictures", "texts" and "voices".
 const SourceKind &pictureSources();
 const SourceKind &textSources();
+const SourceKind &voiceSources();
 
 // What one source file gives: the bytes of its content file, or the
 // problems that keep it from giving any.
@@ -57,7 +60,8 @@ struct MadeFile
 
 // Makes a complete content folder from a source folder: each entry's
 // picture and text from the source where it gives a usable one, from the
-// bundled pack otherwise, the names list from the quiz board, and the fixed
+// bundled pack otherwise, the voices the source gives (an entry without one
+// has none), the names list from the quiz board, and the fixed
 // pictures and sounds from the bundled pack. The source files are made on
 // all cores; what the run says comes in the order of the files. Everything
 // is written to a work folder beside the result, which takes its place only
@@ -82,6 +86,7 @@ private:
     bool writeNames(const QString &root);
     bool packPictures(const QString &root);
     bool packTexts(const QString &root);
+    bool packVoices(const QString &root);
     bool packFolder(const QString &root, const SourceKind &kind,
                     const std::function<MadeFile(const QString &)> &make, QList<int> *made);
     bool putInPlace(WorkFolder &work);

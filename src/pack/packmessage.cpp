@@ -42,9 +42,10 @@ QString checkingResult()
     return QStringLiteral("できた内容を確かめています…");
 }
 
-QString sourceHoldsNeither(const QString &pictures, const QString &texts)
+QString sourceHoldsNeither(const QString &pictures, const QString &texts, const QString &voices)
 {
-    return QStringLiteral("中に %1 のフォルダも %2 のフォルダもありません。").arg(pictures, texts);
+    return QStringLiteral("中に %1 のフォルダも %2 のフォルダも %3 のフォルダもありません。")
+        .arg(pictures, texts, voices);
 }
 
 QString sourceFolderMissing(const QString &kind)
@@ -120,6 +121,11 @@ QString picturesFromSource(int count, const QString &entries)
 QString textsFromSource(int count, const QString &entries)
 {
     return QStringLiteral("  元の文から作った説明: %1 件（%2 番）").arg(count).arg(entries);
+}
+
+QString voicesFromSource(int count, const QString &entries)
+{
+    return QStringLiteral("  元の録音から作った声: %1 件（%2 番）").arg(count).arg(entries);
 }
 
 QString fromBundled(int pictures, int texts, int fixedFiles)

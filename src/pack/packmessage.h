@@ -22,7 +22,7 @@ QString makingFile(const QString &kind, int done, int total, const QString &file
 QString checkingResult();
 
 // The source and the result's place.
-QString sourceHoldsNeither(const QString &pictures, const QString &texts);
+QString sourceHoldsNeither(const QString &pictures, const QString &texts, const QString &voices);
 QString sourceFolderMissing(const QString &kind);
 QString resultExists();
 QString resultIsNoPack();
@@ -42,6 +42,7 @@ QString earlierPackKept(const QString &out);
 QString made(const QString &out);
 QString picturesFromSource(int count, const QString &entries);
 QString textsFromSource(int count, const QString &entries);
+QString voicesFromSource(int count, const QString &entries);
 QString fromBundled(int pictures, int texts, int fixedFiles);
 QString namesFromBoard(int entries);
 QString refusedFiles(int count);

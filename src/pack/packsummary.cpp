@@ -31,6 +31,8 @@ QStringList PackSummary::lines() const
         lines << PackMessage::picturesFromSource(int(picturesMade.size()), entryList(picturesMade));
     if (!textsMade.isEmpty())
         lines << PackMessage::textsFromSource(int(textsMade.size()), entryList(textsMade));
+    if (!voicesMade.isEmpty())
+        lines << PackMessage::voicesFromSource(int(voicesMade.size()), entryList(voicesMade));
     lines << PackMessage::fromBundled(entries - int(picturesMade.size()),
                                       entries - int(textsMade.size()), fixedFiles);
     lines << PackMessage::namesFromBoard(entries);

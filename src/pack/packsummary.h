@@ -16,6 +16,7 @@ struct PackSummary
     bool earlierPack = false; // a pack was at out before: replaced if made, else untouched
     QList<int> picturesMade;  // entries whose picture came from the source
     QList<int> textsMade;
+    QList<int> voicesMade; // entries with a voice, all from the source
     int fixedFiles = 0;
     int refused = 0;               // source files not used
     ContentProblems checkProblems; // what the content check found in the result

@@ -42,6 +42,14 @@ sf_count_t deviceTell(void *device)
 
 SF_VIRTUAL_IO deviceIo{deviceLength, deviceSeek, deviceRead, nullptr, deviceTell};
 
+// The AAC recordings of phones, which libsndfile does not read: taken as a
+// voice's file so that the teacher learns how to convert it.
+const QStringList &phoneSuffixes()
+{
+    static const QStringList list{QStringLiteral("m4a"), QStringLiteral("aac")};
+    return list;
+}
+
 DecodedVoice refused(const QString &problem)
 {
     return {VoiceClip(), problem};
@@ -133,6 +141,8 @@ DecodedVoice decodeFile(const QString &path)
         return refused(ContentMessage::voiceEmpty());
     if (info.size() > MaximumFileBytes)
         return refused(ContentMessage::fileTooLarge(MaximumFileBytes));
+    if (phoneSuffixes().contains(info.suffix().toLower()))
+        return refused(ContentMessage::voiceNeedsConverting(info.suffix().toUpper()));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return refused(ContentMessage::cannotRead(file.errorString()));
@@ -141,9 +151,10 @@ DecodedVoice decodeFile(const QString &path)
 
 const QStringList &suffixes()
 {
-    static const QStringList list{QStringLiteral("wav"),  QStringLiteral("flac"),
-                                  QStringLiteral("ogg"),  QStringLiteral("oga"),
-                                  QStringLiteral("opus"), QStringLiteral("mp3")};
+    static const QStringList list =
+        QStringList{QStringLiteral("wav"), QStringLiteral("flac"), QStringLiteral("ogg"),
+                    QStringLiteral("oga"), QStringLiteral("opus"), QStringLiteral("mp3")} +
+        phoneSuffixes();
     return list;
 }
 

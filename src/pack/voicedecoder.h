@@ -30,7 +30,8 @@ constexpr int MaximumRate = 96000;
 DecodedVoice decode(QIODevice *device);
 DecodedVoice decodeFile(const QString &path);
 
-// The suffixes of the formats libsndfile reads.
+// The suffixes of the formats libsndfile reads, and of the phones' M4A and
+// AAC, which are refused with how to convert them.
 const QStringList &suffixes();
 
 } // namespace VoiceDecoder

@@ -22,10 +22,13 @@ Span soundSpan(const std::vector<float> &mono, int rate)
     const size_t stretch = std::max<size_t>(1, size_t(StretchSeconds * rate));
     const size_t stretches = (mono.size() + stretch - 1) / stretch;
     std::vector<double> energy(stretches, 0.0);
-    for (size_t i = 0; i < mono.size(); ++i)
-        energy[i / stretch] += double(mono[i]) * mono[i];
-    for (size_t s = 0; s < stretches; ++s)
-        energy[s] /= double(std::min(stretch, mono.size() - s * stretch));
+    for (size_t s = 0; s < stretches; ++s) {
+        const size_t end = std::min(mono.size(), (s + 1) * stretch);
+        double sum = 0;
+        for (size_t i = s * stretch; i < end; ++i)
+            sum += double(mono[i]) * mono[i];
+        energy[s] = sum / double(end - s * stretch);
+    }
 
     const double loudest = stretches ? *std::max_element(energy.begin(), energy.end()) : 0.0;
     if (loudest < power(SilenceDbfs))

@@ -43,7 +43,12 @@ QByteArray encodeMonoWav(const std::vector<float> &mono, int rate)
     append16(bytes, BitsPerSample);
     bytes.append("data");
     append32(bytes, dataBytes);
-    for (float sample : mono)
-        append16(bytes, quint16(qint16(std::lround(std::clamp(sample, -1.0f, 1.0f) * 32767.0f))));
+    bytes.resize(qsizetype(HeaderBytes + dataBytes));
+    uchar *data = reinterpret_cast<uchar *>(bytes.data()) + HeaderBytes;
+    for (float sample : mono) {
+        const float scaled = std::clamp(sample, -1.0f, 1.0f) * 32767.0f;
+        qToLittleEndian(qint16(std::nearbyint(scaled)), data);
+        data += BytesPerSample;
+    }
     return bytes;
 }

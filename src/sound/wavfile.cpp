@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QtEndian>
+#include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -11,16 +13,16 @@ struct WavProblemText
     WavProblem problem;
     const char16_t *message; // for the user, in Japanese
     const char16_t *log;     // for the warning line
+    qint64 value = 0;        // what "%1" stands for
 };
 
-// "%1" stands for the largest size taken, in megabytes.
 constexpr WavProblemText WavProblemTexts[] = {
     {WavProblem::Missing, u"音のファイルが見つからないか、読み込めません。", u"no such file"},
     {WavProblem::Folder, u"音のファイルの場所にフォルダがあります。",
      u"a folder in place of the file"},
     {WavProblem::Empty, u"音のファイルが空です。", u"the file is empty"},
     {WavProblem::TooLarge, u"音のファイルが大きすぎます（%1 MB まで）。",
-     u"the file is larger than %1 MB"},
+     u"the file is larger than %1 MB", MaximumSoundBytes >> 20},
     {WavProblem::Unreadable, u"音のファイルが見つからないか、読み込めません。",
      u"the file cannot be read"},
     {WavProblem::NotWave, u"WAVファイルではありません。", u"not a WAV file"},
@@ -31,6 +33,9 @@ constexpr WavProblemText WavProblemTexts[] = {
      u"no sound format comes before the sound data"},
     {WavProblem::CutShort, u"音のデータが途中で切れています。", u"the file is cut short"},
     {WavProblem::NoData, u"音のデータがありません。", u"no sound data"},
+    {WavProblem::TooLong, u"声が長すぎます（%1 秒まで）。", u"the voice is longer than %1 s",
+     MaximumVoiceSeconds},
+    {WavProblem::Silent, u"声が聞こえません。音がほとんど入っていません。", u"the voice is silent"},
 };
 
 QString wavText(WavProblem problem, const char16_t *WavProblemText::*text)
@@ -38,7 +43,7 @@ QString wavText(WavProblem problem, const char16_t *WavProblemText::*text)
     for (const WavProblemText &row : WavProblemTexts)
         if (row.problem == problem) {
             const QString line = QString::fromUtf16(row.*text);
-            return line.contains(QLatin1String("%1")) ? line.arg(MaximumSoundBytes >> 20) : line;
+            return line.contains(QLatin1String("%1")) ? line.arg(row.value) : line;
         }
     return QString();
 }
@@ -50,9 +55,19 @@ constexpr quint16 PcmFormat = 1;
 // Real files have three or four chunks before their sound data.
 constexpr int MaximumChunks = 64;
 
-// The chunks up to the sound data; with anyFormat, sound that is not
-// integer PCM (floating point, compressed) is taken too.
-WavProblem chunkProblem(QIODevice &file, bool anyFormat)
+// What the format chunk says of the sound, and how much data follows it.
+struct WavSound
+{
+    quint16 channels = 0;
+    quint32 byteRate = 0;
+    quint16 blockAlign = 0;
+    quint16 bits = 0;
+    qint64 dataBytes = 0;
+};
+
+// The chunks up to the sound data, where the file is left; with anyFormat,
+// sound that is not integer PCM (floating point, compressed) is taken too.
+WavProblem chunkProblem(QIODevice &file, bool anyFormat, WavSound *sound)
 {
     bool pcm = false;
     for (int chunk = 0; chunk < MaximumChunks; ++chunk) {
@@ -64,15 +79,22 @@ WavProblem chunkProblem(QIODevice &file, bool anyFormat)
         if (id == "data") {
             if (!pcm)
                 return WavProblem::DataBeforeFormat;
+            sound->dataBytes = size;
             return file.size() - file.pos() < size ? WavProblem::CutShort : WavProblem::None;
         }
         qint64 rest = size + (size & 1);
         if (id == "fmt ") {
-            const QByteArray format = file.read(2);
+            const QByteArray format = file.read(FormatChunkBytes);
             if (size < FormatChunkBytes || format.size() < 2)
                 return WavProblem::FormatIncomplete;
             if (!anyFormat && qFromLittleEndian<quint16>(format.constData()) != PcmFormat)
                 return WavProblem::NotPcm;
+            if (format.size() < FormatChunkBytes)
+                return WavProblem::CutShort;
+            sound->channels = qFromLittleEndian<quint16>(format.constData() + 2);
+            sound->byteRate = qFromLittleEndian<quint32>(format.constData() + 8);
+            sound->blockAlign = qFromLittleEndian<quint16>(format.constData() + 12);
+            sound->bits = qFromLittleEndian<quint16>(format.constData() + 14);
             pcm = true;
             rest -= format.size();
         }
@@ -82,12 +104,42 @@ WavProblem chunkProblem(QIODevice &file, bool anyFormat)
     return WavProblem::NoData;
 }
 
-WavProblem riffProblem(QIODevice &file, bool anyFormat)
+WavProblem riffProblem(QIODevice &file, bool anyFormat, WavSound *sound)
 {
     const QByteArray riff = file.read(RiffHeaderBytes);
     if (riff.size() < RiffHeaderBytes || !riff.startsWith("RIFF") || riff.mid(8, 4) != "WAVE")
         return WavProblem::NotWave;
-    return chunkProblem(file, anyFormat);
+    return chunkProblem(file, anyFormat, sound);
+}
+
+// A sample whose top 16 bits stay under this is silence: -60 dBFS.
+constexpr int SilentPeak = 33;
+constexpr qint64 ReadBytes = 64 * 1024;
+
+// Whether the PCM data from the file's position on stays under the silent
+// peak; each sample is judged by its top 16 bits, 8-bit ones by their offset.
+bool isSilent(QIODevice &file, const WavSound &sound)
+{
+    const int sampleBytes = sound.channels ? sound.blockAlign / sound.channels : 0;
+    if (sampleBytes < 1)
+        return false;
+    const qint64 chunk = ReadBytes - ReadBytes % sampleBytes;
+    for (qint64 left = sound.dataBytes; left > 0;) {
+        const QByteArray data = file.read(std::min(left, chunk));
+        if (data.isEmpty())
+            break;
+        left -= data.size();
+        const auto *bytes = reinterpret_cast<const uchar *>(data.constData());
+        for (qsizetype at = 0; at + sampleBytes <= data.size(); at += sampleBytes) {
+            const int value =
+                sampleBytes == 1
+                    ? (bytes[at] - 128) * 256
+                    : qint16(bytes[at + sampleBytes - 2] | bytes[at + sampleBytes - 1] << 8);
+            if (std::abs(value) >= SilentPeak)
+                return false;
+        }
+    }
+    return true;
 }
 
 } // namespace
@@ -106,7 +158,21 @@ WavProblem checkWavFile(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return WavProblem::Unreadable;
-    return riffProblem(file, false);
+    WavSound sound;
+    return riffProblem(file, false, &sound);
+}
+
+WavProblem checkVoiceFile(const QString &path)
+{
+    if (const WavProblem found = checkWavFile(path); found != WavProblem::None)
+        return found;
+    QFile file(path);
+    WavSound sound;
+    if (!file.open(QIODevice::ReadOnly) || riffProblem(file, false, &sound) != WavProblem::None)
+        return WavProblem::Unreadable;
+    if (sound.dataBytes > qint64(MaximumVoiceSeconds) * sound.byteRate)
+        return WavProblem::TooLong;
+    return isSilent(file, sound) ? WavProblem::Silent : WavProblem::None;
 }
 
 WavProblem checkWavChunks(QIODevice *device)
@@ -114,7 +180,8 @@ WavProblem checkWavChunks(QIODevice *device)
     const qint64 start = device->pos();
     if (!device->seek(0))
         return WavProblem::Unreadable;
-    const WavProblem found = riffProblem(*device, true);
+    WavSound sound;
+    const WavProblem found = riffProblem(*device, true, &sound);
     device->seek(start);
     return found;
 }

@@ -31,9 +31,14 @@ enum class WavProblem
     DataBeforeFormat,
     CutShort,
     NoData,
+    TooLong,
+    Silent,
 };
 
 WavProblem checkWavFile(const QString &path);
+// A voice of an entry: a sound as checkWavFile takes it that lasts no more
+// than the longest voice and is not silent.
+WavProblem checkVoiceFile(const QString &path);
 // The same walk over the chunks of a WAV file of any size and any sound
 // format, such as a teacher's recording: whether its sound data is all there.
 // It is read from its start and left where it was.

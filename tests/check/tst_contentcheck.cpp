@@ -2,6 +2,7 @@
 #include "content/contentpack.h"
 #include "support/fakes.h"
 
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
@@ -60,6 +61,8 @@ private slots:
     void bundledPackPasses();
     void everyKindOfProblemIsReported();
     void shortNamesListIsReported();
+    void voicesAreChecked_data();
+    void voicesAreChecked();
 
 private:
     QString brokenCopy();
@@ -123,6 +126,52 @@ void TestContentCheck::shortNamesListIsReported()
     const QStringList problems = texts(checkContent(root));
     QCOMPARE(problems.size(), 1);
     QVERIFY(anyContains(problems, "name.txt", "3個"));
+}
+
+// Voices made with sox as the pack has them: 44.1 kHz mono 16-bit.
+void TestContentCheck::voicesAreChecked_data()
+{
+    QTest::addColumn<QStringList>("sox");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("problems");
+    const QString voice = "/声/k2.wav: ";
+    QTest::newRow("a name") << QStringList{"synth", "1.5", "sine", "440"} << QByteArray()
+                            << QStringList();
+    QTest::newRow("exactly the longest")
+        << QStringList{"synth", "4", "sine", "440"} << QByteArray() << QStringList();
+    QTest::newRow("over-long") << QStringList{"synth", "4.1", "sine", "440"} << QByteArray()
+                               << QStringList{voice + "声が長すぎます（4 秒まで）。"};
+    QTest::newRow("silent") << QStringList{"trim", "0", "1"} << QByteArray()
+                            << QStringList{voice +
+                                           "声が聞こえません。音がほとんど入っていません。"};
+    QTest::newRow("empty") << QStringList() << QByteArray()
+                           << QStringList{voice + "音のファイルが空です。"};
+    QTest::newRow("cut short") << QStringList() << QByteArray("RIFF\x24\0\0\0WAVEfmt ", 16)
+                               << QStringList{voice + "音のデータが途中で切れています。"};
+    QTest::newRow("text") << QStringList() << QByteArray("あさがお")
+                          << QStringList{voice + "WAVファイルではありません。"};
+}
+
+void TestContentCheck::voicesAreChecked()
+{
+    QFETCH(QStringList, sox);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, problems);
+    const QString root =
+        copyContentPack(m_dir.filePath(QStringLiteral("voice ") + QTest::currentDataTag()));
+    QVERIFY(QDir(root).mkdir("声"));
+    const QString path = root + ContentPack::entryVoice(2);
+    if (sox.isEmpty()) {
+        overwrite(path, bytes);
+    } else {
+        QProcess made;
+        made.start("sox", QStringList{"-n", "-r", "44100", "-c", "1", "-b", "16", path} + sox);
+        QVERIFY(made.waitForFinished() && made.exitCode() == 0);
+    }
+    QStringList found = texts(checkContent(root));
+    found.replaceInStrings(root, QString());
+    QCOMPARE(found, problems);
+    QCOMPARE(runChecker(root), problems.isEmpty() ? 0 : 1);
 }
 
 QTEST_MAIN(TestContentCheck)

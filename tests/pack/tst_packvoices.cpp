@@ -1,9 +1,15 @@
+#include "content/contentcheck.h"
+#include "content/contentpack.h"
+#include "pack/packbuilder.h"
+#include "pack/packmessage.h"
 #include "pack/voicedecoder.h"
 #include "pack/voiceloudness.h"
 #include "pack/voiceprocessor.h"
+#include "recordingreport.h"
 #include "sound/wavfile.h"
 #include "sourcevoices.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
@@ -25,6 +31,11 @@ QByteArray readAll(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+QString bundled()
+{
+    return qEnvironmentVariable("HANA_SOURCE_DIR") + "/data";
+}
+
 } // namespace
 
 class PackVoicesTest : public QObject
@@ -41,6 +52,8 @@ private slots:
     void badFilesAreNamedProblems_data();
     void badFilesAreNamedProblems();
     void recordedClips();
+    void packRunWritesTheVoicesInOrder();
+    void packWithoutVoicesHasNoVoicesFolder();
 
 private:
     QString path(const QString &name) const { return m_dir.filePath(name); }
@@ -136,6 +149,8 @@ void PackVoicesTest::badFilesAreNamedProblems_data()
                              << ContentMessage::voiceRate(192000, VoiceDecoder::MinimumRate,
                                                           VoiceDecoder::MaximumRate);
     QTest::newRow("silence") << "silent.wav" << ContentMessage::voiceSilent();
+    QTest::newRow("a phone's recording")
+        << "phone.m4a" << ContentMessage::voiceNeedsConverting("M4A");
     QTest::newRow("5 s of sound") << "long.wav"
                                   << ContentMessage::voiceTooLong(5.1, MaximumVoiceSeconds);
 }
@@ -154,6 +169,10 @@ void PackVoicesTest::badFilesAreNamedProblems()
                               toneBetweenSilence(ToneSeconds)));
         const QByteArray whole = readAll(path("whole." + name.section('.', 1)));
         out.write(whole.left(whole.size() / 2));
+    } else if (name == "phone.m4a") {
+        out.write(QByteArray("\0\0\0\x20"
+                             "ftypM4A ",
+                             12));
     } else if (name != "empty.wav") {
         out.close();
         const QMap<QString, std::tuple<int, int, QStringList>> made{
@@ -198,6 +217,64 @@ void PackVoicesTest::recordedClips()
              ContentMessage::voiceSilent());
     const VoiceClip noRate{std::vector<float>(100, 0.5f), 0, 1};
     QVERIFY(VoiceProcessor::processClip(noRate, "voices/1.wav").problem);
+}
+
+// A source of voices alone: some entries have one, by number or by name,
+// one is broken and one is of a kind not taken.
+void PackVoicesTest::packRunWritesTheVoicesInOrder()
+{
+    const QString voices = path("source/voices/");
+    QVERIFY(QDir().mkpath(voices));
+    QVERIFY(makeRecording(voices + "1.wav", 48000, 2, toneBetweenSilence(ToneSeconds)));
+    QVERIFY(makeRecording(voices + "アネモネ.ogg", 44100, 1, toneBetweenSilence(0.6)));
+    QVERIFY(makeRecording(voices + "60.flac", 16000, 1, toneBetweenSilence(2.0)));
+    QFile text(voices + "7.mp3");
+    QVERIFY(text.open(QIODevice::WriteOnly));
+    text.write("ID3 ではありません");
+    text.close();
+    QFile::copy(voices + "1.wav", voices + "9.aiff");
+
+    RecordingReport report;
+    const PackOptions options{path("source"), path("out"), bundled()};
+    const PackSummary summary = PackBuilder(options, report).run();
+
+    QVERIFY(summary.made);
+    QCOMPARE(summary.voicesMade, (QList<int>{1, 3, 60}));
+    QCOMPARE(summary.refused, 2);
+    QCOMPARE(report.problems.size(), 2);
+    QCOMPARE(report.problems.at(0).file, voices + "9.aiff");
+    QCOMPARE(report.problems.at(1),
+             (ContentProblem{voices + "7.mp3", 0, ContentMessage::notAVoice()}));
+    QStringList counted;
+    for (const RecordingReport::Step &step : report.steps)
+        if (step.total > 0)
+            counted << step.step;
+    QCOMPARE(counted, (QStringList{"声 1 / 4: 1.wav", "声 2 / 4: アネモネ.ogg", "声 3 / 4: 7.mp3",
+                                   "声 4 / 4: 60.flac"}));
+    QVERIFY(summary.lines().contains(PackMessage::voicesFromSource(3, "1, 3, 60")));
+    QVERIFY(summary.checkProblems.isEmpty());
+
+    const QString out = path("out");
+    const QStringList made = QDir(out + ContentPack::VoicesFolder).entryList(QDir::Files);
+    QCOMPARE(made, (QStringList{"k1.wav", "k3.wav", "k60.wav"}));
+    QCOMPARE(VoiceFile::parse(readAll(out + ContentPack::entryVoice(60))).frequency() > 430, true);
+    // The rest of the pack is the bundled one.
+    QCOMPARE(readAll(out + ContentPack::entryPicture(1)),
+             readAll(bundled() + ContentPack::entryPicture(1)));
+}
+
+void PackVoicesTest::packWithoutVoicesHasNoVoicesFolder()
+{
+    QVERIFY(QDir().mkpath(path("plain/texts")));
+    RecordingReport report;
+    const PackOptions options{path("plain"), path("plain-out"), bundled()};
+    const PackSummary summary = PackBuilder(options, report).run();
+    QVERIFY(summary.clean());
+    QVERIFY(summary.voicesMade.isEmpty());
+    QVERIFY(!QFileInfo::exists(path("plain-out") + ContentPack::VoicesFolder));
+    // The bundled pack has no voices to give, so their absence is no news.
+    for (const ContentProblem &note : report.notes)
+        QVERIFY(!note.file.endsWith("voices"));
 }
 
 QTEST_GUILESS_MAIN(PackVoicesTest)
