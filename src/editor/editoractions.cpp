@@ -43,6 +43,12 @@ EditorActions::EditorActions(QMainWindow *window) : QObject(window)
     photo = make("photo", QStringLiteral("写真を選ぶ(&I)…"), "insert-image", {});
     revertPicture = make("revertPicture", QStringLiteral("同梱の絵に戻す"), "edit-clear", {});
     revertText = make("revertText", QStringLiteral("同梱の説明に戻す"), "edit-clear", {});
+    record = make("record", QStringLiteral("録音(&R)"), "media-record", {Qt::CTRL | Qt::Key_R});
+    listen =
+        make("listen", QStringLiteral("聞く(&L)"), "media-playback-start", {Qt::CTRL | Qt::Key_L});
+    removeVoice = make("removeVoice", QStringLiteral("声を消す"), "edit-delete", {});
+    restoreVoice = make("restoreVoice", QStringLiteral("前の声に戻す"), "edit-undo", {});
+    voiceFile = make("voiceFile", QStringLiteral("声のファイルを選ぶ(&W)…"), "document-open", {});
     help = make("help", QStringLiteral("使い方(&H)"), "help-contents",
                 standard(QKeySequence::HelpContents));
     about = make("about", QStringLiteral("花の図鑑の内容づくりについて(&A)"), "help-about", {});
@@ -77,6 +83,8 @@ void EditorActions::addMenus(QMainWindow *window)
     edit->addActions({undo, redo});
     edit->addSeparator();
     edit->addActions({photo, revertPicture, revertText});
+    edit->addSeparator();
+    edit->addActions({record, listen, removeVoice, restoreVoice, voiceFile});
     QMenu *helpMenu = window->menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
     helpMenu->addActions({help, about});
 

@@ -16,7 +16,7 @@ public:
     explicit EditorActions(QMainWindow *window);
 
     QAction *newFolder, *open, *save, *pack, *view, *quit, *undo, *redo, *photo, *revertPicture,
-        *revertText, *help, *about;
+        *revertText, *record, *listen, *removeVoice, *restoreVoice, *voiceFile, *help, *about;
 
 private:
     QAction *make(const char *name, const QString &text, const char *icon,

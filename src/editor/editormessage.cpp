@@ -90,6 +90,54 @@ QString fileRefused(const QString &name, const QString &what)
     return QStringLiteral("「%1」は使えません。%2").arg(name, what);
 }
 
+QString voicesForOneEntry(const QStringList &names)
+{
+    return QStringLiteral("声のファイルが %1 つあります（%2）。一つにしてください。"
+                          "使わないほうをフォルダから消すか、録音し直してください。")
+        .arg(names.size())
+        .arg(names.join(QStringLiteral("、")));
+}
+
+QString voiceNotMade(const QString &file, const QString &what)
+{
+    return QStringLiteral("「%1」を声にできません。%2").arg(file, what);
+}
+
+QString voiceNotSaved(const QString &reason)
+{
+    return QStringLiteral("声をフォルダに保存できません。%1").arg(reason);
+}
+
+QString voiceSaved(bool recorded)
+{
+    return recorded ? QStringLiteral("声を録音して保存しました。")
+                    : QStringLiteral(
+                          "声のファイルから声を作って保存しました。元のファイルはそのままです。");
+}
+
+QString voiceRemoved()
+{
+    return QStringLiteral("声を消しました。「前の声に戻す」で戻せます。");
+}
+
+QString voiceRestored()
+{
+    return QStringLiteral("前の声に戻しました。");
+}
+
+QString noMicrophone()
+{
+    return QStringLiteral("マイクが見つかりません。マイクをつなぐと録音できます。"
+                          "声のファイルを選ぶこともできます。");
+}
+
+QString microphoneFailed(const QString &device)
+{
+    return QStringLiteral("マイク「%1」から録音できませんでした。つながっているか確かめるか、"
+                          "別のマイクを選んでください。")
+        .arg(device);
+}
+
 QString strayFiles(const QStringList &files)
 {
     return QStringLiteral("どの花のものでもないファイルがあり、パックには入りません。"

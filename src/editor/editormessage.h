@@ -29,6 +29,16 @@ QString photoNotCopied(const QString &reason);
 QString filesForOneEntry(bool pictures, const QStringList &names);
 QString fileRefused(const QString &name, const QString &what);
 
+// An entry's voice.
+QString voicesForOneEntry(const QStringList &names);
+QString voiceNotMade(const QString &file, const QString &what);
+QString voiceNotSaved(const QString &reason);
+QString voiceSaved(bool recorded);
+QString voiceRemoved();
+QString voiceRestored();
+QString noMicrophone();
+QString microphoneFailed(const QString &device);
+
 // The folder.
 QString strayFiles(const QStringList &files);
 QString fileNotFolder();

@@ -39,6 +39,26 @@ void setPhotoFolder(const QString &folder)
     settings().setValue(QStringLiteral("photoFolder"), folder);
 }
 
+QString voiceFolder()
+{
+    return settings().value(QStringLiteral("voiceFolder")).toString();
+}
+
+void setVoiceFolder(const QString &folder)
+{
+    settings().setValue(QStringLiteral("voiceFolder"), folder);
+}
+
+QByteArray voiceInput()
+{
+    return settings().value(QStringLiteral("voiceInput")).toByteArray();
+}
+
+void setVoiceInput(const QByteArray &device)
+{
+    settings().setValue(QStringLiteral("voiceInput"), device);
+}
+
 QByteArray geometry()
 {
     return settings().value(QStringLiteral("geometry")).toByteArray();

@@ -5,14 +5,20 @@
 #include <QString>
 
 // What the editor remembers between runs: the last folder, where the last
-// photograph came from, the window's place, and for each folder the pack
-// name last used and the entry the teacher was at.
+// photograph and sound file came from, the window's place, the microphone
+// recorded with,
+// and for each folder the pack name last used and the entry the teacher
+// was at.
 namespace EditorSettings {
 
 QString lastFolder();
 void setLastFolder(const QString &folder);
 QString photoFolder();
 void setPhotoFolder(const QString &folder);
+QString voiceFolder();
+void setVoiceFolder(const QString &folder);
+QByteArray voiceInput();
+void setVoiceInput(const QByteArray &device);
 QByteArray geometry();
 void setGeometry(const QByteArray &geometry);
 QString packName(const QString &folder, const QString &otherwise);

@@ -57,6 +57,7 @@ EditorWindow::EditorWindow(EditorSetup setup, QWidget *parent)
 // shows is deleted under it.
 EditorWindow::~EditorWindow()
 {
+    m_voices->setDocument(nullptr);
     rowEditor()->showDocument(m_blank);
 }
 
@@ -86,6 +87,12 @@ void EditorWindow::connectActions()
     connect(a.revertText, &QAction::triggered, this, &EditorWindow::revertText);
     connect(a.help, &QAction::triggered, m_help, &HelpWindows::showHelp);
     connect(a.about, &QAction::triggered, m_help, &HelpWindows::showAbout);
+    connect(m_voices, &VoicePanel::problem, this, &EditorWindow::showProblem);
+    connect(m_voices, &VoicePanel::told, this,
+            [this](const QString &message) { statusBar()->showMessage(message, 5000); });
+    connect(m_voices, &VoicePanel::fileAsked, m_dialogs, &FolderDialogs::askForVoice);
+    connect(m_dialogs, &FolderDialogs::voiceChosen, this,
+            [this](const QString &file) { m_voices->takeFile(m_current, file); });
     connect(rowEditor(), &QPlainTextEdit::undoAvailable, a.undo, &QAction::setEnabled);
     connect(rowEditor(), &QPlainTextEdit::redoAvailable, a.redo, &QAction::setEnabled);
 
@@ -117,12 +124,15 @@ QWidget *EditorWindow::makeEditingPage()
     m_stray = new StrayFiles(left);
     column->addWidget(m_stray);
 
-    m_page = new EntryPage({m_actions->photo, m_actions->revertPicture}, m_actions->revertText,
-                           splitter);
+    const EditorActions &a = *m_actions;
+    m_voices = new VoicePanel({a.record, a.listen, a.removeVoice, a.restoreVoice, a.voiceFile},
+                              m_setup.voices);
+    m_page = new EntryPage({a.photo, a.revertPicture}, a.revertText, m_voices, splitter);
     splitter->setStretchFactor(1, 1);
 
     connect(m_list, &EntryList::entryChosen, this, &EditorWindow::chooseEntry);
     connect(m_list, &EntryList::photoDropped, this, &EditorWindow::setPhoto);
+    connect(m_list, &EntryList::voiceDropped, m_voices, &VoicePanel::takeFile);
     connect(m_page->book(), &BookPreview::photoDropped, this,
             [this](const QString &file) { setPhoto(m_current, file); });
     return splitter;
@@ -152,6 +162,7 @@ std::optional<QString> EditorWindow::openFolder(const QString &folder)
     closeFolder();
     m_document = std::move(opened);
     m_states->setDocument(m_document.get());
+    m_voices->setDocument(m_document.get());
     connect(m_document.get(), &SourceDocument::textEdited, this, &EditorWindow::textEdited);
     connect(m_document.get(), &SourceDocument::textReplaced, this, &EditorWindow::textReplaced);
     connect(m_document.get(), &SourceDocument::filesChanged, this, &EditorWindow::refreshAll);
@@ -174,6 +185,7 @@ void EditorWindow::closeFolder()
 {
     if (!m_document)
         return;
+    m_voices->setDocument(nullptr);
     saveAll();
     EditorSettings::setLastEntry(m_document->folder(), m_current);
     m_previews.clearQueue();
@@ -194,6 +206,7 @@ void EditorWindow::chooseEntry(int entry)
         rowEditor()->setReadOnly(!m_document->readText(entry).editable);
     }
     m_page->showHeading(entry, SourceDocument::flower(entry));
+    m_voices->showEntry(entry);
     if (m_list->currentEntry() != entry)
         m_list->setCurrentEntry(entry);
     showBook();
@@ -209,6 +222,7 @@ void EditorWindow::refreshAll()
 {
     m_states->refreshAll();
     m_stray->showFiles(m_document->files().strayFiles());
+    m_voices->showEntry(m_current);
     showBook();
     updateActions();
 }
@@ -378,6 +392,8 @@ void EditorWindow::closeEvent(QCloseEvent *event)
         }
         m_pack->cancel();
     }
+    // A take not ended is let go; a voice being made is saved.
+    m_voices->finish();
     if (!saveAll()) {
         const auto answer = QMessageBox::warning(
             this, QStringLiteral("保存できません"),

@@ -5,6 +5,7 @@
 #include "editor/packrun.h"
 #include "editor/previewcache.h"
 #include "editor/sourcedocument.h"
+#include "editor/voicepanel.h"
 #include "pack/packinstaller.h"
 
 #include <QMainWindow>
@@ -25,19 +26,21 @@ class QTextDocument;
 class RowEditor;
 class WelcomePage;
 
-// Where the editor finds the bundled pack and the program, puts packs, and
-// when it saves.
+// Where the editor finds the bundled pack and the program, puts packs,
+// when it saves, and how it records and plays voices.
 struct EditorSetup
 {
     QString bundled; // fills in what a source does not give
     QString program; // the command that starts the picture book
     PackPlace place;
     SaveTiming saving;
+    VoiceSetup voices{};
 };
 
 // The pack editor's window: the entries on the left; on the right the
-// chosen entry as the picture book will show it, its explanation's rows to
-// edit and what is to be mended; the making of a pack in the status bar.
+// chosen entry as the picture book will show it, its voice, its
+// explanation's rows to edit and what is to be mended; the making of a pack
+// in the status bar.
 // It arranges those parts and carries the teacher's commands to them.
 class EditorWindow : public QMainWindow
 {
@@ -67,6 +70,7 @@ public:
     QStringList problems(int entry) const;
     EntryList *entryList() const { return m_list; }
     EntryPage *entryPage() const { return m_page; }
+    VoicePanel *voicePanel() const { return m_voices; }
     BookPreview *bookPreview() const;
     RowEditor *rowEditor() const;
     PreviewCache &previews() { return m_previews; }
@@ -108,6 +112,7 @@ private:
     WelcomePage *m_welcome;
     EntryList *m_list;
     EntryPage *m_page;
+    VoicePanel *m_voices;
     StrayFiles *m_stray;
     QLabel *m_folderLabel;
     PackPanel *m_pack;

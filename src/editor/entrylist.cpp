@@ -75,16 +75,21 @@ int EntryList::entryAt(QPoint position) const
     return indexAt(position).data(EntryModel::EntryRole).toInt();
 }
 
+bool EntryList::carriesFile(const QMimeData *data)
+{
+    return !droppedPhoto(data).isEmpty() || !droppedVoice(data).isEmpty();
+}
+
 void EntryList::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (!droppedPhoto(event->mimeData()).isEmpty())
+    if (carriesFile(event->mimeData()))
         event->acceptProposedAction();
 }
 
-// Only an entry takes a photograph, not a kana row's heading.
+// Only an entry takes a photograph or a voice, not a kana row's heading.
 void EntryList::dragMoveEvent(QDragMoveEvent *event)
 {
-    if (entryAt(event->position().toPoint()) > 0 && !droppedPhoto(event->mimeData()).isEmpty())
+    if (entryAt(event->position().toPoint()) > 0 && carriesFile(event->mimeData()))
         event->acceptProposedAction();
     else
         event->ignore();
@@ -93,10 +98,14 @@ void EntryList::dragMoveEvent(QDragMoveEvent *event)
 void EntryList::dropEvent(QDropEvent *event)
 {
     const int entry = entryAt(event->position().toPoint());
-    const QString file = droppedPhoto(event->mimeData());
-    if (entry == 0 || file.isEmpty())
+    const QString photo = droppedPhoto(event->mimeData());
+    const QString voice = droppedVoice(event->mimeData());
+    if (entry == 0 || (photo.isEmpty() && voice.isEmpty()))
         return;
     event->acceptProposedAction();
     setCurrentEntry(entry);
-    emit photoDropped(entry, file);
+    if (!photo.isEmpty())
+        emit photoDropped(entry, photo);
+    else
+        emit voiceDropped(entry, voice);
 }

@@ -4,9 +4,11 @@
 #include <QTreeView>
 
 class EntryModel;
+class QMimeData;
 
 // The view of the entries under their kana rows' headings. The keys pass
-// over the headings; a photograph dropped on an entry is offered to it.
+// over the headings; a photograph or a sound file dropped on an entry is
+// offered to it.
 class EntryList : public QTreeView
 {
     Q_OBJECT
@@ -23,6 +25,7 @@ public:
 signals:
     void entryChosen(int entry);
     void photoDropped(int entry, const QString &file);
+    void voiceDropped(int entry, const QString &file);
 
 protected:
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
@@ -33,6 +36,7 @@ protected:
 
 private:
     int entryAt(QPoint position) const;
+    static bool carriesFile(const QMimeData *data);
     void takeLook();
 
     EntryModel *m_model;

@@ -24,9 +24,10 @@ QString statusOf(const EntryState &state)
 {
     if (!state.report.clean())
         return QStringLiteral("⚠ 直すところが %1 つ").arg(state.report.problems().size());
-    return QStringLiteral("%1・%2").arg(
-        state.ownPicture ? QStringLiteral("写真") : QStringLiteral("同梱の絵"),
-        state.ownText ? QStringLiteral("自分の説明") : QStringLiteral("同梱の説明"));
+    return QStringLiteral("%1・%2%3")
+        .arg(state.ownPicture ? QStringLiteral("写真") : QStringLiteral("同梱の絵"),
+             state.ownText ? QStringLiteral("自分の説明") : QStringLiteral("同梱の説明"),
+             state.voice ? QStringLiteral("・声") : QString());
 }
 
 // The thumbnail on a square, with "同梱" across the foot of a bundled

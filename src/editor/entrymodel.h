@@ -10,12 +10,14 @@
 #include <array>
 
 // How one entry stands: its picture's thumbnail (null while it is being
-// made), where its picture and text come from, and what is to be mended.
+// made), where its picture and text come from, whether it has a voice, and
+// what is to be mended.
 struct EntryState
 {
     QImage thumbnail;
     bool ownPicture = false;
     bool ownText = false;
+    bool voice = false;
     EntryReport report;
 };
 

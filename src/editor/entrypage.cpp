@@ -31,7 +31,8 @@ QToolButton *buttonFor(QAction *action, QWidget *parent)
 
 } // namespace
 
-EntryPage::EntryPage(const QList<QAction *> &pictureActions, QAction *textAction, QWidget *parent)
+EntryPage::EntryPage(const QList<QAction *> &pictureActions, QAction *textAction,
+                     QWidget *voicePanel, QWidget *parent)
     : QScrollArea(parent)
 {
     auto *panel = new QWidget;
@@ -52,6 +53,8 @@ EntryPage::EntryPage(const QList<QAction *> &pictureActions, QAction *textAction
     layout->addWidget(m_book, 0, Qt::AlignLeft);
     m_pictureStatus = wrappingLabel(panel);
     layout->addWidget(m_pictureStatus);
+    voicePanel->setParent(panel);
+    layout->addWidget(voicePanel);
 
     auto *textRow = new QHBoxLayout;
     textRow->addWidget(new QLabel(QStringLiteral("<b>説明の文</b>　1行が図鑑の一覧の1行です。"

@@ -18,16 +18,17 @@ enum class PictureSource
 };
 
 // The chosen entry: its number and name with the picture's buttons, the
-// book as the picture book shows it, where its picture comes from, the rows
-// of its explanation to edit, and what is to be mended, in colours that
-// read on the palette.
+// book as the picture book shows it, where its picture comes from, its
+// voice, the rows of its explanation to edit, and what is to be mended, in
+// colours that read on the palette.
 class EntryPage : public QScrollArea
 {
     Q_OBJECT
 
 public:
-    // The buttons for the picture's and the text's actions stand beside them.
-    EntryPage(const QList<QAction *> &pictureActions, QAction *textAction,
+    // The buttons for the picture's and the text's actions stand beside
+    // them; the voice's panel stands below the book.
+    EntryPage(const QList<QAction *> &pictureActions, QAction *textAction, QWidget *voicePanel,
               QWidget *parent = nullptr);
 
     BookPreview *book() const { return m_book; }

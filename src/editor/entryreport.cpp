@@ -28,7 +28,7 @@ EntryReport::EntryReport(const EntryFacts &facts)
 void EntryReport::addFileProblems(const EntryFacts &facts)
 {
     QStringList many;
-    for (const QStringList *files : {&facts.pictureFiles, &facts.textFiles})
+    for (const QStringList *files : {&facts.pictureFiles, &facts.textFiles, &facts.voiceFiles})
         if (files->size() > 1)
             many << *files;
     for (const ContentProblem &problem : facts.fileProblems) {
@@ -40,6 +40,8 @@ void EntryReport::addFileProblems(const EntryFacts &facts)
         m_problems << EditorMessage::filesForOneEntry(true, facts.pictureFiles);
     if (facts.textFiles.size() > 1)
         m_problems << EditorMessage::filesForOneEntry(false, facts.textFiles);
+    if (facts.voiceFiles.size() > 1)
+        m_problems << EditorMessage::voicesForOneEntry(facts.voiceFiles);
 }
 // Each character left out or written otherwise is named once a row, before
 // the row's wrapping; the text stays out of the pack only when nothing of

@@ -12,6 +12,7 @@ struct EntryFacts
     ContentProblems fileProblems; // its refused files, named from the folder
     QStringList pictureFiles;     // the names of its photographs, usable or not
     QStringList textFiles;        // the names of its text files
+    QStringList voiceFiles;       // the names of its voices' files
     bool photoUnusable = false;   // its photograph gives no picture
     bool textNotRead = false;     // its text file could not be read
     bool textUnreadable = false;  // its text file holds no text it can be read as

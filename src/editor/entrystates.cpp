@@ -53,6 +53,7 @@ void EntryStates::refresh(int entry)
                            files.fileProblems(entry),
                            files.pictureFiles(entry),
                            files.textFiles(entry),
+                           files.voiceFiles(entry),
                            unusable,
                            read.notRead,
                            !read.editable && !read.notRead,
@@ -63,6 +64,7 @@ void EntryStates::refresh(int entry)
     state.thumbnail = preview ? preview->thumbnail : QImage();
     state.ownPicture = !files.photo(entry).isEmpty() && !unusable;
     state.ownText = facts.ownText;
+    state.voice = !files.voice(entry).isEmpty();
     state.report = EntryReport(facts);
     m_model.setState(entry, state);
 }

@@ -6,6 +6,7 @@
 #include "editor/sourcecopy.h"
 #include "pack/packbuilder.h"
 #include "pack/photoformats.h"
+#include "pack/voiceprocessor.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -106,6 +107,25 @@ void FolderDialogs::askForPhoto(const QString &flower)
     ask->setFileMode(QFileDialog::ExistingFile);
     ask->setNameFilter(PhotoFormats::nameFilter());
     connect(ask, &QFileDialog::fileSelected, this, &FolderDialogs::photoChosen);
+    ask->open();
+}
+
+void FolderDialogs::askForVoice(const QString &flower)
+{
+    const QString start =
+        existingFolder({EditorSettings::voiceFolder(),
+                        QStandardPaths::writableLocation(QStandardPaths::MusicLocation)});
+    QFileDialog *ask =
+        dialog("voiceDialog", QStringLiteral("%1の声のファイルを選ぶ").arg(flower), start);
+    ask->setFileMode(QFileDialog::ExistingFile);
+    QStringList patterns;
+    for (const QString &suffix : VoiceProcessor::suffixes())
+        patterns << QStringLiteral("*.") + suffix;
+    ask->setNameFilter(QStringLiteral("声のファイル (%1)").arg(patterns.join(u' ')));
+    connect(ask, &QFileDialog::fileSelected, this, [this](const QString &file) {
+        EditorSettings::setVoiceFolder(QFileInfo(file).path());
+        emit voiceChosen(file);
+    });
     ask->open();
 }
 

@@ -7,7 +7,8 @@ class QFileDialog;
 class QWidget;
 
 // The editor's file dialogs, shown without stopping the window: where a
-// new folder goes, which folder to open, which photograph to take, and the
+// new folder goes, which folder to open, which photograph or sound file to
+// take, and the
 // offer of a writable copy of a folder that cannot be written. Each starts
 // in a folder that exists and says what it asks for in its own words.
 class FolderDialogs : public QObject
@@ -22,6 +23,8 @@ public:
     void askForFolder();
     // Starts where the last photograph came from, or in the pictures folder.
     void askForPhoto(const QString &flower);
+    // Starts where the last sound file came from, or in the music folder.
+    void askForVoice(const QString &flower);
     // Makes the folder and chooses it, unless it cannot be made.
     void makeFolder(const QString &folder);
     void offerWritableCopy(const QString &source);
@@ -34,6 +37,7 @@ public:
 signals:
     void folderChosen(const QString &folder);
     void photoChosen(const QString &file);
+    void voiceChosen(const QString &file);
     void problem(const QString &problem);
 
 private:

@@ -36,6 +36,12 @@ QFileInfoList hiddenFiles(const QString &folder)
     return QDir(folder).entryInfoList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
 }
 
+// The source folder's three folders.
+std::array<const SourceKind *, 3> sourceKinds()
+{
+    return {&pictureSources(), &textSources(), &voiceSources()};
+}
+
 } // namespace
 
 PackSource::PackSource(QString folder, QString bundled, FolderLock lock)
@@ -63,7 +69,10 @@ std::optional<QString> PackSource::refusal(const QString &folder, const QString 
         if (inside(path, QFileInfo(place.packs).canonicalFilePath()))
             return ContentMessage::folderIsInstalledPack();
     const QDir dir(path);
-    const bool source = dir.exists(pictureSources().folder) || dir.exists(textSources().folder);
+    const auto kinds = sourceKinds();
+    const bool source = std::any_of(kinds.cbegin(), kinds.cend(), [&dir](const SourceKind *kind) {
+        return dir.exists(kind->folder);
+    });
     const bool pack =
         dir.exists(ContentPack::folders().at(0)) || dir.exists(ContentPack::folders().at(1));
     if (pack && !source)
@@ -100,8 +109,8 @@ QString PackSource::name() const
 // writes here while the folder is held.
 void PackSource::restoreHidden() const
 {
-    for (const QString &kind : {pictureSources().folder, textSources().folder}) {
-        const QFileInfoList files = hiddenFiles(m_folder + u'/' + kind);
+    for (const SourceKind *kind : sourceKinds()) {
+        const QFileInfoList files = hiddenFiles(m_folder + u'/' + kind->folder);
         QSet<int> shown;
         for (const QFileInfo &file : files)
             if (!file.fileName().startsWith(u'.'))
@@ -128,6 +137,7 @@ void PackSource::rescan()
     m_stray.clear();
     m_photos = scan(pictureSources(), &m_namedPictures);
     scan(textSources(), &m_namedTexts);
+    m_voices = scan(voiceSources(), &m_namedVoices);
 }
 
 // One reading of a kind's folder gives its usable files, and every file of
@@ -163,7 +173,7 @@ QStringList PackSource::fileNames(const QMap<int, QStringList> &named, int entry
 QStringList PackSource::folders() const
 {
     QStringList paths{m_folder};
-    for (const SourceKind *kind : {&pictureSources(), &textSources()})
+    for (const SourceKind *kind : sourceKinds())
         if (QFileInfo(m_folder + u'/' + kind->folder).isDir())
             paths << m_folder + u'/' + kind->folder;
     return paths;
@@ -172,7 +182,7 @@ QStringList PackSource::folders() const
 QStringList PackSource::watchedPaths() const
 {
     QStringList paths = folders();
-    for (const QMap<int, QStringList> *named : {&m_namedPictures, &m_namedTexts})
+    for (const QMap<int, QStringList> *named : {&m_namedPictures, &m_namedTexts, &m_namedVoices})
         for (const QStringList &files : *named)
             paths << files;
     return paths;
@@ -264,16 +274,24 @@ std::optional<ContentProblem> PackSource::setPhoto(int entry, const QString &fil
     if (source.error() != QFileDevice::NoError)
         return ContentProblem{file, 0, ContentMessage::cannotRead(source.errorString())};
 
-    const QString folder = m_folder + u'/' + kind.folder;
-    if (auto problem = makeFolders(folder))
+    const QString target =
+        QStringLiteral("%1/%2/%3.%4").arg(m_folder, kind.folder).arg(entry).arg(suffix);
+    return replaceFiles(target, bytes, m_namedPictures.value(entry));
+}
+
+// The new file takes the place of the others of its entry, which are
+// hidden while it is written and come back if it cannot be.
+std::optional<ContentProblem>
+PackSource::replaceFiles(const QString &target, const QByteArray &bytes, const QStringList &others)
+{
+    if (auto problem = makeFolders(QFileInfo(target).path()))
         return problem;
-    const QString target = QStringLiteral("%1/%2.%3").arg(folder).arg(entry).arg(suffix);
     QStringList hidden;
     const auto restore = [&hidden] {
         for (const QString &path : std::as_const(hidden))
             renameOver(hiddenName(path), path);
     };
-    for (const QString &other : m_namedPictures.value(entry)) {
+    for (const QString &other : others) {
         if (other == target)
             continue;
         if (auto problem = renameOver(other, hiddenName(other))) {
@@ -313,6 +331,20 @@ std::optional<ContentProblem> PackSource::saveText(int entry, const QStringList 
 std::optional<ContentProblem> PackSource::removeText(int entry)
 {
     return removeFiles(m_namedTexts.value(entry));
+}
+
+std::optional<ContentProblem> PackSource::setVoice(int entry, const QByteArray &wav,
+                                                   const QString &name)
+{
+    const QString folder = m_folder + u'/' + voiceSources().folder;
+    const QString target =
+        folder + u'/' + (name.isEmpty() ? QStringLiteral("%1.wav").arg(entry) : name);
+    return replaceFiles(target, wav, m_namedVoices.value(entry));
+}
+
+std::optional<ContentProblem> PackSource::removeVoice(int entry)
+{
+    return removeFiles(m_namedVoices.value(entry));
 }
 
 std::optional<ContentProblem> PackSource::removeFiles(const QStringList &files)

@@ -20,13 +20,12 @@ struct SourceText
 };
 
 // A teacher's source folder, the editor's document, in the layout hana-pack
-// reads: photographs in "pictures", UTF-8 texts in "texts", each named by its
-// entry. The folder is held for one editor at a time. Every change leaves
-// the folder as hana-pack can read it, whenever the editor is stopped: a
-// file is written beside its place and renamed into it, and a photograph
-// that takes another's place hides that one first, so that no moment shows
-// two files for one entry; what a killed run hid is put back on the next
-// opening.
+// reads: photographs in "pictures", UTF-8 texts in "texts", recorded names
+// in "voices", each named by its entry. The folder is held for one editor at a time. Every change
+// leaves the folder as hana-pack can read it, whenever the editor is stopped: a file is written
+// beside its place and renamed into it, and a photograph that takes another's place hides that one
+// first, so that no moment shows two files for one entry; what a killed run hid is put back on the
+// next opening.
 struct SourceKind;
 
 class PackSource
@@ -43,7 +42,7 @@ public:
     QString name() const;
     const QString &bundled() const { return m_bundled; }
 
-    // Reads the two folders again.
+    // Reads the three folders again.
     void rescan();
 
     // The entry's usable photograph, or empty; the bundled picture.
@@ -58,11 +57,14 @@ public:
     // The names of the entry's files of each kind, usable or not.
     QStringList pictureFiles(int entry) const { return fileNames(m_namedPictures, entry); }
     QStringList textFiles(int entry) const { return fileNames(m_namedTexts, entry); }
-    // The folder, its two folders and their entries' files, to be watched.
+    QStringList voiceFiles(int entry) const { return fileNames(m_namedVoices, entry); }
+    // The entry's usable voice, or empty.
+    QString voice(int entry) const { return m_voices.value(entry); }
+    // The folder, its three folders and their entries' files, to be watched.
     QStringList watchedPaths() const;
-    // Whether the folder or one of its two is closed to writing.
+    // Whether the folder or one of its three is closed to writing.
     bool isReadOnly() const;
-    // The folder and those of its two folders that exist.
+    // The folder and those of its three folders that exist.
     QStringList folders() const;
 
     SourceText readText(int entry) const;
@@ -78,6 +80,11 @@ public:
     // remove the teacher's file instead, which comes to the same pack.
     std::optional<ContentProblem> saveText(int entry, const QStringList &rows);
     std::optional<ContentProblem> removeText(int entry);
+    // Writes a voice in the pack's form as the entry's "voices/<n>.wav", or
+    // under the name given, in place of any other.
+    std::optional<ContentProblem> setVoice(int entry, const QByteArray &wav,
+                                           const QString &name = {});
+    std::optional<ContentProblem> removeVoice(int entry);
 
     // A path as the teacher sees it, from the folder: "pictures/7.jpg".
     QString relative(const QString &path) const;
@@ -90,6 +97,8 @@ private:
     void restoreHidden() const;
     QMap<int, QString> scan(const SourceKind &kind, QMap<int, QStringList> *named);
     static QStringList fileNames(const QMap<int, QStringList> &named, int entry);
+    std::optional<ContentProblem> replaceFiles(const QString &target, const QByteArray &bytes,
+                                               const QStringList &others);
     std::optional<ContentProblem> removeFiles(const QStringList &files);
 
     QString m_folder;
@@ -97,9 +106,11 @@ private:
     FolderLock m_lock;
     EntryMatcher m_matcher;
     QMap<int, QString> m_photos;
+    QMap<int, QString> m_voices;
     // Every file of the right kind that names each entry, usable or not.
     QMap<int, QStringList> m_namedPictures;
     QMap<int, QStringList> m_namedTexts;
+    QMap<int, QStringList> m_namedVoices;
     QMap<int, ContentProblems> m_entryProblems;
     ContentProblems m_stray;
 };

@@ -6,6 +6,7 @@
 #include "platform/clock.h"
 
 #include <QDateTime>
+#include <QFile>
 #include <QFileInfo>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -168,6 +169,50 @@ std::optional<QString> SourceDocument::removePhoto(int entry)
     if (problem)
         return problemWords(entry, *problem);
     return std::nullopt;
+}
+
+SourceDocument::EarlierVoice SourceDocument::currentVoice(int entry) const
+{
+    const QString path = m_files.voice(entry);
+    if (path.isEmpty())
+        return {};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return {QFileInfo(path).fileName(), file.readAll()};
+}
+
+// The voice before the change is held in memory, so that a take gone wrong
+// costs nothing: it is put back in one step.
+std::optional<QString> SourceDocument::changeVoice(int entry, const EarlierVoice &next)
+{
+    const EarlierVoice earlier = currentVoice(entry);
+    const auto problem = next.name.isEmpty() ? m_files.removeVoice(entry)
+                                             : m_files.setVoice(entry, next.bytes, next.name);
+    watch();
+    emit filesChanged();
+    if (problem)
+        return EditorMessage::withFlower(flower(entry),
+                                         EditorMessage::voiceNotSaved(problem->what));
+    m_earlierVoices.insert(entry, earlier);
+    return std::nullopt;
+}
+
+std::optional<QString> SourceDocument::setVoice(int entry, const QByteArray &wav)
+{
+    return changeVoice(entry, {QStringLiteral("%1.wav").arg(entry), wav});
+}
+
+std::optional<QString> SourceDocument::removeVoice(int entry)
+{
+    return changeVoice(entry, {});
+}
+
+std::optional<QString> SourceDocument::restoreVoice(int entry)
+{
+    if (!hasEarlierVoice(entry))
+        return std::nullopt;
+    return changeVoice(entry, m_earlierVoices.value(entry));
 }
 
 std::optional<QString> SourceDocument::revertText(int entry)

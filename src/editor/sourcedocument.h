@@ -59,6 +59,15 @@ public:
     // why it was not taken, flower first.
     std::optional<QString> setPhoto(int entry, const QString &file, PreviewCache &previews);
     std::optional<QString> removePhoto(int entry);
+    // Saves a voice in the pack's form as the entry's, in place of any
+    // other; the voice it replaces is kept, for restoreVoice.
+    std::optional<QString> setVoice(int entry, const QByteArray &wav);
+    std::optional<QString> removeVoice(int entry);
+    // Puts back the voice that the entry's last change replaced or removed,
+    // and keeps the one it replaces in turn: two takes can be had by turns.
+    std::optional<QString> restoreVoice(int entry);
+    bool hasEarlierVoice(int entry) const { return m_earlierVoices.contains(entry); }
+
     // Back to the bundled text as one edit that undo takes back; a text that
     // could not be read is removed instead.
     std::optional<QString> revertText(int entry);
@@ -82,7 +91,17 @@ private:
         QString stamp; // the file as last read or written
     };
 
+    // A voice as it was before a change: its file's name and bytes, or no
+    // name when there was none.
+    struct EarlierVoice
+    {
+        QString name;
+        QByteArray bytes;
+    };
+
     SourceDocument(PackSource files, const SaveTiming &timing);
+    EarlierVoice currentVoice(int entry) const;
+    std::optional<QString> changeVoice(int entry, const EarlierVoice &next);
     void loadText(int entry);
     void edited(int entry);
     void saveWhenDue();
@@ -97,6 +116,7 @@ private:
     QTimer m_rescanTimer;
     QFileSystemWatcher m_watcher;
     QString m_saveProblem;
+    QMap<int, EarlierVoice> m_earlierVoices;
 };
 
 #endif
