@@ -50,56 +50,70 @@ constexpr quint16 PcmFormat = 1;
 // Real files have three or four chunks before their sound data.
 constexpr int MaximumChunks = 64;
 
-WavProblem chunkProblem(QFile &file)
+// The sound's bytes per second, from the format chunk.
+constexpr int ByteRateOffset = 8;
+
+WavCheck checkChunks(QFile &file)
 {
     bool pcm = false;
+    qint64 byteRate = 0;
     for (int chunk = 0; chunk < MaximumChunks; ++chunk) {
         const QByteArray header = file.read(ChunkHeaderBytes);
         if (header.size() < ChunkHeaderBytes)
-            return WavProblem::CutShort;
+            return {WavProblem::CutShort};
         const QByteArray id = header.left(4);
         const qint64 size = qFromLittleEndian<quint32>(header.constData() + 4);
         if (id == "data") {
             if (!pcm)
-                return WavProblem::DataBeforeFormat;
-            return file.size() - file.pos() < size ? WavProblem::CutShort : WavProblem::None;
+                return {WavProblem::DataBeforeFormat};
+            if (file.size() - file.pos() < size)
+                return {WavProblem::CutShort};
+            return {WavProblem::None, byteRate > 0 ? size * 1000 / byteRate : 0};
         }
         qint64 rest = size + (size & 1);
         if (id == "fmt ") {
-            const QByteArray format = file.read(2);
+            const QByteArray format = file.read(FormatChunkBytes);
             if (size < FormatChunkBytes || format.size() < 2)
-                return WavProblem::FormatIncomplete;
+                return {WavProblem::FormatIncomplete};
             if (qFromLittleEndian<quint16>(format.constData()) != PcmFormat)
-                return WavProblem::NotPcm;
+                return {WavProblem::NotPcm};
+            if (format.size() < FormatChunkBytes)
+                return {WavProblem::CutShort};
             pcm = true;
+            byteRate = qFromLittleEndian<quint32>(format.constData() + ByteRateOffset);
             rest -= format.size();
         }
         if (file.skip(rest) != rest)
-            return WavProblem::CutShort;
+            return {WavProblem::CutShort};
     }
-    return WavProblem::NoData;
+    return {WavProblem::NoData};
 }
 
 } // namespace
 
-WavProblem checkWavFile(const QString &path)
+WavCheck checkWavSound(const QString &path)
 {
     const QFileInfo info(path);
     if (!info.exists())
-        return WavProblem::Missing;
+        return {WavProblem::Missing};
     if (info.isDir())
-        return WavProblem::Folder;
+        return {WavProblem::Folder};
     if (info.size() == 0)
-        return WavProblem::Empty;
+        return {WavProblem::Empty};
     if (info.size() > MaximumSoundBytes)
-        return WavProblem::TooLarge;
+        return {WavProblem::TooLarge};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return WavProblem::Unreadable;
+        return {WavProblem::Unreadable};
     const QByteArray riff = file.read(RiffHeaderBytes);
     if (riff.size() < RiffHeaderBytes || !riff.startsWith("RIFF") || riff.mid(8, 4) != "WAVE")
-        return WavProblem::NotWave;
-    return chunkProblem(file);
+        return {WavProblem::NotWave};
+    return checkChunks(file);
+}
+
+WavProblem checkWavFile(const QString &path)
+{
+    return checkWavSound(path).problem;
 }
 
 QString wavProblemMessage(WavProblem problem)

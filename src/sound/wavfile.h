@@ -29,6 +29,17 @@ enum class WavProblem
 
 WavProblem checkWavFile(const QString &path);
 
+// The same check, and for a file without a problem how long its sound lasts,
+// from the size of its sound data and the byte rate of its format (0 where
+// the format gives no rate).
+struct WavCheck
+{
+    WavProblem problem = WavProblem::None;
+    qint64 milliseconds = 0;
+};
+
+WavCheck checkWavSound(const QString &path);
+
 // What a problem means, in Japanese for the user of the content checks, and
 // in English for the program's warning lines on standard error.
 QString wavProblemMessage(WavProblem problem);
