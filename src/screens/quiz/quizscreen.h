@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 class CommandButton;
 class Image;
@@ -17,6 +18,8 @@ class Timer;
 // name tiles. A game asks every entry once in random order, judges each click
 // with a mark, a sound and the running rate, and ends with a medal or the
 // fail banner. The banner restarts the game; two buttons leave the screen.
+// Where the pack has the right name's voice, it follows the mark's sound,
+// and the answer pause waits for it to end, for at most 2 s more.
 class QuizScreen : public Screen
 {
     Q_OBJECT
@@ -49,6 +52,15 @@ private:
         Timer *answerPause;
         SoundPlayer *questionSound;
         SoundPlayer *answerSound;
+        SoundPlayer *answerVoice;
+    };
+
+    // Where the right name's voice is after an answer.
+    enum class AnswerVoice
+    {
+        None,
+        AfterMark,
+        Sounding,
     };
 
     void ResetQuiz();
@@ -70,6 +82,13 @@ private:
     void setBoardTabStop(int16_t index);
     void boardKeyPressed(int key);
     void LeavePauseTick();
+
+    void connectAnswerVoice();
+    void queueAnswerVoice();
+    void answerSoundEnded();
+    void answerVoiceEnded();
+    bool voiceHoldsAnswerPause();
+    void dropAnswerVoice();
 
     Label *tile(int index) const;
 
@@ -96,6 +115,10 @@ private:
     int16_t m_boardTabStop = 0;
     // Both waits share ClickTime: whichever click came last starts them afresh.
     LeaveDelay m_leaveDelay;
+    bool m_packHasVoices = false;
+    AnswerVoice m_answerVoice = AnswerVoice::None;
+    // On the monotonic clock, when the voice began to hold the pause.
+    std::optional<double> m_voiceHoldStart;
     std::unique_ptr<Controls> m_ui;
 };
 
