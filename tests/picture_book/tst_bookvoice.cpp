@@ -108,12 +108,12 @@ void TestBookVoice::voiceFollowsTheEntrySound()
     addVoices({1});
     openBook();
     showEntry(1);
-    QCOMPARE(calls(), (QStringList{"MediaPlayer1 Play", voiceOf(1), "MediaPlayer3 Stop"}));
+    QCOMPARE(calls(), (QStringList{"MediaPlayer1 Play", "MediaPlayer3 Stop"}));
     QVERIFY(!m_test->sounds.isSounding(Voice));
     QVERIFY(m_test->sounds.endSound(EntrySound));
-    QCOMPARE(calls().last(), QStringLiteral("MediaPlayer3 Play"));
+    QCOMPARE(calls().last(), voiceOf(1));
     QVERIFY(m_test->sounds.endSound(Voice));
-    QCOMPARE(calls().size(), 4);
+    QCOMPARE(calls().size(), 3);
 }
 
 // In a pack with some voices, an entry without one stops the voice of the
@@ -143,9 +143,8 @@ void TestBookVoice::onlyTheLastShownEntrysVoiceFollows()
     QTest::keyClick(book(), Qt::Key_Right);
     QVERIFY(m_test->sounds.endSound(EntrySound));
     QVERIFY(!m_test->sounds.endSound(EntrySound));
-    QCOMPARE(calls().filter("MediaPlayer3 Play").size(), 1);
-    QCOMPARE(calls().filter(" SetFile ").last(), voiceOf(3));
-    QCOMPARE(calls().last(), QStringLiteral("MediaPlayer3 Play"));
+    QCOMPARE(calls().filter("MediaPlayer3 SetFile").size(), 1);
+    QCOMPARE(calls().last(), voiceOf(3));
 }
 
 void TestBookVoice::keyAndClickOnTheNameSayItAgain_data()
@@ -200,8 +199,7 @@ void TestBookVoice::voiceAddedLaterIsHeardAtTheNextShowing()
     calls().clear();
     showEntry(1);
     QVERIFY(m_test->sounds.endSound(EntrySound));
-    QCOMPARE(calls(), (QStringList{"MediaPlayer1 Play", voiceOf(1), "MediaPlayer3 Stop",
-                                   "MediaPlayer3 Play"}));
+    QCOMPARE(calls(), (QStringList{"MediaPlayer1 Play", "MediaPlayer3 Stop", voiceOf(1)}));
 }
 
 QTEST_MAIN(TestBookVoice)

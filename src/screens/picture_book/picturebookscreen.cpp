@@ -131,22 +131,22 @@ void PictureBookScreen::ShowEntry()
     prepareVoice();
 }
 
-// The entry's voice is loaded silent, to follow the entry sound; a voice of
-// the entry before that still sounds stops.
+// The entry's voice is to follow the entry sound; a voice of the entry
+// before that still sounds stops. The voice is loaded only as it is to sound:
+// a Qt sound started and stopped at once sometimes stays silent when it is
+// started again.
 void PictureBookScreen::prepareVoice()
 {
     if (!m_packHasVoices)
         return;
     m_voiceFollows = QFileInfo::exists(EntryVoicePath(CurrentEntry));
-    if (m_voiceFollows)
-        m_ui->voice->SetFile(EntryVoicePath(CurrentEntry));
     m_ui->voice->Stop();
 }
 
 void PictureBookScreen::entrySoundEnded()
 {
     if (std::exchange(m_voiceFollows, false))
-        m_ui->voice->Play();
+        m_ui->voice->SetFile(EntryVoicePath(CurrentEntry));
 }
 
 // Read afresh as the entry is; at once, even while the entry sound plays.

@@ -256,19 +256,17 @@ void QuizScreen::JudgeAnswer(int16_t index)
     queueAnswerVoice();
 }
 
-// The right name's voice, where the pack has it, is loaded silent to follow
-// the mark's sound; a voice of an earlier click that still sounds stops.
+// The right name's voice, where the pack has it, is to follow the mark's
+// sound; a voice of an earlier click that still sounds stops. As in the
+// picture book, the voice is loaded only as it is to sound.
 void QuizScreen::queueAnswerVoice()
 {
     m_answerVoice = AnswerVoice::None;
     m_voiceHoldStart.reset();
     if (!m_packHasVoices)
         return;
-    const QString voice = EntryVoicePath(QuestionEntry);
-    if (QFileInfo::exists(voice)) {
-        m_ui->answerVoice->SetFile(voice);
+    if (QFileInfo::exists(EntryVoicePath(QuestionEntry)))
         m_answerVoice = AnswerVoice::AfterMark;
-    }
     m_ui->answerVoice->Stop();
 }
 
@@ -277,7 +275,7 @@ void QuizScreen::answerSoundEnded()
     if (m_answerVoice != AnswerVoice::AfterMark)
         return;
     m_answerVoice = AnswerVoice::Sounding;
-    m_ui->answerVoice->Play();
+    m_ui->answerVoice->SetFile(EntryVoicePath(QuestionEntry));
 }
 
 void QuizScreen::answerVoiceEnded()
@@ -302,8 +300,6 @@ bool QuizScreen::voiceHoldsAnswerPause()
 // A voice not yet begun is dropped; one that sounds says the name to its end.
 void QuizScreen::dropAnswerVoice()
 {
-    if (m_answerVoice == AnswerVoice::AfterMark)
-        m_ui->answerVoice->Stop();
     m_answerVoice = AnswerVoice::None;
 }
 
