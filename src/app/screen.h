@@ -45,6 +45,16 @@ protected:
         });
     }
 
+    // Runs the handler through the dispatcher when a sound of the player has
+    // played to its end while the window is open.
+    template <typename Handler> void onEnded(SoundPlayer *player, Handler handler)
+    {
+        player->setEndedHandler([this, handler] {
+            if (isOpen())
+                m_program.dispatch(handler);
+        });
+    }
+
     template <typename Element, typename Signal, typename Handler>
     void onEach(const ControlArray<Element> &array, Signal signal, Handler handler)
     {

@@ -6,7 +6,8 @@
 #include <QRect>
 
 // The picture book's window: the open book, the kana index, the two arrows,
-// the hint line, the two buttons, the timer and the sounds. The table has no
+// the hint line, the two buttons, the timer and the sounds, the entry's voice
+// among them. The table has no
 // name; the screen that shows it gives it one.
 const FormSpec &pictureBookLayout();
 

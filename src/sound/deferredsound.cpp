@@ -1,4 +1,5 @@
 #include "sound/deferredsound.h"
+#include "sound/soundend.h"
 
 #include <QEvent>
 #include <QLibrary>
@@ -47,6 +48,12 @@ public:
         if (m_real)
             m_real->SetProperty1030(value);
     }
+    void setEndedHandler(EndedHandler handler) override
+    {
+        if (m_real)
+            return m_real->setEndedHandler(std::move(handler));
+        m_ended = std::move(handler);
+    }
 
     // The factory is going: nothing is left to tell it.
     void detach() { m_factory = nullptr; }
@@ -55,6 +62,8 @@ public:
     {
         detach();
         m_real = backend.create(m_name);
+        if (m_ended)
+            m_real->setEndedHandler(std::move(m_ended));
         if (m_path.isEmpty())
             return;
         m_real->SetFile(m_path);
@@ -68,17 +77,23 @@ private:
     std::unique_ptr<SoundPlayer> m_real;
     QString m_path;
     bool m_sounding = false;
+    EndedHandler m_ended;
 };
 
 namespace {
 
+// Every sound it is given ends as soon as it starts.
 class SilentPlayer : public SoundPlayer
 {
 public:
-    void SetFile(const QString &) override {}
-    void Play() override {}
-    void Stop() override {}
+    void SetFile(const QString &) override { m_end.startSound(0); }
+    void Play() override { m_end.startSound(0); }
+    void Stop() override { m_end.cancel(); }
     void SetProperty1030(int32_t) override {}
+    void setEndedHandler(EndedHandler handler) override { m_end.setHandler(std::move(handler)); }
+
+private:
+    SoundEnd m_end;
 };
 
 class SilentFactory : public SoundFactory

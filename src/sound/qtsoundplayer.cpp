@@ -34,7 +34,7 @@ QtSoundPlayer::QtSoundPlayer(SoundNotices &notices, bool audible) : m_notices(no
         return;
     m_effect = std::make_unique<QSoundEffect>();
     QObject::connect(m_effect.get(), &QSoundEffect::statusChanged, m_effect.get(),
-                     [this] { warnIfUnplayable(); });
+                     [this] { statusChanged(); });
 }
 
 // A file that cannot be played is never handed to the player: it stays
@@ -44,38 +44,66 @@ void QtSoundPlayer::SetFile(const QString &path)
     Stop();
     if (path != m_path) {
         m_path = path;
-        const WavProblem problem = checkWavFile(path);
-        if (problem != WavProblem::None)
-            m_notices.unplayable(path, wavProblemLogText(problem));
+        const WavCheck check = checkWavSound(path);
+        m_playable = check.problem == WavProblem::None;
+        m_length = check.milliseconds;
+        if (!m_playable)
+            m_notices.unplayable(path, wavProblemLogText(check.problem));
         if (m_effect)
-            m_effect->setSource(problem == WavProblem::None ? QUrl::fromLocalFile(path) : QUrl());
+            m_effect->setSource(m_playable ? QUrl::fromLocalFile(path) : QUrl());
     }
     if (m_effect)
         m_effect->play();
+    startEnd();
 }
 
 void QtSoundPlayer::Play()
 {
-    if (!m_effect)
-        return;
-    m_effect->stop();
-    m_effect->play();
+    if (m_effect) {
+        m_effect->stop();
+        m_effect->play();
+    }
+    startEnd();
 }
 
 void QtSoundPlayer::Stop()
 {
     if (m_effect)
         m_effect->stop();
+    m_end.cancel();
+    m_endAwaitsLoading = false;
 }
 
 // The original control's property of this number changes nothing that the
 // program relies on, so it is accepted and ignored.
 void QtSoundPlayer::SetProperty1030(int32_t) {}
 
-void QtSoundPlayer::warnIfUnplayable()
+void QtSoundPlayer::setEndedHandler(EndedHandler handler)
 {
-    if (m_effect->status() == QSoundEffect::Error)
+    m_end.setHandler(std::move(handler));
+}
+
+// The sound is heard from when Qt has it loaded, which for a file just set
+// is a moment later; one that cannot be heard ends at once.
+void QtSoundPlayer::startEnd()
+{
+    m_endAwaitsLoading = false;
+    if (!m_effect || !m_playable || m_effect->status() == QSoundEffect::Error)
+        m_end.startSound(0);
+    else if (m_effect->status() == QSoundEffect::Ready)
+        m_end.startSound(m_length);
+    else
+        m_endAwaitsLoading = true;
+}
+
+void QtSoundPlayer::statusChanged()
+{
+    const QSoundEffect::Status status = m_effect->status();
+    if (status == QSoundEffect::Error)
         m_notices.playerFailed(m_path, !QMediaDevices::audioOutputs().isEmpty());
+    if (!std::exchange(m_endAwaitsLoading, false))
+        return;
+    m_end.startSound(status == QSoundEffect::Ready ? m_length : 0);
 }
 
 QtSoundFactory::QtSoundFactory() : m_audible(machineHasAudioOutput()) {}

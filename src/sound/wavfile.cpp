@@ -144,22 +144,29 @@ bool isSilent(QIODevice &file, const WavSound &sound)
 
 } // namespace
 
-WavProblem checkWavFile(const QString &path)
+WavCheck checkWavSound(const QString &path)
 {
     const QFileInfo info(path);
     if (!info.exists())
-        return WavProblem::Missing;
+        return {WavProblem::Missing};
     if (info.isDir())
-        return WavProblem::Folder;
+        return {WavProblem::Folder};
     if (info.size() == 0)
-        return WavProblem::Empty;
+        return {WavProblem::Empty};
     if (info.size() > MaximumSoundBytes)
-        return WavProblem::TooLarge;
+        return {WavProblem::TooLarge};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return WavProblem::Unreadable;
+        return {WavProblem::Unreadable};
     WavSound sound;
-    return riffProblem(file, false, &sound);
+    if (const WavProblem found = riffProblem(file, false, &sound); found != WavProblem::None)
+        return {found};
+    return {WavProblem::None, sound.byteRate > 0 ? sound.dataBytes * 1000 / sound.byteRate : 0};
+}
+
+WavProblem checkWavFile(const QString &path)
+{
+    return checkWavSound(path).problem;
 }
 
 WavProblem checkVoiceFile(const QString &path)

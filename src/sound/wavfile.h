@@ -44,6 +44,17 @@ WavProblem checkVoiceFile(const QString &path);
 // It is read from its start and left where it was.
 WavProblem checkWavChunks(QIODevice *device);
 
+// The same check, and for a file without a problem how long its sound lasts,
+// from the size of its sound data and the byte rate of its format (0 where
+// the format gives no rate).
+struct WavCheck
+{
+    WavProblem problem = WavProblem::None;
+    qint64 milliseconds = 0;
+};
+
+WavCheck checkWavSound(const QString &path);
+
 // What a problem means, in Japanese for the user of the content checks, and
 // in English for the program's warning lines on standard error.
 QString wavProblemMessage(WavProblem problem);

@@ -76,6 +76,9 @@ QProcessEnvironment TestRecordedRun::homeIn(const QString &home) const
     environment.insert(QStringLiteral("XDG_STATE_HOME"), home + "/.local/state");
     environment.insert(QStringLiteral("XDG_CONFIG_DIRS"), m_data.filePath("etc-xdg"));
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime.path());
+    // The sound server's client library makes its cookie in the home unless
+    // told where it is; that file is the sound system's, not the program's.
+    environment.insert(QStringLiteral("PULSE_COOKIE"), m_runtime.filePath("pulse-cookie"));
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     return environment;
 }

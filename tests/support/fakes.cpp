@@ -15,30 +15,77 @@ double FakeRandom::next()
     return value;
 }
 
-namespace {
-
 class RecordingPlayer : public SoundPlayer
 {
 public:
-    RecordingPlayer(QString name, QStringList &calls) : m_name(std::move(name)), m_calls(calls) {}
-    void SetFile(const QString &path) override { m_calls << m_name + " SetFile " + path; }
-    void Play() override { m_calls << m_name + " Play"; }
-    void Stop() override { m_calls << m_name + " Stop"; }
+    RecordingPlayer(QString name, RecordingSounds &sounds)
+        : m_name(std::move(name)), m_sounds(sounds)
+    {
+        m_sounds.m_players.push_back(this);
+    }
+    ~RecordingPlayer() override { std::erase(m_sounds.m_players, this); }
+
+    void SetFile(const QString &path) override { start(" SetFile " + path); }
+    void Play() override { start(" Play"); }
+    void Stop() override
+    {
+        m_sounds.calls << m_name + " Stop";
+        m_sounding = false;
+    }
     void SetProperty1030(int32_t value) override
     {
-        m_calls << m_name + " SetProperty1030 " + QString::number(value);
+        m_sounds.calls << m_name + " SetProperty1030 " + QString::number(value);
+    }
+    void setEndedHandler(EndedHandler handler) override { m_ended = std::move(handler); }
+
+    const QString &name() const { return m_name; }
+    bool isSounding() const { return m_sounding; }
+    void end()
+    {
+        m_sounding = false;
+        if (m_ended)
+            m_ended();
     }
 
 private:
-    QString m_name;
-    QStringList &m_calls;
-};
+    void start(const QString &call)
+    {
+        m_sounds.calls << m_name + call;
+        m_sounding = true;
+    }
 
-} // namespace
+    QString m_name;
+    RecordingSounds &m_sounds;
+    EndedHandler m_ended;
+    bool m_sounding = false;
+};
 
 std::unique_ptr<SoundPlayer> RecordingSounds::create(const QString &controlName)
 {
-    return std::make_unique<RecordingPlayer>(controlName, calls);
+    return std::make_unique<RecordingPlayer>(controlName, *this);
+}
+
+RecordingPlayer *RecordingSounds::player(const QString &controlName) const
+{
+    for (auto player = m_players.rbegin(); player != m_players.rend(); ++player)
+        if ((*player)->name() == controlName)
+            return *player;
+    return nullptr;
+}
+
+bool RecordingSounds::isSounding(const QString &controlName) const
+{
+    const RecordingPlayer *found = player(controlName);
+    return found && found->isSounding();
+}
+
+bool RecordingSounds::endSound(const QString &controlName)
+{
+    RecordingPlayer *found = player(controlName);
+    if (!found || !found->isSounding())
+        return false;
+    found->end();
+    return true;
 }
 
 void flushDeletedWindows()

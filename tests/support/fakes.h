@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <deque>
 #include <memory>
+#include <vector>
 
 // A clock the test sets by hand.
 // Setting now lets time pass: the monotonic count runs on by as much, and on
@@ -44,13 +45,27 @@ public:
     int reseeds = 0;
 };
 
+class RecordingPlayer;
+
 // Records every call made to the screens' sound players, one line each:
-// "MediaPlayer1 SetFile /path", "MediaPlayer2 Play", ...
+// "MediaPlayer1 SetFile /path", "MediaPlayer2 Play", ... A sound started by
+// SetFile or Play sounds until it is stopped or the test ends it, which
+// tells the player's ended handler as the end of a real sound would.
 class RecordingSounds : public SoundFactory
 {
 public:
     std::unique_ptr<SoundPlayer> create(const QString &controlName) override;
     QStringList calls;
+
+    // The newest player of that name: whether its sound is sounding, and
+    // ending it; false when none of that name sounds.
+    bool isSounding(const QString &controlName) const;
+    bool endSound(const QString &controlName);
+
+private:
+    friend class RecordingPlayer;
+    RecordingPlayer *player(const QString &controlName) const;
+    std::vector<RecordingPlayer *> m_players;
 };
 
 class RecordingErrors : public ErrorReporter

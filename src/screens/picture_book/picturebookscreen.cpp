@@ -12,8 +12,10 @@
 #include "player/playerstrip.h"
 #include "records/records.h"
 
+#include <QFileInfo>
 #include <QShortcut>
 #include <array>
+#include <utility>
 
 namespace {
 
@@ -25,6 +27,10 @@ constexpr auto KanaIndexTable = [] {
         table[row] = int16_t(ContentPack::KanaRows[row].firstEntry);
     return table;
 }();
+
+// Says the shown entry's name again, as a click on the name does: V, for
+// voice, a letter key nothing else on the screen takes.
+constexpr Qt::Key SayAgainKey = Qt::Key_V;
 
 // What NextScreen holds between a button click and the tick that leaves.
 constexpr int16_t LeaveForQuiz = 1;
@@ -49,7 +55,8 @@ PictureBookScreen::Controls::Controls(const Form &form)
     : page(form), kanaIndex(form.labelArray("Label1")), previousArrow(form.image("Image3")),
       nextArrow(form.image("Image4")), toQuiz(form.button("Command1")),
       toMenu(form.button("Command2")), leaveTimer(form.timer("Timer1")),
-      entrySound(form.player("MediaPlayer1")), buttonSound(form.player("MediaPlayer2"))
+      entrySound(form.player("MediaPlayer1")), buttonSound(form.player("MediaPlayer2")),
+      voice(form.player("MediaPlayer3"))
 {
 }
 
@@ -89,6 +96,21 @@ void PictureBookScreen::connectHandlers(Form &form)
         rowKey->setAutoRepeat(false);
         on(rowKey, &QShortcut::activated, [this, row] { showKanaRow(row); });
     }
+    connectVoice(form);
+}
+
+// Only a pack with voices makes the name say itself again: without them the
+// name stays a plain label, as is its key.
+void PictureBookScreen::connectVoice(Form &form)
+{
+    m_packHasVoices = QFileInfo(ContentPath(ContentPack::VoicesFolder)).isDir();
+    if (!m_packHasVoices)
+        return;
+    onEnded(m_ui->entrySound, [this] { entrySoundEnded(); });
+    on(m_ui->page.entryName(), &Control::clicked, [this] { sayNameAgain(); });
+    auto *againKey = new QShortcut(QKeySequence(SayAgainKey), &form);
+    againKey->setAutoRepeat(false);
+    on(againKey, &QShortcut::activated, [this] { sayNameAgain(); });
 }
 
 // The page took the picture frame from Image2 as it was bound to the new
@@ -116,6 +138,34 @@ void PictureBookScreen::ShowEntry()
     m_ui->page.showEntry(EntryNames.at(CurrentEntry - 1), ReadExplanationLines(CurrentEntry),
                          EntryPicturePath(CurrentEntry));
     m_ui->entrySound->Play();
+    prepareVoice();
+}
+
+// The entry's voice is to follow the entry sound; a voice of the entry
+// before that still sounds stops. The voice is loaded only as it is to sound:
+// a Qt sound started and stopped at once sometimes stays silent when it is
+// started again.
+void PictureBookScreen::prepareVoice()
+{
+    if (!m_packHasVoices)
+        return;
+    m_voiceFollows = QFileInfo::exists(EntryVoicePath(CurrentEntry));
+    m_ui->voice->Stop();
+}
+
+void PictureBookScreen::entrySoundEnded()
+{
+    if (std::exchange(m_voiceFollows, false))
+        m_ui->voice->SetFile(EntryVoicePath(CurrentEntry));
+}
+
+// Read afresh as the entry is; at once, even while the entry sound plays.
+void PictureBookScreen::sayNameAgain()
+{
+    if (CurrentEntry == 0 || !QFileInfo::exists(EntryVoicePath(CurrentEntry)))
+        return;
+    m_voiceFollows = false;
+    m_ui->voice->SetFile(EntryVoicePath(CurrentEntry));
 }
 
 // A tile always shows its entry, even the one already on screen.

@@ -13,6 +13,7 @@
 #include "screens/quiz/quizboard.h"
 #include "screens/quiz/quizlayout.h"
 
+#include <QFileInfo>
 #include <QShortcut>
 #include <cmath>
 
@@ -46,6 +47,8 @@ constexpr QRgb HighlightColor = 0xFFFF0000;
 constexpr int16_t NoHighlight = -1;
 constexpr int16_t ToPictureBook = 1;
 constexpr int16_t ToMenu = 2;
+// How much longer than its own wait the answer pause waits for the voice.
+constexpr double VoiceHoldSeconds = 2.0;
 
 // The quiz's window; with records, with who is playing below it, and for the
 // review game under its own name.
@@ -72,7 +75,7 @@ QuizScreen::Controls::Controls(const Form &form, bool withPlayer)
       boardCover(form.image("Image6")), toPictureBook(form.button("Command1")),
       toMenu(form.button("Command2")), leaveTimer(form.timer("Timer1")),
       answerPause(form.timer("Timer2")), questionSound(form.player("MediaPlayer1")),
-      answerSound(form.player("MediaPlayer2")),
+      answerSound(form.player("MediaPlayer2")), answerVoice(form.player("MediaPlayer3")),
       player(withPlayer ? std::make_unique<PlayerStrip>(form) : nullptr)
 {
 }
@@ -109,6 +112,16 @@ void QuizScreen::connectHandlers(Form &form)
     on(m_ui->toPictureBook, &Control::clicked, [this] { StartLeaving(ToPictureBook); });
     on(m_ui->toMenu, &Control::clicked, [this] { StartLeaving(ToMenu); });
     on(m_ui->leaveTimer, &Timer::tick, [this] { LeavePauseTick(); });
+    connectAnswerVoice();
+}
+
+void QuizScreen::connectAnswerVoice()
+{
+    m_packHasVoices = QFileInfo(ContentPath(ContentPack::VoicesFolder)).isDir();
+    if (!m_packHasVoices)
+        return;
+    onEnded(m_ui->answerSound, [this] { answerSoundEnded(); });
+    onEnded(m_ui->answerVoice, [this] { answerVoiceEnded(); });
 }
 
 void QuizScreen::load()
@@ -296,6 +309,54 @@ void QuizScreen::JudgeAnswer(int16_t index)
     CorrectRate = int16_t(CorrectCount * 100 / AskedCount);
     m_ui->rate->setCaption(QString::number(CorrectRate));
     m_leaveDelay.start(*m_ui->answerPause);
+    queueAnswerVoice();
+}
+
+// The right name's voice, where the pack has it, is to follow the mark's
+// sound; a voice of an earlier click that still sounds stops. As in the
+// picture book, the voice is loaded only as it is to sound.
+void QuizScreen::queueAnswerVoice()
+{
+    m_answerVoice = AnswerVoice::None;
+    m_voiceHoldStart.reset();
+    if (!m_packHasVoices)
+        return;
+    if (QFileInfo::exists(EntryVoicePath(QuestionEntry)))
+        m_answerVoice = AnswerVoice::AfterMark;
+    m_ui->answerVoice->Stop();
+}
+
+void QuizScreen::answerSoundEnded()
+{
+    if (m_answerVoice != AnswerVoice::AfterMark)
+        return;
+    m_answerVoice = AnswerVoice::Sounding;
+    m_ui->answerVoice->SetFile(EntryVoicePath(QuestionEntry));
+}
+
+void QuizScreen::answerVoiceEnded()
+{
+    if (m_answerVoice == AnswerVoice::Sounding)
+        m_answerVoice = AnswerVoice::None;
+}
+
+// Once the pause's own wait is over, a voice still to come or still sounding
+// holds it until the voice ends, for at most VoiceHoldSeconds more.
+bool QuizScreen::voiceHoldsAnswerPause()
+{
+    const Clock &clock = program().clock();
+    if (m_answerVoice == AnswerVoice::None || !leaveDelayOver(clock, ClickTime))
+        return false;
+    const double now = clock.monotonicSeconds();
+    if (!m_voiceHoldStart)
+        m_voiceHoldStart = now;
+    return now - *m_voiceHoldStart < VoiceHoldSeconds;
+}
+
+// A voice not yet begun is dropped; one that sounds says the name to its end.
+void QuizScreen::dropAnswerVoice()
+{
+    m_answerVoice = AnswerVoice::None;
 }
 
 // The first answer to a question is what the records keep: the clicks
@@ -308,6 +369,8 @@ void QuizScreen::RecordAnswer(int16_t index, bool correct)
 
 void QuizScreen::AnswerPauseTick()
 {
+    if (voiceHoldsAnswerPause())
+        return;
     if (!m_leaveDelay.finished(*m_ui->answerPause))
         return;
     EndAnswerPause();
@@ -319,6 +382,7 @@ void QuizScreen::AnswerPauseTick()
 
 void QuizScreen::EndAnswerPause()
 {
+    dropAnswerVoice();
     m_ui->answerPause->setInterval(0);
     m_ui->mark->setVisible(false);
     tile(QuestionEntry - 1)->setBackColor(TileColor);
@@ -378,6 +442,7 @@ void QuizScreen::StopAnswerPauseForRestart()
 
 void QuizScreen::StartLeaving(int16_t nextScreen)
 {
+    dropAnswerVoice();
     m_ui->answerSound->SetFile(ContentPath(ContentPack::ButtonSound));
     m_leaveDelay.choose(*m_ui->leaveTimer, nextScreen);
 }

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 class CommandButton;
 class Image;
@@ -25,6 +26,9 @@ enum class GameKind;
 // question is drawn, and who is playing shows below the board. The review
 // game is a second instance that asks the names the records choose, at most
 // Leitner::ReviewSize of them, with the same marks, sounds and result.
+//
+// Where the pack has the right name's voice, it follows the mark's sound,
+// and the answer pause waits for it to end, for at most 2 s more.
 class QuizScreen : public Screen
 {
     Q_OBJECT
@@ -59,8 +63,17 @@ private:
         Timer *answerPause;
         SoundPlayer *questionSound;
         SoundPlayer *answerSound;
+        SoundPlayer *answerVoice;
         // Who is playing; only when records are kept.
         std::unique_ptr<PlayerStrip> player;
+    };
+
+    // Where the right name's voice is after an answer.
+    enum class AnswerVoice
+    {
+        None,
+        AfterMark,
+        Sounding,
     };
 
     void ResetQuiz();
@@ -85,6 +98,13 @@ private:
     void setBoardTabStop(int16_t index);
     void boardKeyPressed(int key);
     void LeavePauseTick();
+
+    void connectAnswerVoice();
+    void queueAnswerVoice();
+    void answerSoundEnded();
+    void answerVoiceEnded();
+    bool voiceHoldsAnswerPause();
+    void dropAnswerVoice();
 
     Label *tile(int index) const;
 
@@ -115,6 +135,10 @@ private:
     int16_t m_boardTabStop = 0;
     // Both waits share ClickTime: whichever click came last starts them afresh.
     LeaveDelay m_leaveDelay;
+    bool m_packHasVoices = false;
+    AnswerVoice m_answerVoice = AnswerVoice::None;
+    // On the monotonic clock, when the voice began to hold the pause.
+    std::optional<double> m_voiceHoldStart;
     std::unique_ptr<Controls> m_ui;
 };
 
