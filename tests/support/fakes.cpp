@@ -19,22 +19,26 @@ class RecordingPlayer : public SoundPlayer
 {
 public:
     RecordingPlayer(QString name, RecordingSounds &sounds)
-        : m_name(std::move(name)), m_sounds(sounds)
+        : m_name(std::move(name)), m_sounds(&sounds)
     {
-        m_sounds.m_players.push_back(this);
+        m_sounds->m_players.push_back(this);
     }
-    ~RecordingPlayer() override { std::erase(m_sounds.m_players, this); }
+    ~RecordingPlayer() override
+    {
+        if (m_sounds)
+            std::erase(m_sounds->m_players, this);
+    }
 
     void SetFile(const QString &path) override { start(" SetFile " + path); }
     void Play() override { start(" Play"); }
     void Stop() override
     {
-        m_sounds.calls << m_name + " Stop";
+        record(" Stop");
         m_sounding = false;
     }
     void SetProperty1030(int32_t value) override
     {
-        m_sounds.calls << m_name + " SetProperty1030 " + QString::number(value);
+        record(" SetProperty1030 " + QString::number(value));
     }
     void setEndedHandler(EndedHandler handler) override { m_ended = std::move(handler); }
 
@@ -48,17 +52,32 @@ public:
     }
 
 private:
+    friend class RecordingSounds;
+
     void start(const QString &call)
     {
-        m_sounds.calls << m_name + call;
+        record(call);
         m_sounding = true;
+    }
+    // A window is deleted once control is back in the event loop, so its
+    // players may outlive the recording; they then record nothing.
+    void record(const QString &call)
+    {
+        if (m_sounds)
+            m_sounds->calls << m_name + call;
     }
 
     QString m_name;
-    RecordingSounds &m_sounds;
+    RecordingSounds *m_sounds;
     EndedHandler m_ended;
     bool m_sounding = false;
 };
+
+RecordingSounds::~RecordingSounds()
+{
+    for (RecordingPlayer *player : m_players)
+        player->m_sounds = nullptr;
+}
 
 std::unique_ptr<SoundPlayer> RecordingSounds::create(const QString &controlName)
 {

@@ -54,6 +54,7 @@ class RecordingPlayer;
 class RecordingSounds : public SoundFactory
 {
 public:
+    ~RecordingSounds() override;
     std::unique_ptr<SoundPlayer> create(const QString &controlName) override;
     QStringList calls;
 
