@@ -8,6 +8,7 @@
 #include "records/records.h"
 #include "platform/clock.h"
 #include "records/recordstore.h"
+#include "versiononestore.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -51,46 +52,15 @@ QList<double> timed(int times, const std::function<void()> &work)
     return milliseconds;
 }
 
-// A store of the first version with one learner and their long history,
-// written in one transaction.
+// A store of the first version with one learner and their long history.
 void makeHistory(const QString &path)
 {
-    {
-        QSqlDatabase db =
-            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("make"));
-        db.setDatabaseName(path);
-        require(db.open(), "the history's store cannot be made");
-        QSqlQuery query(db);
-        for (const char *statement :
-             {"CREATE TABLE schema_version (version INTEGER NOT NULL)",
-              "INSERT INTO schema_version (version) VALUES (1)",
-              "CREATE TABLE learners (id INTEGER PRIMARY KEY, name TEXT UNIQUE, mark INTEGER NOT "
-              "NULL, made_at TEXT NOT NULL, removed_at TEXT)",
-              "CREATE TABLE answers (id TEXT PRIMARY KEY, learner INTEGER NOT NULL, entry INTEGER "
-              "NOT NULL, answer INTEGER NOT NULL, correct INTEGER NOT NULL, answered_at TEXT NOT "
-              "NULL, pack TEXT NOT NULL, game TEXT NOT NULL, kind TEXT NOT NULL, machine TEXT NOT "
-              "NULL)",
-              "INSERT INTO learners (id, name, mark, made_at) VALUES (1, 'ゆき', 1, "
-              "'2025-01-01T00:00:00.000Z')",
-              "BEGIN"})
-            require(query.exec(QString::fromUtf8(statement)), statement);
-        query.prepare(QStringLiteral("INSERT INTO answers VALUES (?, 1, ?, ?, ?, ?, 'hana', ?, "
-                                     "'full', 'bench')"));
-        const QDateTime start(QDate(2025, 1, 1), QTime(8, 0), Qt::UTC);
-        for (int i = 0; i < HistoryAnswers; ++i) {
-            const int entry = (i * 37) % 60 + 1;
-            query.addBindValue(QUuid::createUuid().toString(QUuid::WithoutBraces));
-            query.addBindValue(entry);
-            query.addBindValue(i % 4 ? entry : entry % 60 + 1);
-            query.addBindValue(i % 4 ? 1 : 0);
-            query.addBindValue(start.addSecs(qint64(i) * 300).toString(Qt::ISODateWithMs));
-            query.addBindValue(QString::number(i / 60));
-            require(query.exec(), "an answer of the history cannot be written");
-        }
-        require(QSqlQuery(db).exec(QStringLiteral("COMMIT")), "the history cannot be kept");
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("make"));
+    VersionOneStore store(path);
+    store.addLearner(1, QStringLiteral("ゆき"), 1);
+    const QDateTime start(QDate(2025, 1, 1), QTime(8, 0), Qt::UTC);
+    for (int i = 0; i < HistoryAnswers; ++i)
+        store.addAnswer(1, (i * 37) % 60 + 1, i % 4 != 0, start.addSecs(qint64(i) * 300),
+                        QString::number(i / 60));
 }
 
 void print(const char *key, double value)

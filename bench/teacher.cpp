@@ -11,16 +11,14 @@
 #include "teacher/classpage.h"
 #include "teacher/storewatch.h"
 #include "teacher/teacherwindow.h"
+#include "versiononestore.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUuid>
-#include <QVariant>
 #include <algorithm>
 #include <cstdio>
 #include <functional>
@@ -59,60 +57,23 @@ QList<double> timed(int times, const std::function<void()> &work)
     return milliseconds;
 }
 
-// The class's store of the first version, written in one transaction: one
-// game a day per learner, its answers five seconds apart.
+// The class's store of the first version: one game a day per learner, its
+// answers five seconds apart.
 void makeClass(const QString &path)
 {
-    {
-        QSqlDatabase db =
-            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("make"));
-        db.setDatabaseName(path);
-        require(db.open(), "the class's store cannot be made");
-        QSqlQuery query(db);
-        for (const char *statement :
-             {"CREATE TABLE schema_version (version INTEGER NOT NULL)",
-              "INSERT INTO schema_version (version) VALUES (1)",
-              "CREATE TABLE learners (id INTEGER PRIMARY KEY, name TEXT UNIQUE, mark INTEGER NOT "
-              "NULL, made_at TEXT NOT NULL, removed_at TEXT)",
-              "CREATE TABLE answers (id TEXT PRIMARY KEY, learner INTEGER NOT NULL, entry INTEGER "
-              "NOT NULL, answer INTEGER NOT NULL, correct INTEGER NOT NULL, answered_at TEXT NOT "
-              "NULL, pack TEXT NOT NULL, game TEXT NOT NULL, kind TEXT NOT NULL, machine TEXT NOT "
-              "NULL)",
-              "BEGIN"})
-            require(query.exec(QString::fromUtf8(statement)), statement);
-        QSqlQuery learner(db);
-        learner.prepare(QStringLiteral("INSERT INTO learners (id, name, mark, made_at)"
-                                       " VALUES (?, ?, ?, '2025-01-01T00:00:00.000Z')"));
-        query.prepare(QStringLiteral("INSERT INTO answers VALUES (?, ?, ?, ?, ?, ?, 'hana', ?, "
-                                     "'full', 'bench')"));
-        const QDateTime start(QDate(2025, 1, 1), QTime(8, 0), Qt::UTC);
-        for (int id = 1; id <= Learners; ++id) {
-            learner.addBindValue(id);
-            learner.addBindValue(QStringLiteral("学習者%1").arg(id));
-            learner.addBindValue(id);
-            require(learner.exec(), "a learner cannot be written");
-            for (int game = 0; game < Games; ++game) {
-                const QString gameId = QUuid::createUuid().toString(QUuid::WithoutBraces);
-                for (int i = 0; i < Answers; ++i) {
-                    const int entry = (i * 37 + game) % 60 + 1;
-                    // Each learner is right more often on their own flowers.
-                    const bool correct = (i + game + id) % (2 + id % 5) != 0;
-                    query.addBindValue(QUuid::createUuid().toString(QUuid::WithoutBraces));
-                    query.addBindValue(id);
-                    query.addBindValue(entry);
-                    query.addBindValue(correct ? entry : entry % 60 + 1);
-                    query.addBindValue(int(correct));
-                    query.addBindValue(
-                        start.addDays(game).addSecs(i * 5 + id).toString(Qt::ISODateWithMs));
-                    query.addBindValue(gameId);
-                    require(query.exec(), "an answer cannot be written");
-                }
+    VersionOneStore store(path);
+    const QDateTime start(QDate(2025, 1, 1), QTime(8, 0), Qt::UTC);
+    for (int id = 1; id <= Learners; ++id) {
+        store.addLearner(id, QStringLiteral("学習者%1").arg(id), id);
+        for (int game = 0; game < Games; ++game) {
+            const QString gameId = QUuid::createUuid().toString(QUuid::WithoutBraces);
+            for (int i = 0; i < Answers; ++i) {
+                // Each learner is right more often on their own flowers.
+                store.addAnswer(id, (i * 37 + game) % 60 + 1, (i + game + id) % (2 + id % 5) != 0,
+                                start.addDays(game).addSecs(i * 5 + id), gameId);
             }
         }
-        require(QSqlQuery(db).exec(QStringLiteral("COMMIT")), "the class cannot be kept");
-        db.close();
     }
-    QSqlDatabase::removeDatabase(QStringLiteral("make"));
 }
 
 void print(const char *key, double value)

@@ -2,6 +2,8 @@
 #include "content/contentpack.h"
 #include "content/datapath.h"
 
+#include <QFileInfo>
+
 QString ContentPath(const QString &root, const QString &relative)
 {
     return root + relative;
@@ -45,4 +47,14 @@ QString EntryVoicePath(const QString &root, int entry)
 QString EntryVoicePath(int entry)
 {
     return EntryVoicePath(DataPath, entry);
+}
+
+bool PackHasVoices()
+{
+    return QFileInfo(ContentPath(ContentPack::VoicesFolder)).isDir();
+}
+
+bool EntryHasVoice(int entry)
+{
+    return QFileInfo::exists(EntryVoicePath(entry));
 }

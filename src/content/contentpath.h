@@ -18,5 +18,8 @@ QString EntryPicturePath(const QString &root, int entry);
 QString EntryPicturePath(int entry);
 QString EntryVoicePath(const QString &root, int entry);
 QString EntryVoicePath(int entry);
+// Whether the pack under DataPath has voices, and whether an entry has one.
+bool PackHasVoices();
+bool EntryHasVoice(int entry);
 
 #endif

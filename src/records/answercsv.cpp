@@ -2,6 +2,8 @@
 #include "content/contentpack.h"
 #include "records/recordstore.h"
 
+#include <QIODevice>
+
 namespace AnswerCsv {
 
 namespace {
@@ -19,16 +21,8 @@ QString boardName(int entry)
                : QString();
 }
 
-QByteArray line(const QStringList &fields)
-{
-    QStringList written;
-    for (const QString &each : fields)
-        written << field(each);
-    return written.join(u',').toUtf8() + "\r\n";
-}
-
-} // namespace
-
+// One field as written. A text that a spreadsheet would take for a formula
+// (=, +, -, @ first) is written with an apostrophe before it.
 QString field(const QString &text)
 {
     static const QString FormulaStarts = QStringLiteral("=+-@\t\r");
@@ -41,9 +35,12 @@ QString field(const QString &text)
     return u'"' + value.replace(u'"', QStringLiteral("\"\"")) + u'"';
 }
 
-QByteArray header()
+QByteArray line(const QStringList &fields)
 {
-    return QByteArray("\xEF\xBB\xBF") + line(Columns);
+    QStringList written;
+    for (const QString &each : fields)
+        written << field(each);
+    return written.join(u',').toUtf8() + "\r\n";
 }
 
 QByteArray row(const ExportedAnswer &exported)
@@ -54,6 +51,21 @@ QByteArray row(const ExportedAnswer &exported)
                  answer.correct ? QStringLiteral("1") : QStringLiteral("0"),
                  answer.answeredAt.toUTC().toString(Qt::ISODateWithMs),
                  answer.game.toString(QUuid::WithoutBraces), kindName(answer.kind), answer.pack});
+}
+
+} // namespace
+
+QByteArray header()
+{
+    return QByteArray("\xEF\xBB\xBF") + line(Columns);
+}
+
+bool write(RecordStore &store, QIODevice &device)
+{
+    bool written = device.write(header()) >= 0;
+    store.forEachAnswer(
+        [&](const ExportedAnswer &answer) { written = written && device.write(row(answer)) >= 0; });
+    return written;
 }
 
 } // namespace AnswerCsv

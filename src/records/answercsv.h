@@ -3,9 +3,9 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
 
-struct ExportedAnswer;
+class QIODevice;
+class RecordStore;
 
 // The answers as a spreadsheet reads them: UTF-8 with a byte order mark, so
 // that spreadsheets in Japan take it for UTF-8, one row per answer after a
@@ -13,11 +13,11 @@ struct ExportedAnswer;
 // and rows ended by CR LF.
 namespace AnswerCsv {
 
+// The header and every answer of the store to the device; false when a
+// write failed. A read that failed leaves the reason in the store's failure().
+bool write(RecordStore &store, QIODevice &device);
+// The header alone, as a store with no answers gives it.
 QByteArray header();
-QByteArray row(const ExportedAnswer &answer);
-// One field as written. A text that a spreadsheet would take for a formula
-// (=, +, -, @ first) is written with an apostrophe before it.
-QString field(const QString &text);
 
 } // namespace AnswerCsv
 

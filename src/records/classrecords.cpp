@@ -43,7 +43,7 @@ std::array<int, 61> learnersWhoKnow(const QList<LearnerBoxes> &boxes)
     std::array<int, 61> counts{};
     for (const LearnerBoxes &row : boxes)
         for (int entry = 1; entry < int(row.states.size()); ++entry)
-            counts[entry] += row.states[entry].box >= Leitner::LearnedBox ? 1 : 0;
+            counts[entry] += Leitner::isLearned(row.states[entry]) ? 1 : 0;
     return counts;
 }
 
@@ -60,9 +60,9 @@ QList<LearnedOnDay> learnedOverTime(RecordStore &store, qint64 learner)
             if (entry < 1 || entry > 60)
                 return;
             const QDateTime at = timeOf(row.value(2));
-            const bool wasLearned = states[entry].box >= Leitner::LearnedBox;
+            const bool wasLearned = Leitner::isLearned(states[entry]);
             states[entry] = Leitner::afterAnswer(states[entry], row.value(1).toInt() != 0, at);
-            learned += int(states[entry].box >= Leitner::LearnedBox) - int(wasLearned);
+            learned += int(Leitner::isLearned(states[entry])) - int(wasLearned);
             const QDate day = at.toLocalTime().date();
             if (days.isEmpty() || days.last().day != day)
                 days << LearnedOnDay{day, learned};

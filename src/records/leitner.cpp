@@ -78,10 +78,14 @@ QList<int> chooseReview(const NameStates &states, const QDateTime &now, int size
     return chosen.first(std::min<qsizetype>(chosen.size(), std::max(size, 0)));
 }
 
+bool isLearned(const NameState &state)
+{
+    return state.box >= LearnedBox;
+}
+
 int learnedCount(const NameStates &states)
 {
-    return int(std::count_if(states.begin(), states.end(),
-                             [](const NameState &state) { return state.box >= LearnedBox; }));
+    return int(std::count_if(states.begin(), states.end(), isLearned));
 }
 
 } // namespace Leitner

@@ -47,6 +47,8 @@ bool isDue(const NameState &state, const QDateTime &now);
 // first, then at most NewNamesPerReview names never asked, then the weakest,
 // to at most size entries.
 QList<int> chooseReview(const NameStates &states, const QDateTime &now, int size = ReviewSize);
+// Whether a name counts as learned: in LearnedBox or higher.
+bool isLearned(const NameState &state);
 // How many names are learned.
 int learnedCount(const NameStates &states);
 

@@ -142,24 +142,32 @@ bool isSilent(QIODevice &file, const WavSound &sound)
     return true;
 }
 
+// Opens the file as a sound the player takes and reads its chunks up to the
+// sound data, where the file is left.
+WavProblem openSound(const QString &path, QFile &file, WavSound &sound)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return WavProblem::Missing;
+    if (info.isDir())
+        return WavProblem::Folder;
+    if (info.size() == 0)
+        return WavProblem::Empty;
+    if (info.size() > MaximumSoundBytes)
+        return WavProblem::TooLarge;
+    file.setFileName(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return WavProblem::Unreadable;
+    return riffProblem(file, false, &sound);
+}
+
 } // namespace
 
 WavCheck checkWavSound(const QString &path)
 {
-    const QFileInfo info(path);
-    if (!info.exists())
-        return {WavProblem::Missing};
-    if (info.isDir())
-        return {WavProblem::Folder};
-    if (info.size() == 0)
-        return {WavProblem::Empty};
-    if (info.size() > MaximumSoundBytes)
-        return {WavProblem::TooLarge};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {WavProblem::Unreadable};
+    QFile file;
     WavSound sound;
-    if (const WavProblem found = riffProblem(file, false, &sound); found != WavProblem::None)
+    if (const WavProblem found = openSound(path, file, sound); found != WavProblem::None)
         return {found};
     return {WavProblem::None, sound.byteRate > 0 ? sound.dataBytes * 1000 / sound.byteRate : 0};
 }
@@ -171,12 +179,10 @@ WavProblem checkWavFile(const QString &path)
 
 WavProblem checkVoiceFile(const QString &path)
 {
-    if (const WavProblem found = checkWavFile(path); found != WavProblem::None)
-        return found;
-    QFile file(path);
+    QFile file;
     WavSound sound;
-    if (!file.open(QIODevice::ReadOnly) || riffProblem(file, false, &sound) != WavProblem::None)
-        return WavProblem::Unreadable;
+    if (const WavProblem found = openSound(path, file, sound); found != WavProblem::None)
+        return found;
     if (sound.dataBytes > qint64(MaximumVoiceSeconds) * sound.byteRate)
         return WavProblem::TooLong;
     return isSilent(file, sound) ? WavProblem::Silent : WavProblem::None;

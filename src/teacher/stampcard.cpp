@@ -51,7 +51,7 @@ void StampCard::setStates(const NameStates &states)
     m_states = states;
     QStringList stamped;
     for (int entry = 1; entry <= ContentPack::EntryCount; ++entry)
-        if (states[entry].box >= Leitner::LearnedBox)
+        if (Leitner::isLearned(states[entry]))
             stamped << ContentPack::BoardNames[entry - 1].toString();
     setAccessibleName(title());
     setAccessibleDescription(stamped.isEmpty()
@@ -101,7 +101,7 @@ void StampCard::paint(QPainter &painter, const QRectF &area, const NameStates &s
         painter.setPen(palette.color(QPalette::Text));
         painter.drawText(cell.adjusted(0, 0, 0, -height * 0.3), Qt::AlignCenter,
                          ContentPack::BoardNames[index].toString());
-        if (states[entry].box >= Leitner::LearnedBox)
+        if (Leitner::isLearned(states[entry]))
             paintStamp(painter, cell);
     }
 }

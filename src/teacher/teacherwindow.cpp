@@ -275,10 +275,7 @@ std::optional<QString> TeacherWindow::exportCsv(const QString &path)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return QStringLiteral("CSV を %1 に書けません（%2）。").arg(path, file.errorString());
-    bool written = file.write(AnswerCsv::header()) >= 0;
-    m_store.forEachAnswer([&](const ExportedAnswer &answer) {
-        written = written && file.write(AnswerCsv::row(answer)) >= 0;
-    });
+    const bool written = AnswerCsv::write(m_store, file);
     if (m_store.failure()) {
         showFailure();
         return m_store.failure()->message();

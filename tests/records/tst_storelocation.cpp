@@ -7,7 +7,7 @@
 
 namespace {
 
-CommandLineSpec spec()
+CommandLineSpec recordsCommandLine()
 {
     return {
         .program = QStringLiteral("hana"),
@@ -85,7 +85,7 @@ void TestStoreLocation::theOptionTakesAnOptionalValue()
     QFETCH(QStringList, arguments);
     QFETCH(QString, store);
     QFETCH(QStringList, positional);
-    CommandLine commandLine(spec());
+    CommandLine commandLine(recordsCommandLine());
     QCOMPARE(commandLine.parse(QStringList{QStringLiteral("hana")} + arguments), std::nullopt);
     const std::optional<QString> requested = StoreLocation::requestedStore(commandLine);
     QCOMPARE(requested.has_value(), store != u"-");
@@ -96,13 +96,13 @@ void TestStoreLocation::theOptionTakesAnOptionalValue()
 
 void TestStoreLocation::theOptionIsListedWithItsOptionalValue()
 {
-    const CommandLine commandLine(spec());
+    const CommandLine commandLine(recordsCommandLine());
     QVERIFY(commandLine.helpText().contains(QStringLiteral("  --records[=FILE] ")));
     // An option with a value still needs it.
-    CommandLine needsValue(spec());
+    CommandLine needsValue(recordsCommandLine());
     QCOMPARE(needsValue.parse({QStringLiteral("hana"), QStringLiteral("--content")}),
              std::optional(CommandLine::UsageError));
-    CommandLine unknown(spec());
+    CommandLine unknown(recordsCommandLine());
     QCOMPARE(unknown.parse({QStringLiteral("hana"), QStringLiteral("--recordsx")}),
              std::optional(CommandLine::UsageError));
 }
@@ -111,7 +111,7 @@ void TestStoreLocation::theAccountsSettingsComeBeforeTheMachines()
 {
     const QString account = m_home->filePath(QStringLiteral("config/hana/hana.conf"));
     const QString machine = m_home->filePath(QStringLiteral("etc/xdg/hana/hana.conf"));
-    CommandLine commandLine(spec());
+    CommandLine commandLine(recordsCommandLine());
     QCOMPARE(commandLine.parse({QStringLiteral("hana")}), std::nullopt);
 
     writeSettings(machine, "[records]\nstore=/srv/hana/class.sqlite\n");
@@ -129,7 +129,7 @@ void TestStoreLocation::theAccountsSettingsComeBeforeTheMachines()
              QDir::homePath() + QStringLiteral("/きろく/クラス.sqlite"));
 
     // The command line comes before both.
-    CommandLine given(spec());
+    CommandLine given(recordsCommandLine());
     QCOMPARE(given.parse({QStringLiteral("hana"), QStringLiteral("--records=/tmp/x.sqlite")}),
              std::nullopt);
     QCOMPARE(StoreLocation::requestedStore(given), QStringLiteral("/tmp/x.sqlite"));
@@ -148,7 +148,7 @@ void TestStoreLocation::settingsThatNameNoStoreLeaveRecordsOff()
 {
     QFETCH(QByteArray, settings);
     writeSettings(m_home->filePath(QStringLiteral("config/hana/hana.conf")), settings);
-    CommandLine commandLine(spec());
+    CommandLine commandLine(recordsCommandLine());
     QCOMPARE(commandLine.parse({QStringLiteral("hana")}), std::nullopt);
     QCOMPARE(StoreLocation::requestedStore(commandLine), std::nullopt);
 }

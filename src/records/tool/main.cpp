@@ -152,11 +152,8 @@ int writeCsv(RecordStore *store, const QString &target)
     QIODevice &device = toStdout ? static_cast<QIODevice &>(out) : file;
     const bool opened =
         toStdout ? out.open(stdout, QIODevice::WriteOnly) : file.open(QIODevice::WriteOnly);
-    bool written = opened && device.write(AnswerCsv::header()) >= 0;
-    if (store && written)
-        store->forEachAnswer([&](const ExportedAnswer &answer) {
-            written = written && device.write(AnswerCsv::row(answer)) >= 0;
-        });
+    bool written = opened && (store ? AnswerCsv::write(*store, device)
+                                    : device.write(AnswerCsv::header()) >= 0);
     if (store && store->failure())
         return storeFailed(*store);
     written = written && (toStdout ? out.flush() : file.commit());

@@ -12,7 +12,6 @@
 #include "player/playerstrip.h"
 #include "records/records.h"
 
-#include <QFileInfo>
 #include <QShortcut>
 #include <array>
 #include <utility>
@@ -103,7 +102,7 @@ void PictureBookScreen::connectHandlers(Form &form)
 // name stays a plain label, as is its key.
 void PictureBookScreen::connectVoice(Form &form)
 {
-    m_packHasVoices = QFileInfo(ContentPath(ContentPack::VoicesFolder)).isDir();
+    m_packHasVoices = PackHasVoices();
     if (!m_packHasVoices)
         return;
     onEnded(m_ui->entrySound, [this] { entrySoundEnded(); });
@@ -149,7 +148,7 @@ void PictureBookScreen::prepareVoice()
 {
     if (!m_packHasVoices)
         return;
-    m_voiceFollows = QFileInfo::exists(EntryVoicePath(CurrentEntry));
+    m_voiceFollows = EntryHasVoice(CurrentEntry);
     m_ui->voice->Stop();
 }
 
@@ -162,7 +161,7 @@ void PictureBookScreen::entrySoundEnded()
 // Read afresh as the entry is; at once, even while the entry sound plays.
 void PictureBookScreen::sayNameAgain()
 {
-    if (CurrentEntry == 0 || !QFileInfo::exists(EntryVoicePath(CurrentEntry)))
+    if (CurrentEntry == 0 || !EntryHasVoice(CurrentEntry))
         return;
     m_voiceFollows = false;
     m_ui->voice->SetFile(EntryVoicePath(CurrentEntry));

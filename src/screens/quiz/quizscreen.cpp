@@ -13,7 +13,6 @@
 #include "screens/quiz/quizboard.h"
 #include "screens/quiz/quizlayout.h"
 
-#include <QFileInfo>
 #include <QShortcut>
 #include <cmath>
 
@@ -117,7 +116,7 @@ void QuizScreen::connectHandlers(Form &form)
 
 void QuizScreen::connectAnswerVoice()
 {
-    m_packHasVoices = QFileInfo(ContentPath(ContentPack::VoicesFolder)).isDir();
+    m_packHasVoices = PackHasVoices();
     if (!m_packHasVoices)
         return;
     onEnded(m_ui->answerSound, [this] { answerSoundEnded(); });
@@ -321,7 +320,7 @@ void QuizScreen::queueAnswerVoice()
     m_voiceHoldStart.reset();
     if (!m_packHasVoices)
         return;
-    if (QFileInfo::exists(EntryVoicePath(QuestionEntry)))
+    if (EntryHasVoice(QuestionEntry))
         m_answerVoice = AnswerVoice::AfterMark;
     m_ui->answerVoice->Stop();
 }

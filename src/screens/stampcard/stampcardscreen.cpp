@@ -67,7 +67,7 @@ void StampCardScreen::ShowStamps()
     const NameStates states = program().records()->nameStates();
     LearnedCount = 0;
     for (int entry = 1; entry <= ContentPack::EntryCount; ++entry) {
-        const bool learned = states.at(size_t(entry)).box >= Leitner::LearnedBox;
+        const bool learned = Leitner::isLearned(states.at(size_t(entry)));
         const int16_t index = int16_t(entry - 1);
         m_ui->stamps(index)->setVisible(learned);
         Label *name = m_ui->names(index);
