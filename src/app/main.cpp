@@ -8,7 +8,6 @@
 #include "platform/commandline.h"
 #include "platform/random.h"
 #include "records/records.h"
-#include "records/recordstore.h"
 #include "records/storelocation.h"
 #include "screens/screens.h"
 #include "sound/deferredsound.h"
@@ -69,7 +68,7 @@ std::unique_ptr<Records> openRecords(const CommandLine &commandLine, Clock &cloc
     const std::optional<QString> store = StoreLocation::requestedStore(commandLine);
     if (!store)
         return nullptr;
-    return Records::open(RecordStore::openFile(*store), clock, packName(contentFolder));
+    return Records::openAt(*store, clock, packName(contentFolder));
 }
 
 } // namespace

@@ -13,6 +13,8 @@ struct NameState
     QDateTime lastAnswered; // UTC; invalid while the name was never asked
     int wrongCount = 0;
     int rightCount = 0;
+
+    bool operator==(const NameState &) const = default;
 };
 
 // The state of every entry's name, indexed by entry number (index 0 unused).

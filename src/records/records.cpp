@@ -1,6 +1,9 @@
 #include "records/records.h"
 #include "platform/clock.h"
 #include "records/recordstore.h"
+#include "records/serveraddress.h"
+#include "records/servermirror.h"
+#include "records/storelocation.h"
 
 #include <QCoreApplication>
 #include <QSysInfo>
@@ -9,6 +12,8 @@
 struct Records::Private
 {
     std::unique_ptr<RecordStore> store;
+    std::unique_ptr<ServerMirror> mirror;
+    QString serverNotice;
     Clock *clock = nullptr;
     QString packName;
     QString machine;
@@ -42,13 +47,36 @@ Records::~Records() = default;
 std::unique_ptr<Records> Records::open(std::unique_ptr<RecordStore> store, Clock &clock,
                                        const QString &packName)
 {
+    return open(std::move(store), clock, packName, nullptr);
+}
+
+std::unique_ptr<Records> Records::open(std::unique_ptr<RecordStore> store, Clock &clock,
+                                       const QString &packName,
+                                       std::unique_ptr<ServerMirror> mirror)
+{
     std::unique_ptr<Records> records(new Records);
     records->d->store = std::move(store);
+    records->d->mirror = std::move(mirror);
+    if (records->d->mirror)
+        QObject::connect(
+            records->d->mirror.get(), &ServerMirror::noticeChanged, records->d->mirror.get(),
+            [d = records->d.get()](const QString &notice) { d->serverNotice = notice; });
     records->d->clock = &clock;
     records->d->packName = packName;
     records->d->machine = QString::fromLatin1(QSysInfo::machineUniqueId());
     records->d->checkStore();
     return records;
+}
+
+std::unique_ptr<Records> Records::openAt(const QString &location, Clock &clock,
+                                         const QString &packName)
+{
+    QString problem;
+    if (!ServerAddress::isServer(location) || !ServerAddress::parse(location, problem))
+        return open(RecordStore::open(location), clock, packName);
+    const QString outbox = StoreLocation::outboxPath(location);
+    return open(RecordStore::openFile(outbox), clock, packName,
+                std::make_unique<ServerMirror>(location, outbox));
 }
 
 bool Records::isAvailable() const
@@ -58,7 +86,15 @@ bool Records::isAvailable() const
 
 QString Records::notice() const
 {
-    return d->notice;
+    return d->notice.isEmpty() ? d->serverNotice : d->notice;
+}
+
+void Records::setChangedHandler(QObject *context, const std::function<void()> &changed)
+{
+    if (!d->mirror)
+        return;
+    QObject::connect(d->mirror.get(), &ServerMirror::learnersChanged, context, changed);
+    QObject::connect(d->mirror.get(), &ServerMirror::noticeChanged, context, changed);
 }
 
 QList<Learner> Records::learners() const
@@ -96,6 +132,8 @@ void Records::recordAnswer(const GivenAnswer &answer)
                                      answer.answer, answer.correct, d->clock->currentDateTimeUtc(),
                                      d->packName, d->game, d->kind, d->machine});
     d->checkStore();
+    if (d->mirror)
+        d->mirror->sendSoon();
 }
 
 NameStates Records::nameStates() const

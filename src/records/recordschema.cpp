@@ -12,12 +12,13 @@ namespace RecordSchema {
 namespace {
 
 // Version 1: the learners and their answers. A removed learner keeps a row
-// without a name, so that an answer sent later for them is refused.
+// without a name, so that an answer sent later for them is refused. The
+// learners' key is numbered as each database numbers one.
 const QStringList Version1{
     QStringLiteral("CREATE TABLE schema_version (version INTEGER NOT NULL)"),
     QStringLiteral("INSERT INTO schema_version (version) VALUES (0)"),
     QStringLiteral("CREATE TABLE learners ("
-                   " id INTEGER PRIMARY KEY,"
+                   " id {learner key},"
                    " name TEXT UNIQUE,"
                    " mark INTEGER NOT NULL CHECK (mark BETWEEN 1 AND 60),"
                    " made_at TEXT NOT NULL,"
@@ -50,9 +51,10 @@ const QStringList Version2{
                    " PRIMARY KEY (learner, entry))"),
 };
 
-std::optional<StoreFailure> run(StoreConnection &connection, const QString &statement)
+std::optional<StoreFailure> run(StoreConnection &connection, QString statement)
 {
     QSqlQuery query(connection.database());
+    statement.replace(QStringLiteral("{learner key}"), connection.learnerKey());
     if (!query.exec(statement))
         return connection.failureOf(query.lastError());
     return std::nullopt;

@@ -1,13 +1,14 @@
 #include "records/recordstore.h"
+#include "records/fileconnection.h"
 #include "records/recordschema.h"
-#include "records/storeconnection.h"
+#include "records/serveraddress.h"
+#include "records/serverconnection.h"
 
+#include <QSet>
 #include <QSqlQuery>
 #include <QVariant>
 
 namespace {
-
-constexpr int SqliteConstraint = 19;
 
 QString timeText(const QDateTime &time)
 {
@@ -31,9 +32,19 @@ bool run(QSqlQuery &query, const QString &statement, const QVariantList &values 
     return query.exec();
 }
 
-bool isConstraint(const QSqlQuery &query)
+const QString AnswerColumns =
+    QStringLiteral("id, learner, entry, answer, correct, answered_at, pack, game, kind, machine");
+
+// The answer in the row's columns from the first, in AnswerColumns' order.
+AnswerRecord answerIn(const QSqlQuery &row, int first)
 {
-    return (query.lastError().nativeErrorCode().toInt() & 0xff) == SqliteConstraint;
+    const auto value = [&](int column) { return row.value(first + column); };
+    const GameKind kind =
+        value(8).toString() == kindName(GameKind::Review) ? GameKind::Review : GameKind::Full;
+    return AnswerRecord{QUuid(value(0).toString()), value(1).toLongLong(),      value(2).toInt(),
+                        value(3).toInt(),           value(4).toInt() != 0,      timeOf(value(5)),
+                        value(6).toString(),        QUuid(value(7).toString()), kind,
+                        value(9).toString()};
 }
 
 } // namespace
@@ -50,9 +61,21 @@ RecordStore::RecordStore(std::unique_ptr<StoreConnection> connection)
 
 RecordStore::~RecordStore() = default;
 
+std::unique_ptr<RecordStore> RecordStore::open(const QString &location)
+{
+    if (ServerAddress::isServer(location))
+        return opened(std::make_unique<ServerConnection>(location));
+    return openFile(location);
+}
+
 std::unique_ptr<RecordStore> RecordStore::openFile(const QString &path)
 {
-    std::unique_ptr<RecordStore> store(new RecordStore(std::make_unique<StoreConnection>(path)));
+    return opened(std::make_unique<FileConnection>(path));
+}
+
+std::unique_ptr<RecordStore> RecordStore::opened(std::unique_ptr<StoreConnection> made)
+{
+    std::unique_ptr<RecordStore> store(new RecordStore(std::move(made)));
     StoreConnection &connection = *store->m_connection;
     int version = 0;
     std::optional<StoreFailure> failure = connection.open();
@@ -138,7 +161,7 @@ LearnerChange RecordStore::addLearner(const QString &name, int mark)
     if (run(insert, QStringLiteral("INSERT INTO learners (name, mark, made_at) VALUES (?, ?, ?)"),
             {name, mark, timeText(QDateTime::currentDateTimeUtc())}))
         return LearnerChange::Done;
-    if (isConstraint(insert))
+    if (m_connection->isConstraint(insert.lastError()))
         return LearnerChange::Taken;
     fail(insert);
     return LearnerChange::Failed;
@@ -153,7 +176,7 @@ LearnerChange RecordStore::renameLearner(const QString &name, const QString &new
             QStringLiteral("UPDATE learners SET name = ? WHERE name = ? AND removed_at IS NULL"),
             {newName, name}))
         return update.numRowsAffected() == 1 ? LearnerChange::Done : LearnerChange::Missing;
-    if (isConstraint(update))
+    if (m_connection->isConstraint(update.lastError()))
         return LearnerChange::Taken;
     fail(update);
     return LearnerChange::Failed;
@@ -204,40 +227,62 @@ int RecordStore::answerCount(qint64 learner)
 
 bool RecordStore::addAnswer(const AnswerRecord &answer)
 {
+    return addAnswers({answer});
+}
+
+bool RecordStore::addAnswers(const QList<AnswerRecord> &answers)
+{
     if (m_failure)
         return false;
     if (auto failure = m_connection->beginWrite())
         return fail(*failure);
-    QSqlQuery insert = query();
-    bool written =
-        run(insert,
-            QStringLiteral("INSERT INTO answers (id, learner, entry, answer, correct, answered_at,"
-                           " pack, game, kind, machine)"
-                           " SELECT ?, id, ?, ?, ?, ?, ?, ?, ?, ? FROM learners"
-                           " WHERE id = ? AND removed_at IS NULL"),
-            {answer.id.toString(QUuid::WithoutBraces), answer.entry, answer.answer,
-             int(answer.correct), timeText(answer.answeredAt), answer.pack,
-             answer.game.toString(QUuid::WithoutBraces), kindName(answer.kind), answer.machine,
-             answer.learner}) ||
-        fail(insert);
-    if (written && insert.numRowsAffected() == 1) {
-        const NameState state = Leitner::afterAnswer(nameStates(answer.learner)[answer.entry],
-                                                     answer.correct, answer.answeredAt);
-        QSqlQuery update = query();
-        written = !m_failure &&
-                  (run(update,
-                       QStringLiteral("INSERT INTO name_states (learner, entry, box, last_answered,"
-                                      " wrong_count, right_count) VALUES (?, ?, ?, ?, ?, ?)"
-                                      " ON CONFLICT (learner, entry) DO UPDATE SET"
-                                      " box = excluded.box,"
-                                      " last_answered = excluded.last_answered,"
-                                      " wrong_count = excluded.wrong_count,"
-                                      " right_count = excluded.right_count"),
-                       {answer.learner, answer.entry, state.box, timeText(state.lastAnswered),
-                        state.wrongCount, state.rightCount}) ||
-                   fail(update));
-    }
+    QHash<qint64, NameStates> states;
+    bool written = true;
+    for (const AnswerRecord &answer : answers)
+        if (!(written = keepAnswer(answer, states)))
+            break;
     return finishWrite(written);
+}
+
+bool RecordStore::keepAnswer(const AnswerRecord &answer, QHash<qint64, NameStates> &states)
+{
+    QSqlQuery insert = query();
+    if (!run(insert,
+             QStringLiteral("INSERT INTO answers (%1) SELECT ?, id, ?, ?, ?, ?, ?, ?, ?, ?"
+                            " FROM learners WHERE id = ? AND removed_at IS NULL"
+                            " ON CONFLICT DO NOTHING")
+                 .arg(AnswerColumns),
+             {answer.id.toString(QUuid::WithoutBraces), answer.entry, answer.answer,
+              int(answer.correct), timeText(answer.answeredAt), answer.pack,
+              answer.game.toString(QUuid::WithoutBraces), kindName(answer.kind), answer.machine,
+              answer.learner}))
+        return fail(insert);
+    if (insert.numRowsAffected() != 1)
+        return true;
+    if (!states.contains(answer.learner))
+        states.insert(answer.learner, nameStates(answer.learner));
+    NameState &state = states[answer.learner][answer.entry];
+    state = Leitner::afterAnswer(state, answer.correct, answer.answeredAt);
+    return !m_failure && writeState(answer.learner, answer.entry, state);
+}
+
+bool RecordStore::writeState(qint64 learner, int entry, const NameState &state)
+{
+    return change(QStringLiteral("INSERT INTO name_states (learner, entry, box, last_answered,"
+                                 " wrong_count, right_count) VALUES (?, ?, ?, ?, ?, ?)"
+                                 " ON CONFLICT (learner, entry) DO UPDATE SET"
+                                 " box = excluded.box,"
+                                 " last_answered = excluded.last_answered,"
+                                 " wrong_count = excluded.wrong_count,"
+                                 " right_count = excluded.right_count"),
+                  {learner, entry, state.box, timeText(state.lastAnswered), state.wrongCount,
+                   state.rightCount});
+}
+
+bool RecordStore::change(const QString &statement, const QVariantList &values)
+{
+    QSqlQuery changing = query();
+    return run(changing, statement, values) || fail(changing);
 }
 
 NameStates RecordStore::nameStates(qint64 learner)
@@ -270,19 +315,96 @@ bool RecordStore::forEachAnswer(const std::function<void(const ExportedAnswer &)
                                     " FROM answers a JOIN learners l ON l.id = a.learner"
                                     " ORDER BY l.name, a.answered_at")))
         return fail(select);
-    while (select.next()) {
-        const GameKind kind = select.value(9).toString() == kindName(GameKind::Review)
-                                  ? GameKind::Review
-                                  : GameKind::Full;
-        take(ExportedAnswer{select.value(0).toString(),
-                            AnswerRecord{QUuid(select.value(1).toString()),
-                                         select.value(2).toLongLong(), select.value(3).toInt(),
-                                         select.value(4).toInt(), select.value(5).toInt() != 0,
-                                         timeOf(select.value(6)), select.value(7).toString(),
-                                         QUuid(select.value(8).toString()), kind,
-                                         select.value(10).toString()}});
-    }
+    while (select.next())
+        take(ExportedAnswer{select.value(0).toString(), answerIn(select, 1)});
     return !select.lastError().isValid() || fail(select);
+}
+
+QList<AnswerRecord> RecordStore::oldestAnswers(int limit)
+{
+    QList<AnswerRecord> answers;
+    forEachRow(
+        QStringLiteral("SELECT %1 FROM answers ORDER BY answered_at LIMIT ?").arg(AnswerColumns),
+        {limit}, [&](const QSqlQuery &row) { answers << answerIn(row, 0); });
+    return answers;
+}
+
+bool RecordStore::forgetAnswers(const QList<QUuid> &ids)
+{
+    if (m_failure)
+        return false;
+    if (auto failure = m_connection->beginWrite())
+        return fail(*failure);
+    bool erased = true;
+    for (const QUuid &id : ids)
+        if (!(erased = change(QStringLiteral("DELETE FROM answers WHERE id = ?"),
+                              {id.toString(QUuid::WithoutBraces)})))
+            break;
+    return finishWrite(erased);
+}
+
+bool RecordStore::copyLearners(const QList<LearnerBoxes> &rows, const QList<qint64> &removed)
+{
+    if (m_failure)
+        return false;
+    if (auto failure = m_connection->beginWrite())
+        return fail(*failure);
+    QSet<qint64> answered;
+    bool copied = forEachRow(QStringLiteral("SELECT DISTINCT learner FROM answers"), {},
+                             [&](const QSqlQuery &row) { answered << row.value(0).toLongLong(); });
+    for (qint64 learner : removed)
+        copied = copied && eraseLearner(learner);
+    // Names change places in two steps, so that no two learners ever
+    // share one.
+    for (const LearnerBoxes &row : rows)
+        copied = copied && change(QStringLiteral("UPDATE learners SET name = NULL WHERE id = ?"),
+                                  {row.learner.id});
+    for (const LearnerBoxes &row : rows)
+        copied = copied && copyLearner(row, !answered.contains(row.learner.id));
+    return finishWrite(copied);
+}
+
+bool RecordStore::eraseLearner(qint64 learner)
+{
+    return change(QStringLiteral("DELETE FROM answers WHERE learner = ?"), {learner}) &&
+           change(QStringLiteral("DELETE FROM name_states WHERE learner = ?"), {learner}) &&
+           change(QStringLiteral("DELETE FROM learners WHERE id = ?"), {learner});
+}
+
+bool RecordStore::copyLearner(const LearnerBoxes &row, bool withStates)
+{
+    const Learner &learner = row.learner;
+    if (!change(
+            QStringLiteral("INSERT INTO learners (id, name, mark, made_at) VALUES (?, ?, ?, ?)"
+                           " ON CONFLICT (id) DO UPDATE SET name = excluded.name,"
+                           " mark = excluded.mark, removed_at = NULL"),
+            {learner.id, learner.name, learner.mark, timeText(QDateTime::currentDateTimeUtc())}))
+        return false;
+    if (!withStates)
+        return true;
+    if (!change(QStringLiteral("DELETE FROM name_states WHERE learner = ?"), {learner.id}))
+        return false;
+    for (int entry = 1; entry < int(row.states.size()); ++entry)
+        if (row.states[entry].box > 0 && !writeState(learner.id, entry, row.states[entry]))
+            return false;
+    return true;
+}
+
+bool RecordStore::changeAll(const QStringList &statements)
+{
+    if (m_failure)
+        return false;
+    if (auto failure = m_connection->beginWrite())
+        return fail(*failure);
+    // Statements that bind nothing, some of which the server will not
+    // prepare (GRANT, DO), run as they are.
+    bool changed = true;
+    for (const QString &statement : statements) {
+        QSqlQuery changing = query();
+        if (!(changed = changing.exec(statement) || fail(changing)))
+            break;
+    }
+    return finishWrite(changed);
 }
 
 bool RecordStore::forEachRow(const QString &statement, const QVariantList &values,

@@ -5,47 +5,51 @@
 
 #include <QSqlDatabase>
 #include <QSqlError>
+#include <QStringList>
 #include <optional>
 
-// The connection to one store's SQLite file. The file is made 0600 in a
-// folder made 0700, since it holds children's names; a file or folder that
-// may not be written is refused before SQLite opens it, so nothing is
-// written into a store that cannot be used. Writers wait for each other
-// (a busy timeout) and write ahead into a log (WAL), so that two programs on
-// one store lose nothing.
+// The connection to one store, a file or a server: what the two databases
+// do differently, behind what the store's tables and statements need.
 class StoreConnection
 {
 public:
-    explicit StoreConnection(const QString &path);
-    ~StoreConnection();
+    virtual ~StoreConnection();
     StoreConnection(const StoreConnection &) = delete;
     StoreConnection &operator=(const StoreConnection &) = delete;
 
-    // Opens the file, made with its folder when missing.
-    std::optional<StoreFailure> open();
-    // Turns on the write-ahead log: only for a store known to be usable, as
-    // it writes to the file.
-    std::optional<StoreFailure> prepareForWriting();
+    // Connects, making a file and its folder when missing.
+    virtual std::optional<StoreFailure> open() = 0;
+    // Readies a store known to be usable for writing.
+    virtual std::optional<StoreFailure> prepareForWriting() { return std::nullopt; }
 
     QSqlDatabase database() const;
+    // The file or the server's address, as the messages name the store.
     QString path() const { return m_path; }
 
     // A transaction that holds the store for writing from its start.
-    std::optional<StoreFailure> beginWrite();
+    virtual std::optional<StoreFailure> beginWrite() = 0;
     std::optional<StoreFailure> commit();
     void rollback();
 
     // The names of the store's tables.
-    std::optional<StoreFailure> tables(QStringList &names);
+    virtual std::optional<StoreFailure> tables(QStringList &names) = 0;
 
-    // The failure that an error of SQLite stands for.
-    StoreFailure failureOf(const QSqlError &error) const;
+    // The failure that an error of the database stands for.
+    virtual StoreFailure failureOf(const QSqlError &error) const = 0;
+    // Whether the error is a broken rule of a table: a name taken, say.
+    virtual bool isConstraint(const QSqlError &error) const = 0;
+    // The type of the learners' key, numbered by the database itself.
+    virtual QString learnerKey() const = 0;
+
+protected:
+    explicit StoreConnection(const QString &path);
+    // The connection under the name of this one, with the driver's name.
+    QSqlDatabase addDatabase(const QString &driver) const;
+    std::optional<StoreFailure> execute(const QString &statement);
+    // Names of tables, from a query that lists them.
+    std::optional<StoreFailure> tableNames(const QString &statement, QStringList &names);
 
 private:
-    std::optional<StoreFailure> makeFolder() const;
-    std::optional<StoreFailure> checkFile() const;
-    std::optional<StoreFailure> execute(const QString &statement);
-
     QString m_path;
     QString m_name;
 };

@@ -1,4 +1,5 @@
 #include "records/storefailure.h"
+#include "records/serveraddress.h"
 
 QString StoreFailure::message() const
 {
@@ -22,8 +23,20 @@ QString StoreFailure::message() const
     case StoreProblem::DiskFull:
         return QStringLiteral("ディスクがいっぱいで、記録のファイル %1 に書きこめません。")
             .arg(path);
+    case StoreProblem::BadAddress:
+        return QStringLiteral("記録のサーバーのアドレス %1 は使えません（%2）。").arg(path, detail);
+    case StoreProblem::Away:
+        return QStringLiteral("記録のサーバー %1 につながりません（%2）。").arg(path, detail);
+    case StoreProblem::Refused:
+        return QStringLiteral("記録のサーバー %1 に入れません（%2）。").arg(path, detail);
+    case StoreProblem::NotAllowed:
+        return QStringLiteral("記録のサーバー %1 で、このロールにはできないことです（%2）。"
+                              "hana-records --init の説明を見てください。")
+            .arg(path, detail);
     case StoreProblem::Unavailable:
         break;
     }
+    if (ServerAddress::isServer(path))
+        return QStringLiteral("記録のサーバー %1 を使えません（%2）。").arg(path, detail);
     return QStringLiteral("記録のファイル %1 を使えません（%2）。").arg(path, detail);
 }

@@ -13,10 +13,16 @@ enum class StoreProblem
     NoFolder,    // its folder cannot be made
     DiskFull,    // there is no room to write
     Unavailable, // anything else SQLite reports
+    // A store on a server:
+    BadAddress, // the address cannot be used as it is written
+    Away,       // the server does not answer
+    Refused,    // the server answers but lets the role in to no such database
+    NotAllowed, // the role may not do what was asked
 };
 
-// A store that cannot be used: the problem, the file, and what the system
-// or SQLite said, as a sentence an adult understands.
+// A store that cannot be used: the problem, the file or the server's
+// address, and what the system, SQLite or the server said, as a sentence an
+// adult understands.
 struct StoreFailure
 {
     StoreProblem problem = StoreProblem::Unavailable;

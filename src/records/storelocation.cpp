@@ -1,4 +1,7 @@
 #include "records/storelocation.h"
+#include "records/serveraddress.h"
+
+#include <QCryptographicHash>
 
 #include <QDir>
 #include <QSettings>
@@ -24,7 +27,8 @@ CommandLineOption recordsOption()
 {
     return {{Option},
             QStringLiteral("FILE"),
-            QStringLiteral("子どもごとに答えを記録します。FILE がなければ %1 に。")
+            QStringLiteral("子どもごとに答えを記録します。FILE がなければ %1 に、"
+                           "postgresql://… ならそのサーバーに。")
                 .arg(QStringLiteral("~/.local/share/hana/records.sqlite")),
             true};
 }
@@ -34,8 +38,22 @@ QString defaultStore()
     return dataFolder() + QStringLiteral("/records.sqlite");
 }
 
+// Qt names the state folder only from 6.7 on.
+QString outboxPath(const QString &serverAddress)
+{
+    QString state = qEnvironmentVariable("XDG_STATE_HOME");
+    if (!QDir::isAbsolutePath(state))
+        state = QDir::homePath() + QStringLiteral("/.local/state");
+    const QByteArray digest =
+        QCryptographicHash::hash(serverAddress.toUtf8(), QCryptographicHash::Sha1).toHex();
+    return QStringLiteral("%1/hana/outbox-%2.sqlite")
+        .arg(state, QString::fromLatin1(digest.left(12)));
+}
+
 QString storePath(const QString &value, const QString &relativeTo)
 {
+    if (ServerAddress::isServer(value))
+        return value;
     if (value.isEmpty())
         return defaultStore();
     if (value == u'~' || value.startsWith(QStringLiteral("~/")))

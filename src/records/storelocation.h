@@ -24,12 +24,17 @@ std::optional<QString> requestedStore(const CommandLine &commandLine);
 std::optional<QString> storeInSettings(const QString &settingsFile);
 
 // The store's path for a value given for it: the default store for an empty
-// one, a path after ~/ under the home folder, and a relative path from
-// the folder given.
+// one, a path after ~/ under the home folder, a relative path from the
+// folder given, and a server's address as it is.
 QString storePath(const QString &value, const QString &relativeTo);
 
 // $XDG_DATA_HOME/hana/records.sqlite
 QString defaultStore();
+
+// Where a machine keeps its answers for the server at that address until
+// they are sent, and the learners last read from it:
+// $XDG_STATE_HOME/hana/outbox-<the first 12 digits of the address's SHA-1>.sqlite
+QString outboxPath(const QString &serverAddress);
 
 } // namespace StoreLocation
 

@@ -21,7 +21,7 @@ int runTeacherView(int &argc, char **argv, const QString &storePath)
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&toolkit);
 
-    const std::unique_ptr<RecordStore> store = RecordStore::openFile(storePath);
+    const std::unique_ptr<RecordStore> store = RecordStore::open(storePath);
     if (store->failure()) {
         const QString message = store->failure()->message();
         std::fputs(qPrintable(QStringLiteral("hana-records: %1\n").arg(message)), stderr);

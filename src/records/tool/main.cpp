@@ -1,6 +1,8 @@
 #include "records/answercsv.h"
 #include "records/learnername.h"
 #include "records/recordstore.h"
+#include "records/serveraddress.h"
+#include "records/serverroles.h"
 #include "records/storelocation.h"
 #include "teacher/teacherapp.h"
 
@@ -13,15 +15,17 @@
 namespace {
 
 const QString Program = QStringLiteral("hana-records");
-const QStringList Actions{QStringLiteral("add"), QStringLiteral("list"), QStringLiteral("rename"),
-                          QStringLiteral("remove"), QStringLiteral("csv")};
+const QStringList Actions{QStringLiteral("add"),    QStringLiteral("list"),
+                          QStringLiteral("rename"), QStringLiteral("remove"),
+                          QStringLiteral("csv"),    QStringLiteral("init")};
 constexpr int StoreFailed = 1;
 
 CommandLineSpec commandLineSpec()
 {
     return {.program = Program,
             .usage = QStringLiteral("[--records[=FILE]] --add 名前 [--mark N] | --list | "
-                                    "--rename 名前 新しい名前 | --remove 名前 | --csv FILE"),
+                                    "--rename 名前 新しい名前 | --remove 名前 | --csv FILE | "
+                                    "--init"),
             .description = QStringLiteral("花の図鑑が子どもごとにとる記録の、学習者を加え、"
                                           "名前を変え、消し、答えを CSV に書き出します。"
                                           "操作を書かなければ、記録を見る窓"
@@ -42,13 +46,21 @@ CommandLineSpec commandLineSpec()
                          QStringLiteral("学習者と、その答えのすべてを消します。")},
                         {{QStringLiteral("csv")},
                          QStringLiteral("FILE"),
-                         QStringLiteral("すべての答えを CSV に書き出します（- で標準出力）。")}},
+                         QStringLiteral("すべての答えを CSV に書き出します（- で標準出力）。")},
+                        {{QStringLiteral("init")},
+                         {},
+                         QStringLiteral("記録のサーバーに、表と、子どもの機械のロール %1 と"
+                                        "先生のロール %2 を用意します。")
+                             .arg(ServerRoles::Machine, ServerRoles::Teacher)}},
             .notes = {QStringLiteral("名前は 20 文字まで、ほかの学習者と同じ名前や制御文字は"
                                      "使えません。"),
                       QStringLiteral("--records も設定もなければ ~/.local/share/hana/"
                                      "records.sqlite を使います。"),
-                      QStringLiteral("名前がまちがっているときの終了状態は 2、記録のファイルを"
-                                     "使えないときは 1 です。")},
+                      QStringLiteral("--records=postgresql://ユーザー@ホスト/データベース で"
+                                     "サーバーの記録を使います。パスワードは ~/.pgpass か"
+                                     "サービスファイルに書きます。"),
+                      QStringLiteral("名前がまちがっているときの終了状態は 2、記録のファイルや"
+                                     "サーバーを使えないときは 1 です。")},
             .maximumArguments = 1};
 }
 
@@ -142,6 +154,19 @@ int listLearners(RecordStore &store)
     return 0;
 }
 
+// Makes the tables and the two roles on a server.
+int initServer(RecordStore &store)
+{
+    if (!store.changeAll(ServerRoles::statements()))
+        return storeFailed(store);
+    print(stdout,
+          QStringLiteral("%1 に記録の表と、ロール %2（子どもの機械）と %3（先生）を用意しました。"
+                         "ログインするロールは、たとえば CREATE ROLE pc LOGIN IN ROLE %2; で"
+                         "作ります。")
+              .arg(store.path(), ServerRoles::Machine, ServerRoles::Teacher));
+    return 0;
+}
+
 // The CSV written whole into a new file that then takes the name, or to
 // standard output for "-".
 int writeCsv(RecordStore *store, const QString &target)
@@ -197,17 +222,23 @@ int run(const CommandLine &commandLine, const QString &action)
     const auto value = [&](const QString &option) {
         return LearnerName::normalized(commandLine.value(option));
     };
+    const bool onServer = ServerAddress::isServer(path);
+    if (action == QStringLiteral("init") && !onServer)
+        return refuse(QStringLiteral("--init はサーバーの記録（--records=postgresql://…）に"
+                                     "だけ使います。"));
     // Reading a store that is not there makes none.
     const bool onlyReads = action == QStringLiteral("list") || action == QStringLiteral("csv");
-    if (onlyReads && !QFileInfo::exists(path)) {
+    if (onlyReads && !onServer && !QFileInfo::exists(path)) {
         if (action == QStringLiteral("csv"))
             return writeCsv(nullptr, commandLine.value(action));
         print(stdout, QStringLiteral("学習者はまだいません: %1").arg(path));
         return 0;
     }
-    const std::unique_ptr<RecordStore> store = RecordStore::openFile(path);
+    const std::unique_ptr<RecordStore> store = RecordStore::open(path);
     if (store->failure())
         return storeFailed(*store);
+    if (action == QStringLiteral("init"))
+        return initServer(*store);
     if (action == QStringLiteral("add"))
         return addLearner(*store, value(action), commandLine);
     if (action == QStringLiteral("rename"))

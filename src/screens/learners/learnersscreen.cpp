@@ -42,6 +42,8 @@ void LearnersScreen::connectHandlers(Form &form)
            [this, index](int key) { tileKeyPressed(index, key); });
     }
     on(m_ui->leaveTimer, &Timer::tick, [this] { LeavePauseTick(); });
+    program().records()->setChangedHandler(
+        &form, [this] { program().dispatch([this] { RecordsChanged(); }); });
 }
 
 // The learners are read afresh at every opening, so one added or renamed
@@ -53,10 +55,28 @@ void LearnersScreen::load()
     ChosenTile = -1;
     LitTile = -1;
     ShowLearners();
+    ShowNotice();
+    LightTile(shownTiles().constFirst());
+}
+
+void LearnersScreen::ShowNotice()
+{
     const QString notice = program().records()->notice();
     m_ui->notice->setCaption(notice);
     m_ui->notice->setVisible(!notice.isEmpty());
-    LightTile(shownTiles().constFirst());
+}
+
+// With a server, the learners come from it while the screen shows: the
+// tiles and the notice follow, until a child has chosen.
+void LearnersScreen::RecordsChanged()
+{
+    if (ChosenTile >= 0)
+        return;
+    ShowLearners();
+    ShowNotice();
+    const int16_t lit = shownTiles().contains(LitTile) ? LitTile : shownTiles().constFirst();
+    LitTile = -1;
+    LightTile(lit);
 }
 
 // The tiles show at once with their names; each learner's mark, the
@@ -81,6 +101,7 @@ void LearnersScreen::ShowLearners()
     showMark(LearnerTiles::Guest, guestMark(MarkPixels));
     // A store that cannot be used has a notice of its own instead.
     m_ui->noLearners->setVisible(Learners.isEmpty() && program().records()->isAvailable());
+    delete m_ui->marksLoading;
     m_ui->marksLoading = new MarkLoader(marks, MarkPixels, form());
     on(m_ui->marksLoading, &MarkLoader::markReady,
        [this](int index) { MarkDecoded(int16_t(index)); });

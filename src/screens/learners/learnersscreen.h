@@ -47,6 +47,8 @@ private:
     };
 
     void ShowLearners();
+    void ShowNotice();
+    void RecordsChanged();
     void showTile(int16_t index, const QString &name, const QString &spokenName);
     void showMark(int16_t index, const QImage &mark);
     void MarkDecoded(int16_t index);

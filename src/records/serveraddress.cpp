@@ -1,0 +1,95 @@
+#include "records/serveraddress.h"
+
+#include <QRegularExpression>
+#include <QUrl>
+#include <QUrlQuery>
+
+namespace {
+
+const QString PasswordKey = QStringLiteral("password");
+const QString TimeoutKey = QStringLiteral("connect_timeout");
+// How long connecting may take, in seconds.
+constexpr int ConnectTimeout = 2;
+// How a connection over the network notices a server gone without a word:
+// data unacknowledged for 10 s, or a silent line probed after 10 s.
+const QString GoneAfter =
+    QStringLiteral("tcp_user_timeout=10000;keepalives=1;keepalives_idle=10;keepalives_interval=5;"
+                   "keepalives_count=2");
+
+// A value as libpq reads it in its key=value form.
+QString quoted(QString value)
+{
+    value.replace(u'\\', QStringLiteral("\\\\")).replace(u'\'', QStringLiteral("\\'"));
+    return u'\'' + value + u'\'';
+}
+
+} // namespace
+
+bool ServerAddress::isServer(const QString &location)
+{
+    return location.startsWith(QStringLiteral("postgresql://")) ||
+           location.startsWith(QStringLiteral("postgres://"));
+}
+
+std::optional<ServerAddress> ServerAddress::parse(const QString &uri, QString &problem)
+{
+    // scheme://[user@]host[:port][/database][?key=value&...], each part
+    // percent-encoded, so that a host may be a socket's folder.
+    static const QRegularExpression Form(
+        QStringLiteral("^postgres(?:ql)?://(?:([^@/?:]*)(:[^@/?]*)?@)?(\\[[^\\]/?]*\\]|[^:/?]*)"
+                       "(?::(\\d{1,5}))?(?:/([^?]*))?(?:\\?(.*))?$"));
+    const QRegularExpressionMatch match = Form.match(uri);
+    if (!match.hasMatch()) {
+        problem = QStringLiteral("postgresql://ユーザー@ホスト:ポート/データベース の形では"
+                                 "ありません");
+        return std::nullopt;
+    }
+    const QUrlQuery query(match.captured(6));
+    if (match.hasCaptured(2) || query.hasQueryItem(PasswordKey)) {
+        problem = QStringLiteral("パスワードはアドレスに書かず、~/.pgpass かサービスファイルに"
+                                 "書いてください");
+        return std::nullopt;
+    }
+    const auto decoded = [&](int part) {
+        return QUrl::fromPercentEncoding(match.captured(part).toUtf8());
+    };
+    ServerAddress address;
+    address.m_uri = uri;
+    address.m_user = decoded(1);
+    address.m_host = decoded(3);
+    if (address.m_host.startsWith(u'['))
+        address.m_host = address.m_host.mid(1, address.m_host.size() - 2);
+    address.m_port = match.hasCaptured(4) ? match.captured(4).toInt() : -1;
+    address.m_database = decoded(5);
+    if (address.m_port > 65535) {
+        problem = QStringLiteral("ポート %1 はありません").arg(address.m_port);
+        return std::nullopt;
+    }
+    static const QRegularExpression Key(QStringLiteral("^[a-z_]+$"));
+    for (const auto &[key, value] : query.queryItems(QUrl::FullyDecoded)) {
+        if (!Key.match(key).hasMatch() || value.contains(u';')) {
+            problem = QStringLiteral("「%1」という設定は使えません").arg(key);
+            return std::nullopt;
+        }
+        if (key != TimeoutKey)
+            address.m_options << std::pair(key, value);
+    }
+    return address;
+}
+
+QString ServerAddress::shown(const QString &uri)
+{
+    static const QRegularExpression UserPassword(QStringLiteral("^([a-z]+://[^@/?:]*):[^@/?]*@"));
+    static const QRegularExpression PasswordItem(QStringLiteral("([?&]password=)[^&]*"));
+    return QString(uri)
+        .replace(UserPassword, QStringLiteral("\\1:***@"))
+        .replace(PasswordItem, QStringLiteral("\\1***"));
+}
+
+QString ServerAddress::connectOptions() const
+{
+    QStringList options{TimeoutKey + u'=' + QString::number(ConnectTimeout), GoneAfter};
+    for (const auto &[key, value] : m_options)
+        options << key + u'=' + quoted(value);
+    return options.join(u';');
+}
