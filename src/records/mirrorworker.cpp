@@ -62,10 +62,9 @@ void MirrorWorker::finish()
 
 void MirrorWorker::round()
 {
+
     if (!m_outbox || m_outbox->failure())
         m_outbox = RecordStore::openFile(m_outboxPath);
-    if (m_outbox->failure())
-        return failed(*m_outbox->failure());
     if (connectToServer() && sendAnswers() && copyLearners())
         succeeded();
 }
@@ -87,7 +86,7 @@ bool MirrorWorker::sendAnswers()
     for (;;) {
         const QList<AnswerRecord> answers = m_outbox->oldestAnswers(Batch);
         if (m_outbox->failure())
-            return failed(*m_outbox->failure()), false;
+            return outboxFailed();
         if (answers.isEmpty())
             return true;
         if (!m_server->addAnswers(answers))
@@ -96,7 +95,7 @@ bool MirrorWorker::sendAnswers()
         for (const AnswerRecord &answer : answers)
             ids << answer.id;
         if (!m_outbox->forgetAnswers(ids))
-            return failed(*m_outbox->failure()), false;
+            return outboxFailed();
         emit sent(int(ids.size()));
     }
 }
@@ -109,7 +108,7 @@ bool MirrorWorker::copyLearners()
         return failed(*m_server->failure()), false;
     const QList<LearnerBoxes> here = ClassRecords::classBoxes(*m_outbox);
     if (m_outbox->failure())
-        return failed(*m_outbox->failure()), false;
+        return outboxFailed();
     QHash<qint64, const LearnerBoxes *> hereById;
     for (const LearnerBoxes &row : here)
         hereById.insert(row.learner.id, &row);
@@ -123,7 +122,7 @@ bool MirrorWorker::copyLearners()
     if (changed.isEmpty() && removed.isEmpty())
         return true;
     if (!m_outbox->copyLearners(changed, removed))
-        return failed(*m_outbox->failure()), false;
+        return outboxFailed();
     if (!sameLearners(server, here))
         emit learnersChanged();
     return true;
@@ -139,7 +138,22 @@ void MirrorWorker::succeeded()
     m_timer->start(m_timing.refresh);
 }
 
-void MirrorWorker::failed(const StoreFailure &failure)
+// The window's own store tells of an outbox that fails; the mirror only
+// tries again.
+bool MirrorWorker::outboxFailed()
+{
+    retryLater();
+    return false;
+}
+
+void MirrorWorker::retryLater()
+{
+    m_timer->start(m_retry);
+    m_retry = std::min(m_retry * 2, m_timing.longestRetry);
+}
+
+// A copy, as the failure may be the server's, which goes first.
+void MirrorWorker::failed(StoreFailure failure)
 {
     m_server.reset();
     if (m_told != failure.problem) {
@@ -151,6 +165,5 @@ void MirrorWorker::failed(const StoreFailure &failure)
             stderr);
         emit noticeChanged(notice);
     }
-    m_timer->start(m_retry);
-    m_retry = std::min(m_retry * 2, m_timing.longestRetry);
+    retryLater();
 }

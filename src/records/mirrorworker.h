@@ -41,7 +41,10 @@ private:
     void succeeded();
     // The server failed: told once for each kind of problem, then tried
     // again after a growing wait.
-    void failed(const StoreFailure &failure);
+    void failed(StoreFailure failure);
+    bool outboxFailed();
+    // Another round after the wait, which grows with each failure.
+    void retryLater();
 
     QString m_serverAddress;
     QString m_outboxPath;

@@ -74,8 +74,10 @@ std::unique_ptr<Records> Records::openAt(const QString &location, Clock &clock,
     QString problem;
     if (!ServerAddress::isServer(location) || !ServerAddress::parse(location, problem))
         return open(RecordStore::open(location), clock, packName);
+    // The outbox is made before the mirror's thread opens it too.
     const QString outbox = StoreLocation::outboxPath(location);
-    return open(RecordStore::openFile(outbox), clock, packName,
+    std::unique_ptr<RecordStore> store = RecordStore::openFile(outbox);
+    return open(std::move(store), clock, packName,
                 std::make_unique<ServerMirror>(location, outbox));
 }
 

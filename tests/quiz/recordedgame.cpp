@@ -1,11 +1,12 @@
 // Plays the name quiz in a process of its own, on the real screens and the
 // content pack in CONTENT, as fast as the fake clock lets it: every answer
-// right, game after game, until it is killed. With a STORE, the answers are
-// kept there for the learner "たろう"; without one, records are off. After
-// each answer it prints "judged N" once the answer's handler has returned.
-// With a count, it ends after that many answers.
+// right, game after game, until it is killed. With a STORE, a file or a
+// server's address, the answers are kept there for the LEARNER, "たろう"
+// unless another is named; without one, records are off. After each answer
+// it prints "judged N" once the answer's handler has returned. With a
+// count, it ends after that many answers.
 //
-//     recordedgame CONTENT [STORE] [COUNT]
+//     recordedgame CONTENT [STORE] [COUNT] [LEARNER]
 #include "app/screen.h"
 #include "app/screennames.h"
 #include "content/contentpath.h"
@@ -14,12 +15,14 @@
 #include "platform/label.h"
 #include "platform/timer.h"
 #include "records/records.h"
-#include "records/recordstore.h"
+#include "records/serveraddress.h"
 #include "screens/screens.h"
 #include "support/fakes.h"
 #include "support/mouse.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
+#include <QThread>
 #include <cstdio>
 
 namespace {
@@ -33,15 +36,22 @@ int shownEntry(const Form &form)
     return 0;
 }
 
-std::unique_ptr<Records> openRecords(const QString &store, Clock &clock)
+// A server's learners come once the outbox has read them.
+std::unique_ptr<Records> openRecords(const QString &store, const QString &name, Clock &clock)
 {
     if (store.isEmpty())
         return nullptr;
-    auto records = Records::open(RecordStore::openFile(store), clock, QStringLiteral("test"));
-    for (const Learner &learner : records->learners())
-        if (learner.name == QStringLiteral("たろう"))
-            records->choosePlayer(learner);
-    return records;
+    auto records = Records::openAt(store, clock, QStringLiteral("test"));
+    QDeadlineTimer deadline(ServerAddress::isServer(store) ? 10000 : 0);
+    for (;;) {
+        for (const Learner &learner : records->learners())
+            if (learner.name == name)
+                records->choosePlayer(learner);
+        if (records->player() || deadline.hasExpired())
+            return records;
+        QThread::msleep(20);
+        QCoreApplication::processEvents();
+    }
 }
 
 } // namespace
@@ -56,7 +66,8 @@ int main(int argc, char *argv[])
     FakeRandom random;
     RecordingSounds sounds;
     RecordingErrors errors;
-    const auto records = openRecords(arguments.value(2), clock);
+    const auto records =
+        openRecords(arguments.value(2), arguments.value(4, QStringLiteral("たろう")), clock);
     Program program({clock, random, sounds, errors, records.get()});
     addScreens(program);
     program.dispatch([&program] { program.open(ScreenName::Quiz); });

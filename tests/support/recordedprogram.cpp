@@ -8,6 +8,16 @@ RecordedProgram::RecordedProgram(const QString &store)
     m_program = std::make_unique<Program>(Services{clock, random, sounds, errors, m_records.get()});
 }
 
+RecordedProgram::RecordedProgram(const QString &serverAddress, const MirrorTiming &timing)
+    : m_store(m_folder.filePath(QStringLiteral("outbox.sqlite")))
+{
+    // The outbox is made before the mirror's thread opens it too.
+    std::unique_ptr<RecordStore> outbox = RecordStore::openFile(m_store);
+    m_records = Records::open(std::move(outbox), clock, QStringLiteral("test"),
+                              std::make_unique<ServerMirror>(serverAddress, m_store, timing));
+    m_program = std::make_unique<Program>(Services{clock, random, sounds, errors, m_records.get()});
+}
+
 RecordedProgram::~RecordedProgram() = default;
 
 Learner RecordedProgram::addLearner(const QString &name, int mark)

@@ -2,6 +2,7 @@
 #define RECORDEDPROGRAM_H
 
 #include "records/records.h"
+#include "records/servermirror.h"
 #include "support/fakes.h"
 
 #include <QTemporaryDir>
@@ -25,6 +26,9 @@ class RecordedProgram
 public:
     // A store that was already there may be given, such as a broken one.
     explicit RecordedProgram(const QString &store = {});
+    // A program whose records are those of the server at the address, kept
+    // in an outbox in the temporary folder and sent with the timing given.
+    RecordedProgram(const QString &serverAddress, const MirrorTiming &timing);
     ~RecordedProgram();
 
     // Adds a learner to the store as hana-records does, beside the running
