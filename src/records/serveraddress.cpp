@@ -23,6 +23,12 @@ QString quoted(QString value)
     return u'\'' + value + u'\'';
 }
 
+// Whether a query's key is the password's, however it is written.
+bool isPasswordKey(const QString &key)
+{
+    return QUrl::fromPercentEncoding(key.toUtf8()).compare(PasswordKey, Qt::CaseInsensitive) == 0;
+}
+
 } // namespace
 
 bool ServerAddress::isServer(const QString &location)
@@ -36,7 +42,7 @@ std::optional<ServerAddress> ServerAddress::parse(const QString &uri, QString &p
     // scheme://[user@]host[:port][/database][?key=value&...], each part
     // percent-encoded, so that a host may be a socket's folder.
     static const QRegularExpression Form(
-        QStringLiteral("^postgres(?:ql)?://(?:([^@/?:]*)(:[^@/?]*)?@)?(\\[[^\\]/?]*\\]|[^:/?]*)"
+        QStringLiteral("^postgres(?:ql)?://(?:([^@/?:]*)(:[^@/]*)?@)?(\\[[^\\]/?]*\\]|[^:/?]*)"
                        "(?::(\\d{1,5}))?(?:/([^?]*))?(?:\\?(.*))?$"));
     const QRegularExpressionMatch match = Form.match(uri);
     if (!match.hasMatch()) {
@@ -79,11 +85,19 @@ std::optional<ServerAddress> ServerAddress::parse(const QString &uri, QString &p
 
 QString ServerAddress::shown(const QString &uri)
 {
-    static const QRegularExpression UserPassword(QStringLiteral("^([a-z]+://[^@/?:]*):[^@/?]*@"));
-    static const QRegularExpression PasswordItem(QStringLiteral("([?&]password=)[^&]*"));
-    return QString(uri)
-        .replace(UserPassword, QStringLiteral("\\1:***@"))
-        .replace(PasswordItem, QStringLiteral("\\1***"));
+    // As libpq reads it, a user's part runs to an @ before any slash.
+    static const QRegularExpression UserPassword(QStringLiteral("^([a-z]+://[^@/:]*):[^@/]*@"));
+    QString shown = QString(uri).replace(UserPassword, QStringLiteral("\\1:***@"));
+    const qsizetype query = shown.indexOf(u'?');
+    if (query < 0)
+        return shown;
+    QStringList items = shown.mid(query + 1).split(u'&');
+    for (QString &item : items) {
+        const QString key = item.section(u'=', 0, 0);
+        if (item.contains(u'=') && isPasswordKey(key))
+            item = key + QStringLiteral("=***");
+    }
+    return shown.left(query + 1) + items.join(u'&');
 }
 
 QString ServerAddress::connectOptions() const

@@ -55,14 +55,14 @@ ServerConnection::ServerConnection(const QString &uri)
 
 std::optional<StoreFailure> ServerConnection::open()
 {
-    if (!QSqlDatabase::isDriverAvailable(Driver))
-        return StoreFailure{StoreProblem::Unavailable, path(),
-                            QStringLiteral("Qt の PostgreSQL ドライバー（libqt6sql6-psql）が"
-                                           "ありません")};
     QString problem;
     const std::optional<ServerAddress> address = ServerAddress::parse(m_uri, problem);
     if (!address)
         return StoreFailure{StoreProblem::BadAddress, path(), problem};
+    if (!QSqlDatabase::isDriverAvailable(Driver))
+        return StoreFailure{StoreProblem::Unavailable, path(),
+                            QStringLiteral("Qt の PostgreSQL ドライバー（libqt6sql6-psql）が"
+                                           "ありません")};
     QSqlDatabase db = addDatabase(Driver);
     db.setHostName(address->host());
     db.setPort(address->port());
