@@ -38,6 +38,10 @@ CommandLineSpec commandLineSpec()
                                      "/etc/xdg/hana/hana.conf の [records] の store= でも"
                                      "とります。記録をとると「だれが あそぶ？」の画面で始まり、"
                                      "子どもは hana-records --add で加えます。"),
+                      QStringLiteral("postgresql://ユーザー@ホスト/データベース なら、記録は"
+                                     "学校のサーバーにとり、つながらないあいだは "
+                                     "~/.local/state/hana/ にためて、あとで送ります。パスワードは "
+                                     "~/.pgpass に書きます。"),
                       QStringLiteral("記録をとらないときは、何も書きません。")}};
 }
 
