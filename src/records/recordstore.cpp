@@ -20,20 +20,45 @@ QDateTime timeOf(const QVariant &text)
     return QDateTime::fromString(text.toString(), Qt::ISODateWithMs).toUTC();
 }
 
+// Binds the values in their order and runs a statement prepared before,
+// so that a server prepares it once for many rows.
+bool rerun(QSqlQuery &query, const QVariantList &values)
+{
+    for (int index = 0; index < values.size(); ++index)
+        query.bindValue(index, values.at(index));
+    return query.exec();
+}
+
+bool prepare(QSqlQuery &query, const QString &statement)
+{
+    query.setForwardOnly(true);
+    return query.prepare(statement);
+}
+
 // Prepares the statement, binds the values and runs it; on failure the
 // query's error is that of the step that failed.
 bool run(QSqlQuery &query, const QString &statement, const QVariantList &values = {})
 {
-    query.setForwardOnly(true);
-    if (!query.prepare(statement))
-        return false;
-    for (const QVariant &value : values)
-        query.addBindValue(value);
-    return query.exec();
+    return prepare(query, statement) && rerun(query, values);
 }
 
 const QString AnswerColumns =
     QStringLiteral("id, learner, entry, answer, correct, answered_at, pack, game, kind, machine");
+
+// An answer for a learner not removed, unless one with its id is kept.
+const QString InsertAnswer =
+    QStringLiteral("INSERT INTO answers (%1) SELECT ?, id, ?, ?, ?, ?, ?, ?, ?, ?"
+                   " FROM learners WHERE id = ? AND removed_at IS NULL"
+                   " ON CONFLICT DO NOTHING")
+        .arg(AnswerColumns);
+const QString WriteState =
+    QStringLiteral("INSERT INTO name_states (learner, entry, box, last_answered,"
+                   " wrong_count, right_count) VALUES (?, ?, ?, ?, ?, ?)"
+                   " ON CONFLICT (learner, entry) DO UPDATE SET"
+                   " box = excluded.box,"
+                   " last_answered = excluded.last_answered,"
+                   " wrong_count = excluded.wrong_count,"
+                   " right_count = excluded.right_count");
 
 // The answer in the row's columns from the first, in AnswerColumns' order.
 AnswerRecord answerIn(const QSqlQuery &row, int first)
@@ -237,25 +262,22 @@ bool RecordStore::addAnswers(const QList<AnswerRecord> &answers)
     if (auto failure = m_connection->beginWrite())
         return fail(*failure);
     QHash<qint64, NameStates> states;
-    bool written = true;
-    for (const AnswerRecord &answer : answers)
-        if (!(written = keepAnswer(answer, states)))
-            break;
+    QSqlQuery insert = query();
+    QSqlQuery state = query();
+    bool written = (prepare(insert, InsertAnswer) || fail(insert)) &&
+                   (prepare(state, WriteState) || fail(state));
+    for (qsizetype at = 0; written && at < answers.size(); ++at)
+        written = keepAnswer(answers.at(at), states, insert, state);
     return finishWrite(written);
 }
 
-bool RecordStore::keepAnswer(const AnswerRecord &answer, QHash<qint64, NameStates> &states)
+bool RecordStore::keepAnswer(const AnswerRecord &answer, QHash<qint64, NameStates> &states,
+                             QSqlQuery &insert, QSqlQuery &writeState)
 {
-    QSqlQuery insert = query();
-    if (!run(insert,
-             QStringLiteral("INSERT INTO answers (%1) SELECT ?, id, ?, ?, ?, ?, ?, ?, ?, ?"
-                            " FROM learners WHERE id = ? AND removed_at IS NULL"
-                            " ON CONFLICT DO NOTHING")
-                 .arg(AnswerColumns),
-             {answer.id.toString(QUuid::WithoutBraces), answer.entry, answer.answer,
-              int(answer.correct), timeText(answer.answeredAt), answer.pack,
-              answer.game.toString(QUuid::WithoutBraces), kindName(answer.kind), answer.machine,
-              answer.learner}))
+    if (!rerun(insert, {answer.id.toString(QUuid::WithoutBraces), answer.entry, answer.answer,
+                        int(answer.correct), timeText(answer.answeredAt), answer.pack,
+                        answer.game.toString(QUuid::WithoutBraces), kindName(answer.kind),
+                        answer.machine, answer.learner}))
         return fail(insert);
     if (insert.numRowsAffected() != 1)
         return true;
@@ -263,20 +285,15 @@ bool RecordStore::keepAnswer(const AnswerRecord &answer, QHash<qint64, NameState
         states.insert(answer.learner, nameStates(answer.learner));
     NameState &state = states[answer.learner][answer.entry];
     state = Leitner::afterAnswer(state, answer.correct, answer.answeredAt);
-    return !m_failure && writeState(answer.learner, answer.entry, state);
+    return !m_failure && keepState(writeState, answer.learner, answer.entry, state);
 }
 
-bool RecordStore::writeState(qint64 learner, int entry, const NameState &state)
+bool RecordStore::keepState(QSqlQuery &writeState, qint64 learner, int entry,
+                            const NameState &state)
 {
-    return change(QStringLiteral("INSERT INTO name_states (learner, entry, box, last_answered,"
-                                 " wrong_count, right_count) VALUES (?, ?, ?, ?, ?, ?)"
-                                 " ON CONFLICT (learner, entry) DO UPDATE SET"
-                                 " box = excluded.box,"
-                                 " last_answered = excluded.last_answered,"
-                                 " wrong_count = excluded.wrong_count,"
-                                 " right_count = excluded.right_count"),
-                  {learner, entry, state.box, timeText(state.lastAnswered), state.wrongCount,
-                   state.rightCount});
+    return rerun(writeState, {learner, entry, state.box, timeText(state.lastAnswered),
+                              state.wrongCount, state.rightCount}) ||
+           fail(writeState);
 }
 
 bool RecordStore::change(const QString &statement, const QVariantList &values)
@@ -382,10 +399,13 @@ bool RecordStore::copyLearner(const LearnerBoxes &row, bool withStates)
         return false;
     if (!withStates)
         return true;
-    if (!change(QStringLiteral("DELETE FROM name_states WHERE learner = ?"), {learner.id}))
+    QSqlQuery writeState = query();
+    if (!change(QStringLiteral("DELETE FROM name_states WHERE learner = ?"), {learner.id}) ||
+        !(prepare(writeState, WriteState) || fail(writeState)))
         return false;
     for (int entry = 1; entry < int(row.states.size()); ++entry)
-        if (row.states[entry].box > 0 && !writeState(learner.id, entry, row.states[entry]))
+        if (row.states[entry].box > 0 &&
+            !keepState(writeState, learner.id, entry, row.states[entry]))
             return false;
     return true;
 }

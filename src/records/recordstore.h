@@ -96,9 +96,11 @@ private:
     bool fail(const StoreFailure &failure);
     bool fail(const QSqlQuery &query);
     bool finishWrite(bool written);
-    // Writes one answer and its name's state, with the states read so far.
-    bool keepAnswer(const AnswerRecord &answer, QHash<qint64, NameStates> &states);
-    bool writeState(qint64 learner, int entry, const NameState &state);
+    // Writes one answer and its name's state, with the states read so far,
+    // through the two statements prepared for the batch.
+    bool keepAnswer(const AnswerRecord &answer, QHash<qint64, NameStates> &states,
+                    QSqlQuery &insert, QSqlQuery &writeState);
+    bool keepState(QSqlQuery &writeState, qint64 learner, int entry, const NameState &state);
     bool copyLearner(const LearnerBoxes &row, bool withStates);
     bool eraseLearner(qint64 learner);
     // Runs one change, prepared with the values bound; false if it failed.

@@ -29,6 +29,15 @@ bool isPasswordKey(const QString &key)
     return QUrl::fromPercentEncoding(key.toUtf8()).compare(PasswordKey, Qt::CaseInsensitive) == 0;
 }
 
+// A character that libpq would cut the address at, or that no name has.
+bool hasControl(const QString &text)
+{
+    for (const QChar c : text)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+            return true;
+    return false;
+}
+
 } // namespace
 
 bool ServerAddress::isServer(const QString &location)
@@ -67,13 +76,18 @@ std::optional<ServerAddress> ServerAddress::parse(const QString &uri, QString &p
         address.m_host = address.m_host.mid(1, address.m_host.size() - 2);
     address.m_port = match.hasCaptured(4) ? match.captured(4).toInt() : -1;
     address.m_database = decoded(5);
+    for (const QString &part : {address.m_user, address.m_host, address.m_database})
+        if (hasControl(part)) {
+            problem = QStringLiteral("制御文字は使えません");
+            return std::nullopt;
+        }
     if (address.m_port > 65535) {
         problem = QStringLiteral("ポート %1 はありません").arg(address.m_port);
         return std::nullopt;
     }
     static const QRegularExpression Key(QStringLiteral("^[a-z_]+$"));
     for (const auto &[key, value] : query.queryItems(QUrl::FullyDecoded)) {
-        if (!Key.match(key).hasMatch() || value.contains(u';')) {
+        if (!Key.match(key).hasMatch() || value.contains(u';') || hasControl(value)) {
             problem = QStringLiteral("「%1」という設定は使えません").arg(key);
             return std::nullopt;
         }

@@ -145,6 +145,12 @@ void TestServerAddress::badAddressesAreRefused_data()
     QTest::newRow("an encoded semicolon in a value")
         << "postgresql://school/hana?application_name=a%3Bhost=elsewhere"
         << "application_name";
+    // libpq reads its options as C strings: a NUL would cut them short.
+    QTest::newRow("a NUL in a value")
+        << QStringLiteral("postgresql:///hana?host=/tmp") + QChar(0) + "connect_timeout=99"
+        << "host";
+    QTest::newRow("an encoded line break in the database") << "postgresql://school/ha%0Ana"
+                                                           << "制御文字";
     QTest::newRow("another scheme") << "mysql://school/hana"
                                     << "postgresql://ユーザー@ホスト";
     QTest::newRow("one slash") << "postgresql:/hana"
