@@ -4,6 +4,7 @@
 // the 1,000; 5 rounds, each with a fresh outbox in the folder given and new
 // answers, median. Prints one "key value" line per figure, in milliseconds,
 // for scripts/bench.
+#include "figures.h"
 #include "records/recordstore.h"
 #include "records/servermirror.h"
 
@@ -21,25 +22,6 @@ constexpr int Queued = 1000;
 constexpr int Rounds = 5;
 // A round that has not sent everything by then has failed.
 constexpr int Patience = 30000;
-
-void require(bool holds, const char *what)
-{
-    if (holds)
-        return;
-    std::fprintf(stderr, "bench_mirror: %s\n", what);
-    std::exit(1);
-}
-
-double median(QList<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.at(values.size() / 2);
-}
-
-void print(const char *key, double value)
-{
-    std::printf("%s %.3f\n", key, value);
-}
 
 // The learner the answers are for, added on the server when missing.
 Learner serverLearner(RecordStore &server)

@@ -6,6 +6,7 @@
 // in the folder given (a real disk, not a tmpfs, so that fsync counts).
 // Prints one "key value" line per figure, in milliseconds, for scripts/bench.
 #include "records/records.h"
+#include "figures.h"
 #include "platform/clock.h"
 #include "records/recordstore.h"
 #include "versiononestore.h"
@@ -25,20 +26,6 @@ namespace {
 constexpr int Writes = 500;
 constexpr int Reads = 51;
 constexpr int HistoryAnswers = 100000;
-
-void require(bool holds, const char *what)
-{
-    if (holds)
-        return;
-    std::fprintf(stderr, "bench_records: %s\n", what);
-    std::exit(1);
-}
-
-double median(QList<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.at(values.size() / 2);
-}
 
 QList<double> timed(int times, const std::function<void()> &work)
 {
@@ -61,11 +48,6 @@ void makeHistory(const QString &path)
     for (int i = 0; i < HistoryAnswers; ++i)
         store.addAnswer(1, (i * 37) % 60 + 1, i % 4 != 0, start.addSecs(qint64(i) * 300),
                         QString::number(i / 60));
-}
-
-void print(const char *key, double value)
-{
-    std::printf("%s %.3f\n", key, value);
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "serverclass.h"
+#include "figures.h"
 #include "records/recordstore.h"
 #include "records/serveraddress.h"
 
@@ -14,14 +15,6 @@ const QString Connection = QStringLiteral("server-class");
 // The answers in one INSERT: ten values each, well below the server's
 // limit of 65,535 values to a statement.
 constexpr qsizetype RowsPerInsert = 1000;
-
-void require(bool holds, const char *what, const QString &detail = {})
-{
-    if (holds)
-        return;
-    std::fprintf(stderr, "server class: %s %s\n", what, qPrintable(detail));
-    std::exit(1);
-}
 
 QString insertOf(qsizetype rows)
 {

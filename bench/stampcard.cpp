@@ -8,6 +8,7 @@
 #include "app/screen.h"
 #include "app/screennames.h"
 #include "content/datapath.h"
+#include "figures.h"
 #include "platform/label.h"
 #include "records/records.h"
 #include "records/recordstore.h"
@@ -29,14 +30,6 @@ namespace {
 constexpr int Answers = 100000;
 constexpr int WarmUps = 3;
 constexpr int Openings = 30;
-
-void require(bool holds, const char *what)
-{
-    if (holds)
-        return;
-    std::fprintf(stderr, "bench_stampcard: %s\n", what);
-    std::exit(1);
-}
 
 QString timeText(const QDateTime &time)
 {
@@ -85,10 +78,9 @@ void writeHistory(const QString &store, qint64 learner, const QList<JudgedAnswer
             const NameState &name = states.at(size_t(entry));
             if (name.box == 0)
                 continue;
-            for (const QVariant &value :
-                 {QVariant(learner), QVariant(entry), QVariant(name.box),
-                  QVariant(timeText(name.lastAnswered)), QVariant(name.wrongCount),
-                  QVariant(name.rightCount)})
+            for (const QVariant &value : {QVariant(learner), QVariant(entry), QVariant(name.box),
+                                          QVariant(timeText(name.lastAnswered)),
+                                          QVariant(name.wrongCount), QVariant(name.rightCount)})
                 state.addBindValue(value);
             require(state.exec(), "a name's box is not written");
         }
@@ -121,8 +113,8 @@ int main(int argc, char *argv[])
     records->choosePlayer(learner);
     Program program({clock, random, sounds, errors, records.get()});
     addScreens(program);
-    const QString expected = QStringLiteral("%1 / 60").arg(
-        Leitner::learnedCount(Leitner::statesOf(answers)));
+    const QString expected =
+        QStringLiteral("%1 / 60").arg(Leitner::learnedCount(Leitner::statesOf(answers)));
 
     QList<double> times;
     for (int opening = 0; opening < WarmUps + Openings; ++opening) {

@@ -8,6 +8,7 @@
 // the question the view asks every few seconds whether anything changed.
 // Prints one "key value" line per figure, in milliseconds, for
 // scripts/bench.
+#include "figures.h"
 #include "records/classrecords.h"
 #include "records/recordstore.h"
 #include "records/serveraddress.h"
@@ -35,25 +36,6 @@ constexpr int Games = 200;
 constexpr int Answers = 60;
 constexpr int Opens = 7;
 constexpr int Checks = 21;
-
-void require(bool holds, const char *what)
-{
-    if (holds)
-        return;
-    std::fprintf(stderr, "bench_teacher: %s\n", what);
-    std::exit(1);
-}
-
-double median(QList<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.at(values.size() / 2);
-}
-
-void print(const char *key, double value)
-{
-    std::printf("%s %.3f\n", key, value);
-}
 
 QList<double> timed(int times, const std::function<void()> &work)
 {

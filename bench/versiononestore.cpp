@@ -1,4 +1,5 @@
 #include "versiononestore.h"
+#include "figures.h"
 
 #include <QUuid>
 #include <QVariant>
@@ -8,14 +9,6 @@
 namespace {
 
 const QString Connection = QStringLiteral("version-one");
-
-void require(bool holds, const char *what)
-{
-    if (holds)
-        return;
-    std::fprintf(stderr, "version-1 store: %s\n", what);
-    std::exit(1);
-}
 
 } // namespace
 

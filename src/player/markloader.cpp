@@ -32,9 +32,9 @@ void MarkLoader::start()
     const int side = m_side;
     m_watcher.setFuture(QtConcurrent::mapped(&m_pool, m_entries, [side](int entry) {
         try {
-            return DecodedMark{.picture = learnerMark(entry, side)};
+            return DecodedMark{.picture = learnerMark(entry, side), .problem = {}};
         } catch (const Failure &failure) {
-            return DecodedMark{.problem = failure.message()};
+            return DecodedMark{.picture = {}, .problem = failure.message()};
         }
     }));
 }

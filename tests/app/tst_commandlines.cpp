@@ -219,7 +219,7 @@ void TestCommandLines::toolkitOptionsTakeTheirValues()
 // name in Japanese.
 void TestCommandLines::helpColumnsCountWideCharactersTwice()
 {
-    for (const QString &path : {HANA_PATH, HANA_CHECK_PATH, HANA_PACK_PATH, HANA_EDITOR_PATH}) {
+    for (const char *path : {HANA_PATH, HANA_CHECK_PATH, HANA_PACK_PATH, HANA_EDITOR_PATH}) {
         const Run help = run(path, {"--help"});
         qsizetype aligned = 0;
         for (const QString &line : help.out) {

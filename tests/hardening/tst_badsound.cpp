@@ -8,17 +8,15 @@
 #include "platform/form.h"
 #include "platform/image.h"
 #include "sound/qtsoundplayer.h"
+#include "support/stderrlines.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QTemporaryFile>
 #include <QTest>
 #include <QtEndian>
-#include <cstdio>
-#include <unistd.h>
 
 namespace {
 
@@ -128,61 +126,6 @@ bool place(const BrokenSound &sound, const QString &path)
     }
     return false;
 }
-
-QStringList qtMessages;
-int realStderr = STDERR_FILENO;
-
-// A fatal message, such as the test's own report of a hang, still reaches
-// the real stderr before the process ends.
-void keepMessage(QtMsgType type, const QMessageLogContext &, const QString &message)
-{
-    qtMessages << message;
-    if (type == QtFatalMsg)
-        dprintf(realStderr, "%s\n", qPrintable(message));
-}
-
-// Every line the program would write to stderr while it lives: its own,
-// and Qt's messages, which a test would otherwise take for its own log.
-class StderrLines
-{
-public:
-    StderrLines()
-    {
-        std::fflush(stderr);
-        m_saved = ::dup(STDERR_FILENO);
-        realStderr = m_saved;
-        m_file.open();
-        ::dup2(m_file.handle(), STDERR_FILENO);
-        qtMessages.clear();
-        m_previous = qInstallMessageHandler(keepMessage);
-    }
-
-    ~StderrLines() { restore(); }
-
-    QStringList lines()
-    {
-        restore();
-        m_file.seek(0);
-        return QString::fromUtf8(m_file.readAll()).split('\n', Qt::SkipEmptyParts) + qtMessages;
-    }
-
-private:
-    void restore()
-    {
-        if (m_saved < 0)
-            return;
-        std::fflush(stderr);
-        ::dup2(m_saved, STDERR_FILENO);
-        ::close(m_saved);
-        m_saved = -1;
-        realStderr = STDERR_FILENO;
-        qInstallMessageHandler(m_previous);
-    }
-
-    QTemporaryFile m_file;
-    int m_saved = -1;
-    QtMessageHandler m_previous = nullptr;
-};
 
 bool audioServerRunning()
 {

@@ -5,6 +5,7 @@
 #include "records/recordstore.h"
 #include "records/servermirror.h"
 #include "support/recordedprogram.h"
+#include "support/stderrlines.h"
 #include "support/stubscreens.h"
 
 #include <QElapsedTimer>
@@ -13,10 +14,8 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTcpServer>
-#include <QTemporaryFile>
 #include <QTest>
 #include <QTimer>
-#include <unistd.h>
 
 namespace {
 
@@ -59,39 +58,6 @@ Learner learnerNamed(Records &records, const QString &name)
             return learner;
     return {};
 }
-
-// What this process writes on stderr while it lives.
-class StderrCapture
-{
-public:
-    StderrCapture()
-    {
-        m_file.open();
-        std::fflush(stderr);
-        m_saved = ::dup(STDERR_FILENO);
-        ::dup2(m_file.handle(), STDERR_FILENO);
-    }
-    ~StderrCapture() { restore(); }
-    QString text()
-    {
-        restore();
-        m_file.seek(0);
-        return QString::fromUtf8(m_file.readAll());
-    }
-
-private:
-    void restore()
-    {
-        if (m_saved < 0)
-            return;
-        std::fflush(stderr);
-        ::dup2(m_saved, STDERR_FILENO);
-        ::close(m_saved);
-        m_saved = -1;
-    }
-    QTemporaryFile m_file;
-    int m_saved = -1;
-};
 
 } // namespace
 
@@ -346,7 +312,7 @@ void TestOutbox::aSilentServerNeverHoldsTheWindow()
 
 void TestOutbox::aServerThatRefusesIsToldOnce()
 {
-    StderrCapture stderrText;
+    StderrLines stderrLines;
     {
         RecordedProgram test(QStringLiteral("postgresql:///hana_missing"), Quick);
         QTRY_VERIFY_WITH_TIMEOUT(!test.records().notice().isEmpty(), Patience);
@@ -357,8 +323,7 @@ void TestOutbox::aServerThatRefusesIsToldOnce()
         QVERIFY(notice.contains(QStringLiteral("hana_missing")));
         QVERIFY(test.records().isAvailable());
     }
-    const QStringList lines = stderrText.text().split(u'\n', Qt::SkipEmptyParts);
-    QCOMPARE(lines.filter(QStringLiteral("hana_missing")).size(), 1);
+    QCOMPARE(stderrLines.lines().filter(QStringLiteral("hana_missing")).size(), 1);
 }
 
 QTEST_MAIN(TestOutbox)

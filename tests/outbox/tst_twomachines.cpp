@@ -73,6 +73,7 @@ private:
     QProcessEnvironment machine(const QString &home) const;
 
     QTemporaryDir m_data;
+    QTemporaryDir m_runtime;
     QString m_content;
 };
 
@@ -96,15 +97,7 @@ void TestTwoMachines::initTestCase()
 
 QProcessEnvironment TestTwoMachines::machine(const QString &home) const
 {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("HOME"), home);
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home + "/.config");
-    environment.insert(QStringLiteral("XDG_DATA_HOME"), home + "/.local/share");
-    environment.insert(QStringLiteral("XDG_CACHE_HOME"), home + "/.cache");
-    environment.insert(QStringLiteral("XDG_STATE_HOME"), home + "/.local/state");
-    environment.insert(QStringLiteral("XDG_CONFIG_DIRS"), m_data.filePath("etc-xdg"));
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    return environment;
+    return machineEnvironment(home, m_data.filePath("etc-xdg"), m_runtime.path());
 }
 
 void TestTwoMachines::twoMachinesPlayIntoOneClass()

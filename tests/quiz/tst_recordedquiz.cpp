@@ -147,7 +147,8 @@ void TestRecordedQuiz::wholeGameByKeysKeepsSixtyAnswers()
                                  .entry = entry,
                                  .answer = right ? entry : entry % ContentPack::EntryCount + 1,
                                  .correct = right,
-                                 .kind = QStringLiteral("full")};
+                                 .kind = QStringLiteral("full"),
+                                 .game = {}};
         endPause();
     }
     QVERIFY(form()->image("Image6")->isVisible());

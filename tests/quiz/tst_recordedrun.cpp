@@ -66,19 +66,8 @@ void TestRecordedRun::initTestCase()
 
 QProcessEnvironment TestRecordedRun::homeIn(const QString &home) const
 {
-    for (const char *folder : {".config", ".local/share", ".cache", ".local/state"})
-        QDir(home).mkpath(QString::fromLatin1(folder));
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("HOME"), home);
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home + "/.config");
-    environment.insert(QStringLiteral("XDG_DATA_HOME"), home + "/.local/share");
-    environment.insert(QStringLiteral("XDG_CACHE_HOME"), home + "/.cache");
-    environment.insert(QStringLiteral("XDG_STATE_HOME"), home + "/.local/state");
-    environment.insert(QStringLiteral("XDG_CONFIG_DIRS"), m_data.filePath("etc-xdg"));
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime.path());
-    // The sound server's client library makes its cookie in the home unless
-    // told where it is; that file is the sound system's, not the program's.
-    environment.insert(QStringLiteral("PULSE_COOKIE"), m_runtime.filePath("pulse-cookie"));
+    QProcessEnvironment environment =
+        machineEnvironment(home, m_data.filePath("etc-xdg"), m_runtime.path());
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     return environment;
 }

@@ -125,6 +125,25 @@ QString copyContentPack(const QString &into)
     return into;
 }
 
+QProcessEnvironment machineEnvironment(const QString &home, const QString &machineSettings,
+                                       const QString &runtime)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HOME"), home);
+    const std::pair<const char *, const char *> folders[] = {{"XDG_CONFIG_HOME", "/.config"},
+                                                             {"XDG_DATA_HOME", "/.local/share"},
+                                                             {"XDG_CACHE_HOME", "/.cache"},
+                                                             {"XDG_STATE_HOME", "/.local/state"}};
+    for (const auto &[variable, folder] : folders) {
+        QDir(home).mkpath(QString::fromLatin1(folder).mid(1));
+        environment.insert(QString::fromLatin1(variable), home + QString::fromLatin1(folder));
+    }
+    environment.insert(QStringLiteral("XDG_CONFIG_DIRS"), machineSettings);
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+    environment.insert(QStringLiteral("PULSE_COOKIE"), runtime + QStringLiteral("/pulse-cookie"));
+    return environment;
+}
+
 double FakeClock::monotonicSeconds() const
 {
     if (now - m_seen < -SecondsPerDay / 2)

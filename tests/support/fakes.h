@@ -7,6 +7,7 @@
 #include "platform/random.h"
 #include "sound/soundplayer.h"
 
+#include <QProcessEnvironment>
 #include <QStringList>
 #include <deque>
 #include <memory>
@@ -91,5 +92,12 @@ void flushDeletedWindows();
 
 // Makes a fresh temporary data root holding a copy of the bundled content.
 QString copyContentPack(const QString &into);
+
+// The environment of a program run as on a machine of its own: the home
+// given, the XDG folders under it, made when missing, the machine's
+// settings folder, and a runtime folder that also keeps the sound server's
+// cookie, which its client library would otherwise write into the home.
+QProcessEnvironment machineEnvironment(const QString &home, const QString &machineSettings,
+                                       const QString &runtime);
 
 #endif
