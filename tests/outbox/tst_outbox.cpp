@@ -73,6 +73,7 @@ private slots:
     void cleanup();
     void everyAnswerArrivesOnceThoughTheServerStops();
     void aRunAfterLearnsNothingNewButSendsWhatWasLeft();
+    void aBatchTheServerKeptButTheMachineDidNotForgetCountsOnce();
     void aLearnerRemovedOnTheServerLeavesTheOutbox();
     void theLearnerScreenFollowsTheServer();
     void aSilentServerNeverHoldsTheWindow();
@@ -216,6 +217,47 @@ void TestOutbox::aRunAfterLearnsNothingNewButSendsWhatWasLeft()
     auto records = Records::open(RecordStore::openFile(outbox), clock, QStringLiteral("test"),
                                  std::make_unique<ServerMirror>(Server, outbox, Quick));
     QTRY_COMPARE_WITH_TIMEOUT(serverAnswers().size(), 12, Patience);
+}
+
+// A run killed after the server's commit and before the outbox let the
+// batch go: the next run sends it again, and the server keeps it once.
+void TestOutbox::aBatchTheServerKeptButTheMachineDidNotForgetCountsOnce()
+{
+    const Learner learner = serverLearner(QStringLiteral("みどり"), 3);
+    QTemporaryDir home;
+    const QString outbox = home.filePath(QStringLiteral("outbox.sqlite"));
+    QList<AnswerRecord> answers;
+    QList<JudgedAnswer> history;
+    const QDateTime start = QDateTime::fromString("2026-04-01T10:00:00Z", Qt::ISODate);
+    for (int entry = 1; entry <= 10; ++entry) {
+        const bool right = entry % 4 != 0;
+        answers << AnswerRecord{QUuid::createUuid(),
+                                learner.id,
+                                entry,
+                                right ? entry : 60,
+                                right,
+                                start.addSecs(entry),
+                                QStringLiteral("test"),
+                                QUuid::createUuid(),
+                                GameKind::Full,
+                                QStringLiteral("pc")};
+        history << JudgedAnswer{entry, right, start.addSecs(entry)};
+    }
+    {
+        const auto store = RecordStore::openFile(outbox);
+        QVERIFY(store->copyLearners({LearnerBoxes{learner, {}}}, {}));
+        for (const AnswerRecord &answer : answers)
+            QVERIFY(store->addAnswer(answer));
+    }
+    QVERIFY(RecordStore::open(Server)->addAnswers(answers));
+
+    FakeClock clock;
+    auto records = Records::open(RecordStore::openFile(outbox), clock, QStringLiteral("test"),
+                                 std::make_unique<ServerMirror>(Server, outbox, Quick));
+    QTRY_COMPARE_WITH_TIMEOUT(RecordStore::openFile(outbox)->oldestAnswers(100).size(), 0,
+                              Patience);
+    QCOMPARE(serverAnswers().size(), 10);
+    QVERIFY(RecordStore::open(Server)->nameStates(learner.id) == Leitner::statesOf(history));
 }
 
 void TestOutbox::aLearnerRemovedOnTheServerLeavesTheOutbox()
