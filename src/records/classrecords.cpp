@@ -113,13 +113,3 @@ std::optional<StoreStamp> stamp(RecordStore &store)
 }
 
 } // namespace ClassRecords
-
-bool StoreStamp::operator==(const StoreStamp &other) const
-{
-    const auto same = [](const Learner &a, const Learner &b) {
-        return a.id == b.id && a.name == b.name && a.mark == b.mark;
-    };
-    return answers == other.answers && lastAnswer == other.lastAnswer &&
-           std::equal(learners.begin(), learners.end(), other.learners.begin(),
-                      other.learners.end(), same);
-}

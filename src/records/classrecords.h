@@ -43,7 +43,7 @@ struct StoreStamp
     QString lastAnswer;
     QList<Learner> learners;
 
-    bool operator==(const StoreStamp &other) const;
+    bool operator==(const StoreStamp &) const = default;
 };
 
 // The questions a teacher asks of the whole class, read through the store.

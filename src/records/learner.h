@@ -10,6 +10,8 @@ struct Learner
     qint64 id = 0;
     QString name;
     int mark = 1;
+
+    bool operator==(const Learner &) const = default;
 };
 
 #endif

@@ -2,29 +2,14 @@
 #include "records/classrecords.h"
 #include "records/recordstore.h"
 
-#include <QCoreApplication>
 #include <QHash>
 #include <QTimer>
 #include <algorithm>
-#include <cstdio>
 
 namespace {
 
 // The answers sent in one transaction of the server.
 constexpr int Batch = 500;
-
-bool sameLearner(const Learner &a, const Learner &b)
-{
-    return a.id == b.id && a.name == b.name && a.mark == b.mark;
-}
-
-bool sameLearners(const QList<LearnerBoxes> &a, const QList<LearnerBoxes> &b)
-{
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](const LearnerBoxes &x, const LearnerBoxes &y) {
-                          return sameLearner(x.learner, y.learner);
-                      });
-}
 
 } // namespace
 
@@ -62,7 +47,6 @@ void MirrorWorker::finish()
 
 void MirrorWorker::round()
 {
-
     if (!m_outbox || m_outbox->failure())
         m_outbox = RecordStore::openFile(m_outboxPath);
     if (connectToServer() && sendAnswers() && copyLearners())
@@ -113,9 +97,12 @@ bool MirrorWorker::copyLearners()
     for (const LearnerBoxes &row : here)
         hereById.insert(row.learner.id, &row);
     QList<LearnerBoxes> changed;
+    bool learnersMoved = false;
     for (const LearnerBoxes &row : server) {
         const LearnerBoxes *old = hereById.take(row.learner.id);
-        if (!old || !sameLearner(old->learner, row.learner) || old->states != row.states)
+        const bool moved = !old || old->learner != row.learner;
+        learnersMoved = learnersMoved || moved;
+        if (moved || old->states != row.states)
             changed << row;
     }
     const QList<qint64> removed = hereById.keys();
@@ -123,7 +110,7 @@ bool MirrorWorker::copyLearners()
         return true;
     if (!m_outbox->copyLearners(changed, removed))
         return outboxFailed();
-    if (!sameLearners(server, here))
+    if (learnersMoved || !removed.isEmpty())
         emit learnersChanged();
     return true;
 }
@@ -158,12 +145,8 @@ void MirrorWorker::failed(StoreFailure failure)
     m_server.reset();
     if (m_told != failure.problem) {
         m_told = failure.problem;
-        const QString notice =
-            failure.message() + QStringLiteral("答えはこの機械にためて、つながりしだい送ります。");
-        std::fputs(
-            qPrintable(QCoreApplication::applicationName() + QStringLiteral(": ") + notice + u'\n'),
-            stderr);
-        emit noticeChanged(notice);
+        emit noticeChanged(failure.message() +
+                           QStringLiteral("答えはこの機械にためて、つながりしだい送ります。"));
     }
     retryLater();
 }

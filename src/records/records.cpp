@@ -29,6 +29,17 @@ struct Records::Private
         if (!notice.isEmpty())
             return;
         notice = failure.message() + QStringLiteral("この回は記録をとりません。");
+        say(notice);
+    }
+    // The server's problem, once for each kind of it, and records stay on.
+    void tellServer(const QString &notice)
+    {
+        serverNotice = notice;
+        if (!notice.isEmpty())
+            say(notice);
+    }
+    static void say(const QString &notice)
+    {
         const QString line = QCoreApplication::applicationName() + QStringLiteral(": ") + notice;
         std::fputs(qPrintable(line + u'\n'), stderr);
     }
@@ -58,9 +69,9 @@ std::unique_ptr<Records> Records::open(std::unique_ptr<RecordStore> store, Clock
     records->d->store = std::move(store);
     records->d->mirror = std::move(mirror);
     if (records->d->mirror)
-        QObject::connect(
-            records->d->mirror.get(), &ServerMirror::noticeChanged, records->d->mirror.get(),
-            [d = records->d.get()](const QString &notice) { d->serverNotice = notice; });
+        QObject::connect(records->d->mirror.get(), &ServerMirror::noticeChanged,
+                         records->d->mirror.get(),
+                         [d = records->d.get()](const QString &notice) { d->tellServer(notice); });
     records->d->clock = &clock;
     records->d->packName = packName;
     records->d->machine = QString::fromLatin1(QSysInfo::machineUniqueId());

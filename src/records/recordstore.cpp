@@ -257,18 +257,25 @@ bool RecordStore::addAnswer(const AnswerRecord &answer)
 
 bool RecordStore::addAnswers(const QList<AnswerRecord> &answers)
 {
+    return inWrite([&] {
+        QHash<qint64, NameStates> states;
+        QSqlQuery insert = query();
+        QSqlQuery state = query();
+        bool written = (prepare(insert, InsertAnswer) || fail(insert)) &&
+                       (prepare(state, WriteState) || fail(state));
+        for (qsizetype at = 0; written && at < answers.size(); ++at)
+            written = keepAnswer(answers.at(at), states, insert, state);
+        return written;
+    });
+}
+
+bool RecordStore::inWrite(const std::function<bool()> &steps)
+{
     if (m_failure)
         return false;
     if (auto failure = m_connection->beginWrite())
         return fail(*failure);
-    QHash<qint64, NameStates> states;
-    QSqlQuery insert = query();
-    QSqlQuery state = query();
-    bool written = (prepare(insert, InsertAnswer) || fail(insert)) &&
-                   (prepare(state, WriteState) || fail(state));
-    for (qsizetype at = 0; written && at < answers.size(); ++at)
-        written = keepAnswer(answers.at(at), states, insert, state);
-    return finishWrite(written);
+    return finishWrite(steps());
 }
 
 bool RecordStore::keepAnswer(const AnswerRecord &answer, QHash<qint64, NameStates> &states,
@@ -348,37 +355,36 @@ QList<AnswerRecord> RecordStore::oldestAnswers(int limit)
 
 bool RecordStore::forgetAnswers(const QList<QUuid> &ids)
 {
-    if (m_failure)
-        return false;
-    if (auto failure = m_connection->beginWrite())
-        return fail(*failure);
-    bool erased = true;
-    for (const QUuid &id : ids)
-        if (!(erased = change(QStringLiteral("DELETE FROM answers WHERE id = ?"),
-                              {id.toString(QUuid::WithoutBraces)})))
-            break;
-    return finishWrite(erased);
+    return inWrite([&] {
+        QSqlQuery erase = query();
+        if (!prepare(erase, QStringLiteral("DELETE FROM answers WHERE id = ?")))
+            return fail(erase);
+        for (const QUuid &id : ids)
+            if (!rerun(erase, {id.toString(QUuid::WithoutBraces)}))
+                return fail(erase);
+        return true;
+    });
 }
 
 bool RecordStore::copyLearners(const QList<LearnerBoxes> &rows, const QList<qint64> &removed)
 {
-    if (m_failure)
-        return false;
-    if (auto failure = m_connection->beginWrite())
-        return fail(*failure);
-    QSet<qint64> answered;
-    bool copied = forEachRow(QStringLiteral("SELECT DISTINCT learner FROM answers"), {},
-                             [&](const QSqlQuery &row) { answered << row.value(0).toLongLong(); });
-    for (qint64 learner : removed)
-        copied = copied && eraseLearner(learner);
-    // Names change places in two steps, so that no two learners ever
-    // share one.
-    for (const LearnerBoxes &row : rows)
-        copied = copied && change(QStringLiteral("UPDATE learners SET name = NULL WHERE id = ?"),
-                                  {row.learner.id});
-    for (const LearnerBoxes &row : rows)
-        copied = copied && copyLearner(row, !answered.contains(row.learner.id));
-    return finishWrite(copied);
+    return inWrite([&] {
+        QSet<qint64> answered;
+        bool copied =
+            forEachRow(QStringLiteral("SELECT DISTINCT learner FROM answers"), {},
+                       [&](const QSqlQuery &row) { answered << row.value(0).toLongLong(); });
+        for (qint64 learner : removed)
+            copied = copied && eraseLearner(learner);
+        // Names change places in two steps, so that no two learners ever
+        // share one.
+        for (const LearnerBoxes &row : rows)
+            copied =
+                copied && change(QStringLiteral("UPDATE learners SET name = NULL WHERE id = ?"),
+                                 {row.learner.id});
+        for (const LearnerBoxes &row : rows)
+            copied = copied && copyLearner(row, !answered.contains(row.learner.id));
+        return copied;
+    });
 }
 
 bool RecordStore::eraseLearner(qint64 learner)
@@ -412,19 +418,16 @@ bool RecordStore::copyLearner(const LearnerBoxes &row, bool withStates)
 
 bool RecordStore::changeAll(const QStringList &statements)
 {
-    if (m_failure)
-        return false;
-    if (auto failure = m_connection->beginWrite())
-        return fail(*failure);
     // Statements that bind nothing, some of which the server will not
     // prepare (GRANT, DO), run as they are.
-    bool changed = true;
-    for (const QString &statement : statements) {
-        QSqlQuery changing = query();
-        if (!(changed = changing.exec(statement) || fail(changing)))
-            break;
-    }
-    return finishWrite(changed);
+    return inWrite([&] {
+        for (const QString &statement : statements) {
+            QSqlQuery changing = query();
+            if (!changing.exec(statement))
+                return fail(changing);
+        }
+        return true;
+    });
 }
 
 bool RecordStore::forEachRow(const QString &statement, const QVariantList &values,

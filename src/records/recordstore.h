@@ -96,6 +96,9 @@ private:
     bool fail(const StoreFailure &failure);
     bool fail(const QSqlQuery &query);
     bool finishWrite(bool written);
+    // Runs the steps in one write transaction, kept when they all went
+    // through.
+    bool inWrite(const std::function<bool()> &steps);
     // Writes one answer and its name's state, with the states read so far,
     // through the two statements prepared for the batch.
     bool keepAnswer(const AnswerRecord &answer, QHash<qint64, NameStates> &states,
